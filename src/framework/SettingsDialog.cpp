@@ -1,0 +1,210 @@
+#include "SettingsDialog.h"
+
+#include "ZelSettingsPanel.h"
+#include "kmDMIApplication.h"
+#include "kmMainWindow.h"
+#include "kmMessageBox.h"
+#include "kmMovableObject.h"
+
+#include "ui_SettingsDialog.h"
+
+#include <QScreen>
+#include <QSettings>
+#include <QSignalMapper>
+
+#include <utility>
+
+namespace zel {
+
+namespace {
+
+// Screens of this available height or less get the short dialog.
+const int kShortScreenHeight = 768;
+const int kShortDialogHeight = 512;
+const char kButtonClass[] = "outlinedButton";
+
+} // namespace
+
+SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
+                               Qt::WindowFlags pFlags)
+    : QDialog(pParent, pFlags | Qt::FramelessWindowHint)
+    , mUi(new Ui_SettingsDialog)
+    , mApplication(pApplication)
+    , mSignalMapper(nullptr)
+    , mMovable(nullptr)
+{
+    mUi->setupUi(this);
+
+    mMovable = new km::kmMovableObject(this);
+    mMovable->setAnchorObject(mUi->headerFrame, this);
+    mMovable->setExpandOnDlbClick(false);
+
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    mSignalMapper = new QSignalMapper(this);
+    connect(mSignalMapper, &QSignalMapper::mappedString, this,
+            &SettingsDialog::onHeaderTableContentClicked);
+}
+
+SettingsDialog::~SettingsDialog()
+{
+    // Panels still registered go with our widgets: they must not call back into a dialog
+    // that is half gone. Their buttons are deleted once, by whichever goes first.
+    for (ZelSettingsPanel* panel : std::as_const(mPanels))
+        disconnect(panel, nullptr, this, nullptr);
+
+    delete mMovable;
+    delete mSignalMapper;
+    delete mUi;
+}
+
+void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
+{
+    if (!pPanel)
+        return;
+
+    mPanels.append(pPanel);
+    connect(pPanel, SIGNAL(stateChanged()), this, SLOT(onSettingsPanelChanged()));
+    // A panel destroyed without being unregistered must not stay behind as a dangling
+    // pointer; its button goes with it.
+    connect(pPanel, &QObject::destroyed, this, [this, pPanel] { mPanels.removeAll(pPanel); });
+
+    QPushButton* button = pPanel->getActionWidget();
+    if (button) {
+        button->setProperty("class", QStringLiteral("tabAction"));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        button->setAutoExclusive(true);
+        mUi->horizontalLayout_3->addWidget(button);
+    }
+    mUi->verticalLayout_4->addWidget(pPanel);
+
+    pPanel->initializeWidget();
+    pPanel->hide();
+
+    if (button) {
+        connect(button, &QAbstractButton::clicked, mSignalMapper,
+                qOverload<>(&QSignalMapper::map));
+        mSignalMapper->setMapping(button, pPanel->getPanelName());
+    }
+
+    onSettingsPanelChanged();
+
+    if (mPanels.size() == 1 && button)
+        button->click();
+}
+
+void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
+{
+    if (!pPanel)
+        return;
+
+    if (mPanels.contains(pPanel)) {
+        disconnect(pPanel, SIGNAL(stateChanged()), this, SLOT(onSettingsPanelChanged()));
+        disconnect(pPanel, &QObject::destroyed, this, nullptr);
+    }
+
+    for (int i = mPanels.size() - 1; i >= 0; --i) {
+        if (mPanels.at(i) != pPanel)
+            continue;
+        if (QPushButton* button = pPanel->getActionWidget()) {
+            disconnect(button, &QAbstractButton::clicked, mSignalMapper,
+                       qOverload<>(&QSignalMapper::map));
+            mUi->horizontalLayout_3->removeWidget(button);
+        }
+        mUi->verticalLayout_4->removeWidget(pPanel);
+        mPanels.removeAt(i);
+    }
+
+    onSettingsPanelChanged();
+}
+
+void SettingsDialog::selectPanel(const QString& pName)
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels) {
+        if (panel->getPanelName() != pName)
+            continue;
+        if (QPushButton* button = panel->getActionWidget())
+            button->click();
+    }
+}
+
+void SettingsDialog::refreshPanels()
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->refreshWidgetContent();
+}
+
+void SettingsDialog::showEvent(QShowEvent* pEvent)
+{
+    const QRect available = screen()->availableGeometry();
+    if (available.bottom() - available.top() < kShortScreenHeight)
+        resize(width(), kShortDialogHeight);
+
+    QPoint target = available.center();
+    if (kmMainWindow* mainWindow = mApplication ? mApplication->getMainWindow() : nullptr)
+        target = mainWindow->mapToGlobal(mainWindow->rect().center());
+    const QPoint position = target - rect().center();
+
+    // Changes made elsewhere in the store are seen by the panels.
+    if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr)
+        settings->sync();
+    refreshPanels();
+
+    move(position);
+    QDialog::showEvent(pEvent);
+}
+
+void SettingsDialog::onSettingsPanelChanged()
+{
+    // Nothing to follow: the footer buttons stay enabled whatever the panels hold.
+}
+
+void SettingsDialog::onHeaderTableContentClicked(QString pPanelName)
+{
+    for (ZelSettingsPanel* panel : std::as_const(mPanels))
+        panel->setVisible(panel->getPanelName() == pPanelName);
+}
+
+void SettingsDialog::on_closeButton_clicked()
+{
+    on_cancelButton_clicked();
+}
+
+void SettingsDialog::on_applyButton_clicked()
+{
+    bool restart = false;
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels) {
+        if (panel->applyModifications())
+            restart = true;
+    }
+
+    if (restart && mApplication && mApplication->getMainWindow()) {
+        km::kmMessageBox::ShowMessage(
+            tr("Settings Modification"),
+            tr("You need to restart your application to turn settings modification effective."),
+            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+    }
+    accept();
+}
+
+void SettingsDialog::on_resetButton_clicked()
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->resetContent();
+}
+
+void SettingsDialog::on_cancelButton_clicked()
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->cancelModifications();
+    reject();
+}
+
+} // namespace zel

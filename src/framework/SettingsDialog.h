@@ -1,0 +1,57 @@
+#pragma once
+
+#include "zelExport.h"
+
+#include <QDialog>
+#include <QList>
+
+class QSignalMapper;
+class Ui_SettingsDialog;
+
+namespace km {
+class kmMovableObject;
+}
+
+namespace zel {
+
+class kmDMIApplication;
+class ZelSettingsPanel;
+
+// A frameless, movable dialog that hosts the settings panels one at a time, with a tab
+// per panel and Reset, Apply and Cancel below.
+class ZEL_EXPORT SettingsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent = nullptr,
+                            Qt::WindowFlags pFlags = {});
+    ~SettingsDialog() override;
+
+    void registerSettingsPanel(ZelSettingsPanel* pPanel);
+    void unregisterSettingsPanel(ZelSettingsPanel* pPanel);
+    void selectPanel(const QString& pName);
+
+public Q_SLOTS:
+    void refreshPanels();
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
+protected Q_SLOTS:
+    void onSettingsPanelChanged();
+    void onHeaderTableContentClicked(QString pPanelName);
+    void on_closeButton_clicked();
+    void on_applyButton_clicked();
+    void on_resetButton_clicked();
+    void on_cancelButton_clicked();
+
+private:
+    Ui_SettingsDialog* mUi;
+    kmDMIApplication* mApplication;
+    QList<ZelSettingsPanel*> mPanels;
+    QSignalMapper* mSignalMapper;
+    km::kmMovableObject* mMovable;
+};
+
+} // namespace zel

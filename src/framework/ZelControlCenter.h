@@ -1,0 +1,184 @@
+#pragma once
+
+#include "zelExport.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+class QButtonGroup;
+class QPropertyAnimation;
+class QPushButton;
+class QSettings;
+class QSignalMapper;
+class Ui_ControlCenter;
+
+namespace zel {
+
+class kmDMIApplication;
+class zelAction;
+class ZelCCActionItem;
+class ZelSettingsPanel;
+
+// The control center: a slide-out side panel of the host's main window. Its static side
+// is the registry of the persisted settings and the start-up check of the settings store.
+class ZEL_EXPORT ZelControlCenter : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int controlCenterWidth READ controlCenterWidth WRITE setControlCenterWidth)
+    Q_PROPERTY(int settingsWidth READ settingsWidth WRITE setSettingsWidth)
+    Q_PROPERTY(int actionHeight READ actionHeight WRITE setActionHeight)
+
+public:
+    explicit ZelControlCenter(kmDMIApplication* pApplication, QWidget* pParent = nullptr,
+                              Qt::WindowFlags pFlags = {});
+    ~ZelControlCenter() override;
+
+    void registerSettingsPanel(ZelSettingsPanel* pPanel);
+    void unregisterSettingsPanel(ZelSettingsPanel* pPanel, bool pRefreshState = true);
+
+    void registerCCAction(zelAction* pAction, const QString& pAnchorName = QString(),
+                          bool pInsertAfter = true);
+    void unregisterCCAction(zelAction* pAction);
+    bool addCCSeparator(const QString& pName, const QString& pAnchorName = QString());
+    bool setCCSeparatorVisible(const QString& pName, bool pVisible);
+
+    bool hasModifications() const;
+    bool applyModifications();
+
+    void setGUIHandler(QWidget* pWidget);
+    void setControlCenterButton(QPushButton* pButton);
+    QWidget* settingsWidget() const;
+    bool isMenuOpen() const;
+    bool isSettingsOpen() const;
+
+    int controlCenterWidth() const;
+    void setControlCenterWidth(int pWidth);
+    int settingsWidth() const;
+    void setSettingsWidth(int pWidth);
+    int actionHeight() const;
+    void setActionHeight(int pHeight);
+
+public Q_SLOTS:
+    void openMenu(bool pOpen);
+    void setControlCenterVisible(bool pVisible);
+    void openSettings();
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
+
+    void openSettingsPanel(bool pOpen);
+    void ensureSettingVisible(QWidget* pWidget);
+    void resetControlCenter();
+
+protected Q_SLOTS:
+    void on_applyButton_clicked();
+    void on_resetButton_clicked();
+    void onPanelClicked(QString pPanelName);
+    void onStateChanged();
+    void onControlCenterWidthFinished();
+    void onSettingsWidthFinished();
+    void onActionHeightFinished();
+    void onScrollBarValueChanged(int pValue);
+    void closeMenu();
+
+private:
+    QWidget* hostMainWindow() const;
+    void pauseViewUpdates();
+    void resumeViewUpdates();
+    bool discardModifications(QWidget* pParent);
+    int anchorIndex(const QString& pAnchorName) const;
+    void forgetAction(zelAction* pAction);
+
+    Ui_ControlCenter* mUi;
+    zelAction* mSettingsAction;
+    QList<ZelSettingsPanel*> mPanels;
+    QList<ZelCCActionItem*> mActionItems;
+    QMap<QString, QWidget*> mSeparators;
+    QElapsedTimer mClickTimer;
+    QPointer<QWidget> mGUIHandler;
+    kmDMIApplication* mApplication;
+    QSignalMapper* mSignalMapper;
+    QPointer<QPushButton> mControlCenterButton;
+    QButtonGroup* mButtonGroup;
+    QPropertyAnimation* mControlCenterWidthAnimation;
+    QPropertyAnimation* mSettingsWidthAnimation;
+    QPropertyAnimation* mActionHeightAnimation;
+    QPropertyAnimation* mScrollAnimation;
+    bool mMenuOpen;
+    bool mSettingsOpen;
+    bool mActionHeightIdle;
+    // The host's view is paused by one slide at a time and given back once none runs.
+    bool mViewUpdatesPaused;
+
+public:
+    using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,
+                                      QString& pValue, QString& pErrorMessage);
+    using EndCheckFunction = bool (*)(QSettings& pSettings, QString& pErrorMessage);
+    using SettingsMap = std::map<QString, std::pair<QString, SettingValidator>>;
+
+    static void InitDefaultSettingsValues();
+    static bool EnsureSettings(QSettings& pSettings, QString& pErrorMessage);
+    static bool RegisterSetting(const QString& pKey, const QString& pDefaultValue,
+                                SettingValidator pValidator);
+    static bool RegisterEndCheckFunction(EndCheckFunction pFunction);
+    static QString GetDefaultSettingsValue(const QString& pKey);
+    static const SettingsMap& GetDefaultSettingsValues();
+    static void ClearSettings();
+
+    // For tools and hosts that name validators (listings, their own registrations): the
+    // name of a validator of this class ("ensureBool"), or an empty string when it is not
+    // one of them; and the validator of that name, or null.
+    static QString GetValidatorName(SettingValidator pValidator);
+    static SettingValidator GetValidatorByName(const QString& pName);
+
+private:
+    using NamedValidator = std::pair<const char*, SettingValidator>;
+    static const std::vector<NamedValidator>& NamedValidators();
+    static void CleanupFolder(QString& pPath);
+    static bool ensureFolder(const QString& pDefaultValue, QString& pValue);
+
+    static bool noOp(const QString&, const QString&, QString&, QString&);
+    static bool ensureBool(const QString&, const QString&, QString&, QString&);
+    static bool ensureEngine(const QString&, const QString&, QString&, QString&);
+    static bool ensureNavigationMode(const QString&, const QString&, QString&, QString&);
+    static bool ensureSceneUnit(const QString&, const QString&, QString&, QString&);
+    static bool ensureDecimalSeparator(const QString&, const QString&, QString&, QString&);
+    static bool ensureColumnSeparator(const QString&, const QString&, QString&, QString&);
+    static bool ensureStringDelimiter(const QString&, const QString&, QString&, QString&);
+    static bool ensureUInt(const QString&, const QString&, QString&, QString&);
+    static bool ensureCacheSize(const QString&, const QString&, QString&, QString&);
+    static bool ensureCoreNumber(const QString&, const QString&, QString&, QString&);
+    static bool ensureTesselationMaxFaceAngle(const QString&, const QString&, QString&,
+                                              QString&);
+    static bool ensureTesselationMaxFaceLength(const QString&, const QString&, QString&,
+                                               QString&);
+    static bool ensureTesselationMaxFaceSag(const QString&, const QString&, QString&,
+                                            QString&);
+    static bool ensureLODTrianglesCap(const QString&, const QString&, QString&, QString&);
+    static bool ensureMaxCPUMemory3D(const QString&, const QString&, QString&, QString&);
+    static bool ensureMaxGPUMemory(const QString&, const QString&, QString&, QString&);
+    static bool ensureColor(const QString&, const QString&, QString&, QString&);
+    static bool ensureSettingsVersion(const QString&, const QString&, QString&, QString&);
+    static bool ensureFile(const QString&, const QString&, QString&, QString&);
+    static bool ensureDMCacheFolder(const QString&, const QString&, QString&, QString&);
+    static bool ensureTmpFolder(const QString&, const QString&, QString&, QString&);
+    static bool ensureSimplificationRAM(const QString&, const QString&, QString&, QString&);
+    static bool ensureLogLevel(const QString&, const QString&, QString&, QString&);
+    static bool ensureSimplificationRatios(const QString&, const QString&, QString&,
+                                           QString&);
+
+    static SettingsMap mDefaultSettingsValues;
+    static std::vector<EndCheckFunction> msCheckFunctions;
+};
+
+} // namespace zel

@@ -1,0 +1,45 @@
+#include "ZelSettingsPanel.h"
+
+#include <QPushButton>
+
+namespace zel {
+
+ZelSettingsPanel::ZelSettingsPanel(kmDMIApplication* pApplication, QSettings& pSettings,
+                                   QWidget* pParent, Qt::WindowFlags pFlags)
+    : QWidget(pParent, pFlags)
+    , mApplication(pApplication)
+    , mSettings(&pSettings)
+    , mActionWidget(new QPushButton(this))
+{
+    mActionWidget->setCheckable(true);
+    mActionWidget->setAutoExclusive(true);
+}
+
+ZelSettingsPanel::~ZelSettingsPanel()
+{
+    // The hosts move the button into their tab list, where it is no longer our child; when
+    // that list went first, the guard is already null and nothing is deleted twice.
+    delete mActionWidget;
+    mActionWidget = nullptr;
+}
+
+void ZelSettingsPanel::refreshWidgetContent()
+{
+}
+
+void ZelSettingsPanel::registerCCAction(zelAction*)
+{
+}
+
+void ZelSettingsPanel::unregisterCCActionByName(const QString&)
+{
+}
+
+void ZelSettingsPanel::setPanelName(const QString& pName)
+{
+    mPanelName = pName;
+    if (mActionWidget)
+        mActionWidget->setText(pName);
+}
+
+} // namespace zel

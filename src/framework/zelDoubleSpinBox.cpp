@@ -1,0 +1,46 @@
+#include "zelDoubleSpinBox.h"
+
+#include <QEvent>
+
+namespace zel {
+
+zelDoubleSpinBox::zelDoubleSpinBox(QWidget* pParent)
+    : QDoubleSpinBox(pParent)
+{
+    // The focus policy carries the state: wheel focus only while the box has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    installEventFilter(this);
+}
+
+zelDoubleSpinBox::~zelDoubleSpinBox()
+{
+    removeEventFilter(this);
+}
+
+bool zelDoubleSpinBox::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    if (pEvent->type() != QEvent::MouseMove && pEvent->type() != QEvent::Wheel)
+        return QObject::eventFilter(pObject, pEvent);
+
+    if (focusPolicy() == Qt::WheelFocus) {
+        pEvent->accept();
+        return false;
+    }
+    // Ignored, the wheel travels on to the parents and the page scrolls.
+    pEvent->ignore();
+    return true;
+}
+
+void zelDoubleSpinBox::focusInEvent(QFocusEvent* pEvent)
+{
+    setFocusPolicy(Qt::WheelFocus);
+    QDoubleSpinBox::focusInEvent(pEvent);
+}
+
+void zelDoubleSpinBox::focusOutEvent(QFocusEvent* pEvent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    QDoubleSpinBox::focusOutEvent(pEvent);
+}
+
+} // namespace zel

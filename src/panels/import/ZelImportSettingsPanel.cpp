@@ -1,0 +1,315 @@
+#include "ZelImportSettingsPanel.h"
+
+#include "ImportModel.h"
+#include "ZelControlCenter.h"
+#include "ui_ZelImportSettingsPanel.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QSignalBlocker>
+
+namespace zel {
+
+namespace {
+
+const char kLoadHiddenObjectsKey[] = "Import/LoadHiddenObjects";
+const char kLoadAnnotationsKey[] = "Import/LoadAnnotations";
+const char kComputeFaceContourKey[] = "Import/ComputeFaceContour";
+const char kMaxFaceSagKey[] = "Tesselation/TesselationMaxFaceSag";
+const char kMaxFaceLengthKey[] = "Tesselation/TesselationMaxFaceLength";
+const char kMaxFaceAngleKey[] = "Tesselation/TesselationMaxFaceAngle";
+const char kIsHighQualityKey[] = "Tesselation/TesselationIsHighQuality";
+const char kQualitySetKey[] = "Tesselation/TesselationQualitySet";
+const char kMaxFaceSagSetKey[] = "Tesselation/TesselationMaxFaceSagSet";
+const char kMaxFaceLengthSetKey[] = "Tesselation/TesselationMaxFaceLengthSet";
+const char kMaxFaceAngleSetKey[] = "Tesselation/TesselationMaxFaceAngleSet";
+
+bool defaultBool(const char* pKey)
+{
+    return ZelControlCenter::GetDefaultSettingsValue(QString::fromLatin1(pKey))
+        == QLatin1String("true");
+}
+
+double defaultDouble(const char* pKey)
+{
+    return ZelControlCenter::GetDefaultSettingsValue(QString::fromLatin1(pKey)).toDouble();
+}
+
+int defaultInt(const char* pKey)
+{
+    return ZelControlCenter::GetDefaultSettingsValue(QString::fromLatin1(pKey)).toInt();
+}
+
+void setChecked(QAbstractButton* pButton, bool pChecked)
+{
+    const QSignalBlocker blocker(pButton);
+    pButton->setChecked(pChecked);
+}
+
+} // namespace
+
+ZelImportSettingsPanel::ZelImportSettingsPanel(kmDMIApplication* pApplication,
+                                               QSettings& pSettings, QWidget* pParent,
+                                               Qt::WindowFlags pFlags)
+    : ZelSettingsPanel(pApplication, pSettings, pParent, pFlags)
+    , mUi(new Ui::ZelImportSettingsPanel())
+{
+    mUi->setupUi(this);
+    setPanelName(QCoreApplication::translate("ZelImportSettingsPanel", "IMPORT"));
+    setPanelCategory(DataExchangeCategory);
+    mUi->importFrame->setElevationLevel(0);
+    mUi->tesselationFrame->setElevationLevel(0);
+}
+
+ZelImportSettingsPanel::~ZelImportSettingsPanel()
+{
+    delete mUi;
+}
+
+void ZelImportSettingsPanel::initializeWidget()
+{
+    ImportModel stored;
+    readSettings(stored);
+    applyModel(stored);
+}
+
+void ZelImportSettingsPanel::saveSettings()
+{
+}
+
+void ZelImportSettingsPanel::resetContent()
+{
+    if (!canResetContent())
+        return;
+    ImportModel defaults;
+    getDefaultSettings(defaults);
+    applyModel(defaults);
+    Q_EMIT stateChanged();
+}
+
+bool ZelImportSettingsPanel::canResetContent() const
+{
+    ImportModel defaults;
+    ImportModel current;
+    getDefaultSettings(defaults);
+    getCurrentModel(current);
+    return defaults.differsFrom(current);
+}
+
+bool ZelImportSettingsPanel::hasModifications() const
+{
+    ImportModel stored;
+    ImportModel current;
+    readSettings(stored);
+    getCurrentModel(current);
+    return stored.differsFrom(current);
+}
+
+bool ZelImportSettingsPanel::cancelModifications()
+{
+    if (!hasModifications())
+        return false;
+    ImportModel stored;
+    readSettings(stored);
+    applyModel(stored);
+    return true;
+}
+
+bool ZelImportSettingsPanel::applyModifications()
+{
+    if (hasModifications())
+        saveSettingsInternal();
+    // Import settings are read at each import, so none needs a restart.
+    return false;
+}
+
+void ZelImportSettingsPanel::saveSettingsInternal()
+{
+    mSettings->setValue(kQualitySetKey, !mUi->defaultQuality->isChecked());
+    mSettings->setValue(kMaxFaceSagSetKey, !mUi->defaultSag->isChecked());
+    mSettings->setValue(kMaxFaceLengthSetKey, !mUi->defaultLength->isChecked());
+    mSettings->setValue(kMaxFaceAngleSetKey, !mUi->defaultAngle->isChecked());
+    mSettings->setValue(kIsHighQualityKey, !mUi->lowQuality->isChecked());
+    mSettings->setValue(kLoadHiddenObjectsKey, mUi->loadHiddenObjectsCheckBox->isChecked());
+    mSettings->setValue(kLoadAnnotationsKey, mUi->loadAnnotationsCheckBox->isChecked());
+    mSettings->setValue(kComputeFaceContourKey, mUi->computeFaceContourCheckBox->isChecked());
+    // The limits keep their values while their flags are off, so all three are written.
+    mSettings->setValue(kMaxFaceSagKey, mUi->faceSagSpin->value());
+    mSettings->setValue(kMaxFaceLengthKey, mUi->faceLengthSpin->value());
+    mSettings->setValue(kMaxFaceAngleKey, mUi->faceAngleSpin->value());
+}
+
+void ZelImportSettingsPanel::checkContent() const
+{
+}
+
+void ZelImportSettingsPanel::on_defaultQuality_clicked()
+{
+    setQuality(false, true);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_highQuality_clicked()
+{
+    setQuality(true, true);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_lowQuality_clicked()
+{
+    setQuality(true, false);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_defaultSag_clicked()
+{
+    setFaceSagSet(false);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_sag_clicked()
+{
+    setFaceSagSet(true);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_defaultLength_clicked()
+{
+    setFaceLengthSet(false);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_length_clicked()
+{
+    setFaceLengthSet(true);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_defaultAngle_clicked()
+{
+    setFaceAngleSet(false);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_angle_clicked()
+{
+    setFaceAngleSet(true);
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_loadHiddenObjectsCheckBox_clicked()
+{
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::on_loadAnnotationsCheckBox_clicked()
+{
+    Q_EMIT stateChanged();
+}
+
+void ZelImportSettingsPanel::readSettings(ImportModel& pModel) const
+{
+    pModel.loadHiddenObjects = mSettings->value(kLoadHiddenObjectsKey).toBool();
+    pModel.loadAnnotations = mSettings->value(kLoadAnnotationsKey).toBool();
+    pModel.computeFaceContour = mSettings->value(kComputeFaceContourKey).toBool();
+    pModel.maxFaceSag = mSettings->value(kMaxFaceSagKey).toDouble();
+    pModel.maxFaceLength = mSettings->value(kMaxFaceLengthKey).toDouble();
+    pModel.maxFaceAngle = mSettings->value(kMaxFaceAngleKey).toInt();
+    pModel.isHighQuality = mSettings->value(kIsHighQualityKey).toBool();
+    pModel.qualitySet = mSettings->value(kQualitySetKey).toBool();
+    pModel.maxFaceSagSet = mSettings->value(kMaxFaceSagSetKey).toBool();
+    pModel.maxFaceLengthSet = mSettings->value(kMaxFaceLengthSetKey).toBool();
+    pModel.maxFaceAngleSet = mSettings->value(kMaxFaceAngleSetKey).toBool();
+}
+
+void ZelImportSettingsPanel::getDefaultSettings(ImportModel& pModel) const
+{
+    pModel.loadHiddenObjects = defaultBool(kLoadHiddenObjectsKey);
+    pModel.loadAnnotations = defaultBool(kLoadAnnotationsKey);
+    pModel.computeFaceContour = defaultBool(kComputeFaceContourKey);
+    pModel.maxFaceSag = defaultDouble(kMaxFaceSagKey);
+    pModel.maxFaceLength = defaultDouble(kMaxFaceLengthKey);
+    pModel.maxFaceAngle = defaultInt(kMaxFaceAngleKey);
+    pModel.isHighQuality = defaultBool(kIsHighQualityKey);
+    pModel.qualitySet = defaultBool(kQualitySetKey);
+    pModel.maxFaceSagSet = defaultBool(kMaxFaceSagSetKey);
+    pModel.maxFaceLengthSet = defaultBool(kMaxFaceLengthSetKey);
+    pModel.maxFaceAngleSet = defaultBool(kMaxFaceAngleSetKey);
+}
+
+void ZelImportSettingsPanel::getCurrentModel(ImportModel& pModel) const
+{
+    pModel.qualitySet = !mUi->defaultQuality->isChecked();
+    pModel.maxFaceSagSet = !mUi->defaultSag->isChecked();
+    pModel.maxFaceLengthSet = !mUi->defaultLength->isChecked();
+    pModel.maxFaceAngleSet = !mUi->defaultAngle->isChecked();
+    pModel.isHighQuality = !mUi->lowQuality->isChecked();
+    pModel.maxFaceSag = mUi->faceSagSpin->value();
+    pModel.maxFaceLength = mUi->faceLengthSpin->value();
+    pModel.maxFaceAngle = mUi->faceAngleSpin->value();
+    pModel.loadHiddenObjects = mUi->loadHiddenObjectsCheckBox->isChecked();
+    pModel.loadAnnotations = mUi->loadAnnotationsCheckBox->isChecked();
+    pModel.computeFaceContour = mUi->computeFaceContourCheckBox->isChecked();
+}
+
+void ZelImportSettingsPanel::applyModel(const ImportModel& pModel)
+{
+    setQuality(pModel.qualitySet, pModel.isHighQuality);
+    setFaceSagSet(pModel.maxFaceSagSet);
+    setFaceLengthSet(pModel.maxFaceLengthSet);
+    setFaceAngleSet(pModel.maxFaceAngleSet);
+    setLoadHiddenObjects(pModel.loadHiddenObjects);
+    setLoadAnnotations(pModel.loadAnnotations);
+    setComputeFaceContour(pModel.computeFaceContour);
+    const QSignalBlocker sagBlocker(mUi->faceSagSpin);
+    const QSignalBlocker lengthBlocker(mUi->faceLengthSpin);
+    const QSignalBlocker angleBlocker(mUi->faceAngleSpin);
+    mUi->faceSagSpin->setValue(pModel.maxFaceSag);
+    mUi->faceLengthSpin->setValue(pModel.maxFaceLength);
+    mUi->faceAngleSpin->setValue(pModel.maxFaceAngle);
+}
+
+void ZelImportSettingsPanel::setQuality(bool pSet, bool pHigh)
+{
+    setChecked(mUi->defaultQuality, !pSet);
+    setChecked(mUi->lowQuality, pSet && !pHigh);
+    setChecked(mUi->highQuality, pSet && pHigh);
+}
+
+void ZelImportSettingsPanel::setFaceSagSet(bool pSet)
+{
+    setChecked(mUi->defaultSag, !pSet);
+    mUi->faceSagSpin->setEnabled(pSet);
+    setChecked(mUi->sag, pSet);
+}
+
+void ZelImportSettingsPanel::setFaceLengthSet(bool pSet)
+{
+    setChecked(mUi->defaultLength, !pSet);
+    mUi->faceLengthSpin->setEnabled(pSet);
+    setChecked(mUi->length, pSet);
+}
+
+void ZelImportSettingsPanel::setFaceAngleSet(bool pSet)
+{
+    setChecked(mUi->defaultAngle, !pSet);
+    mUi->faceAngleSpin->setEnabled(pSet);
+    setChecked(mUi->angle, pSet);
+}
+
+void ZelImportSettingsPanel::setLoadHiddenObjects(bool pLoad)
+{
+    setChecked(mUi->loadHiddenObjectsCheckBox, pLoad);
+}
+
+void ZelImportSettingsPanel::setLoadAnnotations(bool pLoad)
+{
+    setChecked(mUi->loadAnnotationsCheckBox, pLoad);
+}
+
+void ZelImportSettingsPanel::setComputeFaceContour(bool pCompute)
+{
+    setChecked(mUi->computeFaceContourCheckBox, pCompute);
+}
+
+} // namespace zel

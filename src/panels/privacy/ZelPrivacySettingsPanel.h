@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ZelSettingsPanel.h"
+#include "zelExport.h"
+
+namespace Ui {
+class ZelPrivacySettingsPanel;
+}
+
+namespace zel {
+
+struct PrivacyModel;
+
+// The "PRIVACY" settings panel: consent to send usage data, the privacy-policy notices,
+// and a link that saves a copy of the activity report as JSON.
+class ZEL_EXPORT ZelPrivacySettingsPanel : public ZelSettingsPanel
+{
+    Q_OBJECT
+
+public:
+    // The pages that the notices link to.
+    static constexpr char msPrivacyPolicyUrl[] =
+        "https://www.norwend.com/privacy-policy#data-collection";
+    static constexpr char msStorePrivacyPolicyUrl[] =
+        "https://learn.microsoft.com/windows/apps/publish/store-policies#105-personal-information";
+
+    ZelPrivacySettingsPanel(kmDMIApplication* pApplication, QSettings& pSettings,
+                            QWidget* pParent = nullptr, Qt::WindowFlags pFlags = {});
+    ~ZelPrivacySettingsPanel() override;
+
+    void initializeWidget() override;
+    void refreshWidgetContent() override;
+    bool hasModifications() const override;
+    bool applyModifications() override;
+    bool cancelModifications() override;
+    bool canResetContent() const override;
+    void resetContent() override;
+    virtual void saveSettings();
+    bool shouldRestart() const;
+
+Q_SIGNALS:
+    void stateChanged();
+
+public Q_SLOTS:
+    void onLinkActivated(const QString& pLink);
+
+protected:
+    void saveSettingsInternal();
+
+private Q_SLOTS:
+    void on_activityReportCheckBox_clicked();
+
+private:
+    void readSettings(PrivacyModel& pModel) const;
+    void getDefaultSettings(PrivacyModel& pModel) const;
+    void getCurrentModel(PrivacyModel& pModel) const;
+    void applyModel(const PrivacyModel& pModel);
+    void saveActivityReport();
+
+    Ui::ZelPrivacySettingsPanel* mUi;
+};
+
+} // namespace zel
