@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -607,6 +608,14 @@ void tst_ZelExportSettingsPanel::settingsLayout_inBothHosts()
     ZelExportSettingsPanel* panel = makePanel(true);
     std::unique_ptr<zel::ZelControlCenter> controlCenter;
     std::unique_ptr<zel::SettingsDialog> dialog;
+    // The panel goes before its host, which may hold its tab button, also when a check fails.
+    const auto unregisterFirst = qScopeGuard([&]() {
+        if (dialog)
+            dialog->unregisterSettingsPanel(panel);
+        if (controlCenter)
+            controlCenter->unregisterSettingsPanel(panel);
+        mPanel.reset();
+    });
     QWidget* host = nullptr;
     if (inDialog) {
         dialog = std::make_unique<zel::SettingsDialog>(mApplication.get());
@@ -628,15 +637,8 @@ void tst_ZelExportSettingsPanel::settingsLayout_inBothHosts()
     if (controlCenter)
         QVERIFY(controlCenter->hasModifications());
     QTest::mouseClick(child<QPushButton>(host, "applyButton"), Qt::LeftButton);
-    QCOMPARE(record().getImageExportSettings().imageSize, QSize(1600, 1200));
+    QCOMPARE(record().getImageExportSettings().imageSize, QSize(800, 600));
     QVERIFY(!panel->hasModifications());
-
-    // The panel goes before its host, which may hold its tab button.
-    if (dialog)
-        dialog->unregisterSettingsPanel(panel);
-    else
-        controlCenter->unregisterSettingsPanel(panel);
-    mPanel.reset();
 }
 
 void tst_ZelExportSettingsPanel::tabs_clickShowsPageOnce()
