@@ -26,8 +26,8 @@ const char kAngleKey[] = "Tesselation/TesselationMaxFaceAngle";
 const char kAngleSetKey[] = "Tesselation/TesselationMaxFaceAngleSet";
 
 const char* const kRadioNames[] = {"defaultQuality", "highQuality", "lowQuality",
-                                   "defaultSag",     "sag",         "defaultLength",
-                                   "length",         "defaultAngle", "angle"};
+                                   "defaultSag", "sag", "defaultLength",
+                                   "length", "defaultAngle", "angle"};
 
 } // namespace
 
@@ -195,7 +195,6 @@ void tst_ZelImportSettingsPanel::radioButtonClicked_data()
     QTest::addColumn<bool>("spinEnabled");
     QTest::addColumn<bool>("modified");
 
-    const QStringList quality = {"defaultQuality", "highQuality", "lowQuality"};
     QTest::addRow("high quality") << QStringList() << "highQuality" << QStringList{"highQuality"}
                                   << QStringList{"defaultQuality", "lowQuality"} << QString()
                                   << false << true;
@@ -241,11 +240,17 @@ void tst_ZelImportSettingsPanel::radioButtonClicked()
     QFETCH(bool, spinEnabled);
     QFETCH(bool, modified);
 
+    // Limits that hold a value, so that the one shown can be seen to stay.
+    mSettings->setValue(QLatin1String(kSagKey), 2.5);
+    mSettings->setValue(QLatin1String("Tesselation/TesselationMaxFaceLength"), 3.5);
+    mSettings->setValue(QLatin1String(kAngleKey), 90);
+    mPanel->initializeWidget();
     showPanel();
     for (const QString& name : before)
         QTest::mouseClick(child<QRadioButton>(qPrintable(name)), Qt::LeftButton);
 
-    QAbstractSpinBox* spinBox = spin.isEmpty() ? nullptr : child<QAbstractSpinBox>(qPrintable(spin));
+    QAbstractSpinBox* spinBox =
+        spin.isEmpty() ? nullptr : child<QAbstractSpinBox>(qPrintable(spin));
     const QString shownBefore = spinBox ? spinBox->text() : QString();
     QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
     QTest::mouseClick(child<QRadioButton>(qPrintable(clicked)), Qt::LeftButton);
@@ -258,6 +263,7 @@ void tst_ZelImportSettingsPanel::radioButtonClicked()
     if (spinBox) {
         QCOMPARE(spinBox->isEnabled(), spinEnabled);
         QCOMPARE(spinBox->text(), shownBefore);
+        QVERIFY(!spinBox->text().startsWith(QLatin1Char('0')));
     }
     QCOMPARE(mPanel->hasModifications(), modified);
 }

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void refreshRereadsStore();
     void otherLinksIgnored_data();
     void otherLinksIgnored();
+    void withoutApplicationNoReport();
     void saveReport_data();
     void saveReport();
     void cancelledDialogWritesNothing();
@@ -364,6 +365,20 @@ void tst_ZelPrivacySettingsPanel::otherLinksIgnored()
     QCoreApplication::processEvents();
     QVERIFY(!dialogShown);
     QVERIFY(QDir(mExportDir->path()).isEmpty());
+}
+
+void tst_ZelPrivacySettingsPanel::withoutApplicationNoReport()
+{
+    bool dialogShown = false;
+    whenModal<QWidget>([&dialogShown](QWidget* pModal) {
+        dialogShown = true;
+        pModal->close();
+    });
+    ZelPrivacySettingsPanel panel(nullptr, *mSettings);
+    panel.initializeWidget();
+    panel.onLinkActivated(QStringLiteral("usageReport"));
+    QVERIFY(!dialogShown);
+    QVERIFY(panel.findChild<QCheckBox*>(QStringLiteral("activityReportCheckBox"))->isChecked());
 }
 
 void tst_ZelPrivacySettingsPanel::saveReport_data()
