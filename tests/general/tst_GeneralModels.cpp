@@ -111,5 +111,5 @@ void tst_GeneralModels::cacheDirectoryIsCaseSensitive()
     QVERIFY(left != right);
 }
 
-QTEST_APPLESS_MAIN(tst_GeneralModels)
+QTEST_MAIN(tst_GeneralModels)
 #include "tst_GeneralModels.moc"

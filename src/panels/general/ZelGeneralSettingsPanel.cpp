@@ -307,16 +307,18 @@ void ZelGeneralSettingsPanel::readSettings(DisplayOptions& pModel) const
     const int type = mSettings->value(kNamingPolicyKey, 0).toInt();
     const bool known = type == InstanceNamingPolicy::COMPONENT_NAME
                        || type == InstanceNamingPolicy::COMPONENT_AND_INSTANCE_NAME;
-    pModel.namingPolicy = InstanceNamingPolicy(
-        known ? static_cast<InstanceNamingPolicy::Type>(type) : InstanceNamingPolicy::INSTANCE_NAME,
-        QString());
+    pModel.namingPolicy =
+        InstanceNamingPolicy(known ? static_cast<InstanceNamingPolicy::Type>(type)
+                                   : InstanceNamingPolicy::INSTANCE_NAME,
+                             QString());
     pModel.displayPs = mSettings->value(kDisplayPsKey, true).toBool();
     pModel.displayTool = mSettings->value(kDisplayToolKey, true).toBool();
 }
 
 void ZelGeneralSettingsPanel::readSettings(UnitsModel& pModel) const
 {
-    pModel.unit = kmDMIApplication::GetUnitEnumFromString(mSettings->value(kUnitNameKey).toString());
+    pModel.unit =
+        kmDMIApplication::GetUnitEnumFromString(mSettings->value(kUnitNameKey).toString());
     pModel.nbDecimals = mSettings->value(kNbDecimalsKey).toUInt();
 }
 
@@ -783,20 +785,20 @@ void ZelGeneralSettingsPanel::setCoreNumber(int pCores)
 
 void ZelGeneralSettingsPanel::setBackgroundButtonColor(const Wm4::ColorRGBA& pColor)
 {
-    mUi->backgroundColorButton->setStyleSheet(
-        QStringLiteral("background-color:")
-        + QStringLiteral("rgb(%1,%2,%3,%4);")
-              .arg(ColorChannel(pColor.R()))
-              .arg(ColorChannel(pColor.G()))
-              .arg(ColorChannel(pColor.B()))
-              .arg(ColorChannel(pColor.A())));
+    // Qt 6 style sheets reject rgb() with an alpha value, and rgba() reads an alpha of 1 as
+    // opaque; the hexadecimal form carries every alpha exactly in Qt 5 and Qt 6.
+    const QColor color(ColorChannel(pColor.R()), ColorChannel(pColor.G()),
+                       ColorChannel(pColor.B()), ColorChannel(pColor.A()));
+    mUi->backgroundColorButton->setStyleSheet(QStringLiteral("background-color:")
+                                              + color.name(QColor::HexArgb) + QLatin1Char(';'));
 }
 
 void ZelGeneralSettingsPanel::setNbCoresTxt(int pCores)
 {
-    mUi->coreUsedLabel->setText(
-        pCores < 2 ? QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 core").arg(pCores)
-                   : QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 cores").arg(pCores));
+    const QString text = pCores < 2
+                             ? QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 core")
+                             : QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 cores");
+    mUi->coreUsedLabel->setText(text.arg(pCores));
 }
 
 void ZelGeneralSettingsPanel::forceRenderingMode(Engine pMode)

@@ -36,8 +36,8 @@ public:
     void resetContent() override;
     virtual void saveSettings();
 
-    // Units combo index of a scene scale given in metres per scene unit; 3 when the
-    // scale matches none of the known ones.
+    // Index of a scene scale among the powers of ten from 0.001 to 1000 (within 0.001);
+    // 3, the scale 1, when it matches none of them.
     static int GetSceneUnitComboIndex(float pSceneScale);
 
 Q_SIGNALS:
