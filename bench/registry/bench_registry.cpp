@@ -1,11 +1,12 @@
 // The start-up check run against plain QSettings doing the least that the same job needs,
-// measured in the same run on a complete INI store of the 33 default keys.
+// measured in the same run on complete INI stores of the 33 default keys.
 //
-//   healthy store  EnsureSettings         vs  the 33 keys read                  (goal <= 2)
-//   repair store   EnsureSettings         vs  the 33 keys read, set back, synced (goal <= 1.5)
+//   healthy store  EnsureSettings  vs  the 33 keys read                      (goal <= 2)
+//   repair store   EnsureSettings  vs  the 33 keys read, set back and synced (goal <= 1.5)
 //
-// Each figure is given twice: with the store opened for every run, as at a viewer's start,
-// and on a store object that stays open. Times are medians over interleaved rounds.
+// The healthy figures come three ways: a store opened for the first time in the process, as
+// at a viewer's start (the file is parsed); a store opened again (Qt keeps the parsed file);
+// and a store object that stays open. Times are medians over interleaved rounds.
 
 #include "ZelControlCenter.h"
 
@@ -28,6 +29,8 @@ using zel::ZelControlCenter;
 namespace {
 
 const int kRounds = 15;
+// More copies than QSettings keeps parsed, so every open of one parses the file again.
+const int kColdCopies = 64;
 const int kReadIterations = 400;
 const int kRepairIterations = 25;
 
@@ -153,34 +156,46 @@ int main(int argc, char** argv)
     }
     const auto restoreBroken = [&] { writeFile(repairPath, broken); };
 
+    QStringList coldPaths;
+    for (int i = 0; i < kColdCopies; ++i) {
+        coldPaths.append(root.filePath(QStringLiteral("cold%1.ini").arg(i)));
+        writeFile(coldPaths.last(), healthy);
+    }
+    int coldFloorIndex = 0;
+    int coldCheckIndex = 0;
+
     QSettings openHealthy(healthyPath, QSettings::IniFormat);
     bool checksPassed = true;
-    std::vector<Job> jobs = {
-        {"healthy, opened: read floor", kReadIterations, nullptr,
-         [&] {
-             QSettings settings(healthyPath, QSettings::IniFormat);
-             readAll(settings, keys);
-         }},
-        {"healthy, opened: check", kReadIterations, nullptr,
-         [&] {
-             QSettings settings(healthyPath, QSettings::IniFormat);
-             checksPassed = check(settings) && checksPassed;
-         }},
-        {"healthy, open store: read floor", kReadIterations, nullptr,
-         [&] { readAll(openHealthy, keys); }},
-        {"healthy, open store: check", kReadIterations, nullptr,
-         [&] { checksPassed = check(openHealthy) && checksPassed; }},
-        {"repair, opened: read+write floor", kRepairIterations, restoreBroken,
-         [&] {
-             QSettings settings(repairPath, QSettings::IniFormat);
-             readWriteAll(settings, keys);
-         }},
-        {"repair, opened: check", kRepairIterations, restoreBroken,
-         [&] {
-             QSettings settings(repairPath, QSettings::IniFormat);
-             checksPassed = check(settings) && checksPassed;
-         }},
-    };
+    std::vector<Job> jobs;
+    jobs.emplace_back("healthy, first open: read floor", kReadIterations, nullptr, [&] {
+        QSettings settings(coldPaths.at(coldFloorIndex++ % kColdCopies), QSettings::IniFormat);
+        readAll(settings, keys);
+    });
+    jobs.emplace_back("healthy, first open: check", kReadIterations, nullptr, [&] {
+        QSettings settings(coldPaths.at(coldCheckIndex++ % kColdCopies), QSettings::IniFormat);
+        checksPassed = check(settings) && checksPassed;
+    });
+    jobs.emplace_back("healthy, reopened: read floor", kReadIterations, nullptr, [&] {
+        QSettings settings(healthyPath, QSettings::IniFormat);
+        readAll(settings, keys);
+    });
+    jobs.emplace_back("healthy, reopened: check", kReadIterations, nullptr, [&] {
+        QSettings settings(healthyPath, QSettings::IniFormat);
+        checksPassed = check(settings) && checksPassed;
+    });
+    jobs.emplace_back("healthy, kept open: read floor", kReadIterations, nullptr,
+                      [&] { readAll(openHealthy, keys); });
+    jobs.emplace_back("healthy, kept open: check", kReadIterations, nullptr,
+                      [&] { checksPassed = check(openHealthy) && checksPassed; });
+    jobs.emplace_back("repair, first open: read+write floor", kRepairIterations, restoreBroken,
+                      [&] {
+                          QSettings settings(repairPath, QSettings::IniFormat);
+                          readWriteAll(settings, keys);
+                      });
+    jobs.emplace_back("repair, first open: check", kRepairIterations, restoreBroken, [&] {
+        QSettings settings(repairPath, QSettings::IniFormat);
+        checksPassed = check(settings) && checksPassed;
+    });
 
     for (int round = 0; round < kRounds; ++round) {
         for (Job& job : jobs)
@@ -188,21 +203,25 @@ int main(int argc, char** argv)
     }
     if (!checksPassed)
         return 1;
-    if (readFile(healthyPath) != healthy) {
-        std::fprintf(stderr, "the healthy store was rewritten\n");
-        return 1;
+    coldPaths.append(healthyPath);
+    for (const QString& path : coldPaths) {
+        if (readFile(path) != healthy) {
+            std::fprintf(stderr, "a healthy store was rewritten\n");
+            return 1;
+        }
     }
 
-    std::printf("EnsureSettings over a complete 33-key INI store (median of %d rounds)\n",
+    std::printf("EnsureSettings over complete 33-key INI stores (median of %d rounds)\n",
                 kRounds);
     for (const Job& job : jobs)
-        std::printf("  %-36s %10.1f us\n", job.mName, job.median());
+        std::printf("  %-40s %10.1f us\n", job.mName, job.median());
     const auto ratio = [&jobs](std::size_t pCheck, std::size_t pFloor) {
         return jobs[pCheck].median() / jobs[pFloor].median();
     };
     std::printf("ratios (check / floor):\n");
-    std::printf("  healthy, store opened per run     %5.2f  (goal <= 2)\n", ratio(1, 0));
-    std::printf("  healthy, store kept open          %5.2f  (goal <= 2)\n", ratio(3, 2));
-    std::printf("  repair, store opened per run      %5.2f  (goal <= 1.5)\n", ratio(5, 4));
+    std::printf("  healthy, first open (start-up)    %5.2f  (goal <= 2)\n", ratio(1, 0));
+    std::printf("  healthy, reopened                 %5.2f  (goal <= 2)\n", ratio(3, 2));
+    std::printf("  healthy, kept open                %5.2f  (goal <= 2)\n", ratio(5, 4));
+    std::printf("  repair, first open                %5.2f  (goal <= 1.5)\n", ratio(7, 6));
     return 0;
 }

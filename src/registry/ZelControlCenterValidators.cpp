@@ -17,8 +17,6 @@ namespace zel {
 
 namespace {
 
-const char kContext[] = "ZelControlCenter";
-
 const uint kMaxDecimals = 10;
 const qulonglong kMinCacheSize = 10;
 const qulonglong kMaxCacheSize = 102400;
@@ -81,6 +79,12 @@ bool clampFaceSize(const QString& pDefaultValue, QString& pValue)
         number = kMaxFaceSizeLimit;
     pValue = QString::number(double(number), 'g', 6);
     return true;
+}
+
+// The three failure messages; %1 is a path.
+QString failureMessage(const char* pText, const QString& pPath)
+{
+    return QCoreApplication::translate("ZelControlCenter", pText).arg(pPath);
 }
 
 std::string toUtf8(const QString& pText)
@@ -300,9 +304,10 @@ bool ZelControlCenter::ensureFile(const QString&, const QString& pDefaultValue,
     CleanupFolder(pValue);
     const std::string folder = km::kmDirUtils::ExtractFolder(toUtf8(pValue));
     if (!km::kmDirUtils::DirExistsUtf8(folder) && !km::kmDirUtils::MkpathUtf8(folder)) {
-        pErrorMessage = QCoreApplication::translate(
-            kContext, "Could not use the Vantora log file, file \"%1\" could not be created")
-                            .arg(pValue);
+        pErrorMessage = failureMessage(
+            QT_TRANSLATE_NOOP("ZelControlCenter", "Could not use the Vantora log file, file "
+                                                  "\"%1\" could not be created"),
+            pValue);
         return false;
     }
     return true;
@@ -328,9 +333,10 @@ bool ZelControlCenter::ensureDMCacheFolder(const QString&, const QString& pDefau
 {
     if (ensureFolder(pDefaultValue, pValue))
         return true;
-    pErrorMessage = QCoreApplication::translate(
-        kContext, "Could not use the 3D database cache, folder \"%1\" could not be created")
-                        .arg(pValue);
+    pErrorMessage = failureMessage(
+        QT_TRANSLATE_NOOP("ZelControlCenter", "Could not use the 3D database cache, folder "
+                                              "\"%1\" could not be created"),
+        pValue);
     return false;
 }
 
@@ -339,14 +345,17 @@ bool ZelControlCenter::ensureTmpFolder(const QString&, const QString& pDefaultVa
 {
     const QDir compulsory(pDefaultValue);
     if (!compulsory.exists() && !compulsory.mkpath(QStringLiteral("."))) {
-        pErrorMessage =
-            QCoreApplication::translate(kContext, "Could not create compulsory folder \"%1\"")
-                .arg(pDefaultValue);
+        pErrorMessage = failureMessage(
+            QT_TRANSLATE_NOOP("ZelControlCenter", "Could not create compulsory folder \"%1\""),
+            pDefaultValue);
         return false;
     }
 
     if (!pValue.isEmpty()) {
         CleanupFolder(pValue);
+        // The default was just found or made; asking the disk again would only cost time.
+        if (pValue == pDefaultValue)
+            return true;
         // "/" cleans up to "", which QDir would take for the working folder.
         if (!pValue.isEmpty() && QDir(pValue).exists())
             return true;

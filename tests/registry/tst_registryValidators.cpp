@@ -55,65 +55,47 @@ private Q_SLOTS:
             QTest::addRow("%s", pName) << QString::fromLatin1(pValidator) << pDefault << pValue
                                        << pExpected << pResult;
         };
-        row("noOp anything", "noOp", "d", "any thing", "any thing");
-        row("noOp empty", "noOp", "d", "", "");
-
+        row("noOp", "noOp", "d", "any thing", "any thing");
         row("bool false", "ensureBool", "true", "false", "false");
         row("bool upper case", "ensureBool", "true", "TRUE", "true");
-        row("bool digit", "ensureBool", "false", "1", "false");
-        row("bool empty", "ensureBool", "true", "", "true");
-        row("engine software", "ensureEngine", "deferred", "software", "software");
         row("engine capital", "ensureEngine", "deferred", "Deferred", "deferred");
-        row("controller examine", "ensureNavigationMode", "arcball", "examine", "examine");
+        row("engine software", "ensureEngine", "deferred", "software", "software");
         row("controller other", "ensureNavigationMode", "arcball", "walk", "arcball");
-        row("unit m", "ensureSceneUnit", "mm", "m", "m");
-        row("unit in", "ensureSceneUnit", "mm", "in", "in");
+        row("controller examine", "ensureNavigationMode", "arcball", "examine", "examine");
         row("unit ft", "ensureSceneUnit", "mm", "ft", "mm");
-        row("decimal comma", "ensureDecimalSeparator", ".", ",", ",");
+        row("unit in", "ensureSceneUnit", "mm", "in", "in");
         row("decimal other", "ensureDecimalSeparator", ".", ";", ".");
+        row("decimal comma", "ensureDecimalSeparator", ".", ",", ",");
         row("column any", "ensureColumnSeparator", ",", "; ", "; ");
         row("column empty", "ensureColumnSeparator", ",", "", "", false);
-        row("delimiter quote", "ensureStringDelimiter", "\"", "\"", "\"");
-        row("delimiter other", "ensureStringDelimiter", "\"", "'", "\"");
-        row("delimiter two quotes", "ensureStringDelimiter", "\"", "\"\"", "\"");
+        row("delimiter other", "ensureStringDelimiter", "\"", "\"\"", "\"");
 
         // Range checks keep an accepted value as it was written.
         row("uint 10", "ensureUInt", "2", "10", "10");
-        row("uint 0", "ensureUInt", "2", "0", "0");
         row("uint 11", "ensureUInt", "2", "11", "2");
         row("uint negative", "ensureUInt", "2", "-1", "2");
-        row("uint letters", "ensureUInt", "2", "two", "2");
         row("uint as written", "ensureUInt", "2", " 5", " 5");
         row("cache 5", "ensureCacheSize", "1024", "5", "1024");
-        row("cache 9", "ensureCacheSize", "1024", "9", "1024");
-        row("cache 10", "ensureCacheSize", "1024", "10", "10");
+        row("cache 10 as written", "ensureCacheSize", "1024", "0010", "0010");
         row("cache 102400", "ensureCacheSize", "1024", "102400", "102400");
         row("cache 102401", "ensureCacheSize", "1024", "102401", "1024");
-        row("cache as written", "ensureCacheSize", "1024", "0010", "0010");
         row("ram below", "ensureSimplificationRAM", "1073741824", "67108863", "1073741824");
         row("ram low bound", "ensureSimplificationRAM", "1073741824", "67108864", "67108864");
         row("ram high bound", "ensureSimplificationRAM", "1073741824", "8489271296",
             "8489271296");
         row("ram above", "ensureSimplificationRAM", "1073741824", "8489271297", "1073741824");
-        row("ram as written", "ensureSimplificationRAM", "1073741824", "+67108864",
-            "+67108864");
 
-        // Clamping validators write a number that parses back in decimal.
+        // Clamping validators rewrite a number that parses in decimal.
         row("cores 0", "ensureCoreNumber", "4", "0", cores(0));
         row("cores 64", "ensureCoreNumber", "4", "64", cores(64));
-        row("cores -7", "ensureCoreNumber", "4", "-7", cores(-7));
         row("cores letters", "ensureCoreNumber", "4", "many", cores(4));
         row("angle 400", "ensureTesselationMaxFaceAngle", "45", "400", "359");
-        row("angle 359", "ensureTesselationMaxFaceAngle", "45", "359", "359");
         row("angle -5", "ensureTesselationMaxFaceAngle", "45", "-5", "0");
         row("angle signed", "ensureTesselationMaxFaceAngle", "45", "+12", "12");
         row("angle fraction", "ensureTesselationMaxFaceAngle", "45", "4.5", "45");
         row("length 250.5", "ensureTesselationMaxFaceLength", "7", "250.5", "100");
-        row("length 100", "ensureTesselationMaxFaceLength", "7", "100", "100");
         row("length 99.5", "ensureTesselationMaxFaceLength", "7", "99.5", "99.5");
-        row("length 6 digits", "ensureTesselationMaxFaceLength", "7", "0.1234567", "0.123457");
         row("length exponent", "ensureTesselationMaxFaceLength", "7", "1e1", "10");
-        row("length 0", "ensureTesselationMaxFaceLength", "7", "0", "0");
         row("length negative", "ensureTesselationMaxFaceLength", "7", "-3", "0");
         row("length nan", "ensureTesselationMaxFaceLength", "7", "nan", "0");
         row("length inf", "ensureTesselationMaxFaceLength", "7", "inf", "100");
@@ -121,38 +103,31 @@ private Q_SLOTS:
         // Beyond the float range the conversion reports failure.
         row("length 1e39", "ensureTesselationMaxFaceLength", "7", "1e39", "7");
         row("length letters", "ensureTesselationMaxFaceLength", "7", "long", "7");
-        row("sag 250.5", "ensureTesselationMaxFaceSag", "0", "250.5", "100");
         row("sag 6 digits", "ensureTesselationMaxFaceSag", "0", "0.1234567", "0.123457");
-        row("sag letters", "ensureTesselationMaxFaceSag", "0.5", "deep", "0.5");
+        row("sag 250.5", "ensureTesselationMaxFaceSag", "0", "250.5", "100");
         row("triangles 10", "ensureLODTrianglesCap", "6000000", "10", "50000");
-        row("triangles bound", "ensureLODTrianglesCap", "6000000", "50000", "50000");
         row("triangles above", "ensureLODTrianglesCap", "6000000", "500000001", "500000000");
         row("triangles decimal", "ensureLODTrianglesCap", "6000000", "0060000", "60000");
         row("triangles negative", "ensureLODTrianglesCap", "6000000", "-1", "6000000");
         row("cpu 1000", "ensureMaxCPUMemory3D", "134217728", "1000", "134217728");
-        row("cpu huge", "ensureMaxCPUMemory3D", "134217728", "99999999999", "8489271296");
-        row("gpu 1000", "ensureMaxGPUMemory", "1073741824", "1000", "134217728");
         row("gpu huge", "ensureMaxGPUMemory", "1073741824", "99999999999", "8489271296");
         row("gpu bound", "ensureMaxGPUMemory", "1073741824", "8489271296", "8489271296");
         row("gpu beyond 64 bits", "ensureMaxGPUMemory", "1073741824", "18446744073709551616",
             "1073741824");
         row("log negative", "ensureLogLevel", "2", "-3", "1");
-        row("log 7", "ensureLogLevel", "2", "+7", "7");
+        row("log signed", "ensureLogLevel", "2", "+7", "7");
         row("log letters", "ensureLogLevel", "2", "loud", "2");
 
         row("colour 6 digits", "ensureColor", "#FFC0C0C0", "#a1b2c3", "#a1b2c3");
         row("colour 8 digits", "ensureColor", "#FFC0C0C0", "#A1B2C3D4", "#A1B2C3D4");
         row("colour 7 digits", "ensureColor", "#FFC0C0C0", "#1234567", "#FFC0C0C0");
         row("colour 3 digits", "ensureColor", "#FFC0C0C0", "#abc", "#FFC0C0C0");
-        row("colour name", "ensureColor", "#FFC0C0C0", "red", "#FFC0C0C0");
-        row("colour no hash", "ensureColor", "#FFC0C0C0", "a1b2c3d", "#FFC0C0C0");
         row("colour not hex", "ensureColor", "#FFC0C0C0", "#a1b2cg", "#FFC0C0C0");
-        row("colour utf-8", "ensureColor", "#FFC0C0C0", QStringLiteral("#a1b2c\u00e9"),
-            "#FFC0C0C0");
+        row("colour 7 chars, 8 bytes", "ensureColor", "#FFC0C0C0",
+            QStringLiteral("#a1b2c\u00e9"), "#FFC0C0C0");
         row("version", "ensureSettingsVersion", "1", "7", "1");
 
         const QString ratios = QStringLiteral("1/0.5/0.25/0.125/0.0625");
-        row("ratios kept", "ensureSimplificationRatios", ratios, ratios, ratios);
         row("ratios sorted", "ensureSimplificationRatios", ratios, "0.0625/0.125/0.25/0.5/1",
             ratios);
         row("ratios skip parts", "ensureSimplificationRatios", ratios,
@@ -163,8 +138,6 @@ private Q_SLOTS:
             "0.5/0.25/0.125", ratios);
         row("ratios repeat", "ensureSimplificationRatios", "0.0625/1/0.5/0.25/0.125",
             "1/1/0.5/0.25/0.125", ratios);
-        row("ratios nan", "ensureSimplificationRatios", ratios, "nan/0.5/0.25/0.125/0.0625",
-            ratios);
         row("ratios no default", "ensureSimplificationRatios", "0.5/0.25", "1/2", "1/2", false);
         row("ratios corrected, no default", "ensureSimplificationRatios", "0.5/0.25",
             "1/1/0.5/0.25/0.125", "0.5/0.25", false);
@@ -215,7 +188,6 @@ private Q_SLOTS:
             "%T/existing/", "%T/existing");
         row("cache missing", "ensureDMCacheFolder", "%T\\cache\\a\\", "%T/gone", "%T/cache/a",
             "%T/cache/a");
-        row("cache empty", "ensureDMCacheFolder", "%T/cache/", "", "%T/cache", "%T/cache");
         row("cache plain file", "ensureDMCacheFolder", "%T/cache", "%T/plain", "%T/cache",
             "%T/cache");
         // "/" cleans up to "", which must not pass for the working folder.
@@ -229,7 +201,6 @@ private Q_SLOTS:
         row("log in missing folder", "ensureFile", "%T\\data\\sub\\log.txt", "%T/gone/log.txt",
             "%T/data/sub/log.txt", "%T/data/sub");
         row("log empty", "ensureFile", "%T/data/log.txt", "", "%T/data/log.txt", "%T/data");
-        row("log root", "ensureFile", "%T/data/log.txt", "/", "%T/data/log.txt", "%T/data");
     }
 
     void folders()

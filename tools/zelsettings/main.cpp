@@ -329,8 +329,8 @@ int run(const Invocation& pInvocation)
 
     // Keys are checked before the store is opened, so a typo never creates a file.
     const QString key = arguments.value(0);
-    if (command != QLatin1String("get") && command != QLatin1String("check") && !key.isEmpty()
-        && !isRegistered(key))
+    const bool writesKey = command == QLatin1String("set") || command == QLatin1String("reset");
+    if (writesKey && !arguments.isEmpty() && !isRegistered(key))
         return unknownKey(key);
 
     const QString path = pInvocation.mHasStore
@@ -351,7 +351,7 @@ int run(const Invocation& pInvocation)
         return set(store, key, arguments.at(1));
 
     QStringList keys;
-    if (key.isEmpty()) {
+    if (arguments.isEmpty()) {
         for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues())
             keys.append(entry.first);
     } else {
