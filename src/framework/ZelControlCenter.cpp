@@ -272,7 +272,9 @@ bool ZelControlCenter::addCCSeparator(const QString& pName, const QString& pAnch
 
     auto* separator = new QFrame(this);
     mSeparators.insert(pName, separator);
-    separator->setStyleSheet(QStringLiteral("background:rgb(0,0,0,30);"));
+    // Qt 6 drops a four-number rgb() as invalid and the line would not show; rgba() draws
+    // the same faint line as Qt 5 did.
+    separator->setStyleSheet(QStringLiteral("background:rgba(0,0,0,30);"));
     // A closed control center is 0 wide: its separators still span the menu.
     separator->setFixedWidth(qMax(width(), kMenuWidth) - kSeparatorInset);
     separator->setFixedHeight(1);
@@ -637,18 +639,22 @@ bool ZelControlCenter::eventFilter(QObject* pObject, QEvent* pEvent)
             return false;
 
         const QPoint position = compat::globalPosition(static_cast<QMouseEvent*>(pEvent));
+        const QWidget* pressed = pObject->isWidgetType() ? static_cast<QWidget*>(pObject)
+                                                          : nullptr;
         bool inWorkArea = false;
         for (const QWidget* area :
              {mainWindow->getPrimaryWorkArea(), mainWindow->getSecondaryWorkArea()}) {
-            if (area && QRect(area->mapToGlobal(QPoint(0, 0)), area->size()).contains(position))
+            if (!area || !QRect(area->mapToGlobal(QPoint(0, 0)), area->size()).contains(position))
+                continue;
+            // A popup or a message box lying over the area is not the area: choosing a combo
+            // box entry or answering our own prompt must not close the menu.
+            if (!pressed || pressed->window() == area->window())
                 inWorkArea = true;
         }
 
         bool counts = true;
-        if (mGUIHandler && pObject->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(pObject);
-            counts = widget == mGUIHandler || mGUIHandler->isAncestorOf(widget);
-        }
+        if (mGUIHandler && pressed)
+            counts = pressed == mGUIHandler || mGUIHandler->isAncestorOf(pressed);
 
         if (!inWorkArea || !counts)
             return false;

@@ -5,15 +5,27 @@
 #include "kmMainWindow.h"
 
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QTest>
 #include <QVBoxLayout>
 
 namespace {
 
+// A part of the viewer's window that takes the presses made on it, as the 3D view does.
+class AreaWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
+    void mouseReleaseEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
+};
+
 QWidget* area(const QString& pName, QWidget* pParent)
 {
-    auto* widget = new QWidget(pParent);
+    auto* widget = new AreaWidget(pParent);
     widget->setObjectName(pName);
     widget->setMinimumSize(120, 120);
     return widget;
@@ -65,6 +77,8 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     column->addWidget(mOutside);
 
     mMainWindow->setCentralWidget(central);
+    // The slides change the window's minimum size on every frame otherwise.
+    mMainWindow->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     mMainWindow->setPrimaryWorkArea(primary);
     mMainWindow->setSecondaryWorkArea(mSecondaryArea);
     mApplication->setMainWindow(mMainWindow);
@@ -73,6 +87,11 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     mMainWindow->show();
     if (!QTest::qWaitForWindowExposed(mMainWindow))
         qWarning("The main window was not exposed");
+    return mMainWindow;
+}
+
+zel::kmMainWindow* TestHost::mainWindow() const
+{
     return mMainWindow;
 }
 

@@ -29,7 +29,7 @@ public:
 
     // Builds and shows the main window around the control center, which it then owns.
     zel::kmMainWindow* showMainWindow(zel::ZelControlCenter* pControlCenter);
-    zel::kmMainWindow* mainWindow() const { return mMainWindow; }
+    zel::kmMainWindow* mainWindow() const;
     void closeMainWindow();
 
     QWidget* view() const { return mView; }

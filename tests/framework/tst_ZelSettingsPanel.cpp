@@ -2,13 +2,16 @@
 #include "TestPanel.h"
 
 #include "ZelSettingsPanel.h"
+#include "zelSpinBox.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 using zel::ZelSettingsPanel;
