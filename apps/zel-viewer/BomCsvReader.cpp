@@ -36,6 +36,7 @@ bool BomCsvReader::Parse(const QByteArray& pUtf8, const QString& pColumnSeparato
         rowOpen = true;
         if (cell.isEmpty() && startsAt(text, i, pStringDelimiter)) {
             i += pStringDelimiter.size();
+            const int startLine = line;
             bool closed = false;
             while (i < text.size()) {
                 if (startsAt(text, i, pStringDelimiter)) {
@@ -53,7 +54,7 @@ bool BomCsvReader::Parse(const QByteArray& pUtf8, const QString& pColumnSeparato
                 cell += text.at(i++);
             }
             if (!closed) {
-                pError = tr("Line %1: a text is not closed").arg(line);
+                pError = tr("Line %1: a text is not closed").arg(startLine);
                 return false;
             }
             const bool endsCell = i >= text.size() || startsAt(text, i, pColumnSeparator)

@@ -17,7 +17,7 @@ class ImageExporter
 {
 public:
     // The drawing is never larger than this on either side, whatever the supersampling.
-    static const int kMaxRenderSide = 8192;
+    static constexpr int kMaxRenderSide = 8192;
 
     // Linear scale of the drawing for a supersampling level: 0 none, 1 4 times, 2 8 times,
     // 3 16 times as many samples per pixel.

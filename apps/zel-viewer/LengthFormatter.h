@@ -10,7 +10,7 @@ namespace zel {
 class LengthFormatter
 {
 public:
-    static const int kMaxDecimals = 10;
+    static constexpr int kMaxDecimals = 10;
 
     static double FromMillimetres(double pMillimetres, Unit pUnit);
     static QString Symbol(Unit pUnit);

@@ -19,7 +19,7 @@ class LineDrawing
 {
 public:
     // The longer side of the depth image used to decide what is hidden, in pixels.
-    static const int kDepthResolution = 1600;
+    static constexpr int kDepthResolution = 1600;
 
     // pAspect is the drawing area's width over its height; pResolution the longer side
     // of the depth image.

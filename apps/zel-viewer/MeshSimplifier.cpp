@@ -14,13 +14,53 @@ namespace {
 // A collapse may tilt a face, but not by more than about 75 degrees.
 const float kMinNormalCosine = 0.25f;
 
+// The sum of squared distances to a set of planes, as a symmetric 4 x 4 form.
+struct Quadric
+{
+    double q[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+    void addPlane(const QVector3D& pNormal, const QVector3D& pPoint, double pWeight)
+    {
+        const double a = pNormal.x();
+        const double b = pNormal.y();
+        const double c = pNormal.z();
+        const double d = -QVector3D::dotProduct(pNormal, pPoint);
+        const double terms[10] = {a * a, a * b, a * c, a * d, b * b,
+                                  b * c, b * d, c * c, c * d, d * d};
+        for (int i = 0; i < 10; ++i)
+            q[i] += pWeight * terms[i];
+    }
+
+    void add(const Quadric& pOther)
+    {
+        for (int i = 0; i < 10; ++i)
+            q[i] += pOther.q[i];
+    }
+
+    double error(const QVector3D& pPoint) const
+    {
+        const double x = pPoint.x();
+        const double y = pPoint.y();
+        const double z = pPoint.z();
+        return q[0] * x * x + 2 * q[1] * x * y + 2 * q[2] * x * z + 2 * q[3] * x
+            + q[4] * y * y + 2 * q[5] * y * z + 2 * q[6] * y + q[7] * z * z + 2 * q[8] * z
+            + q[9];
+    }
+};
+
 struct Candidate
 {
+    double error;
     float lengthSquared;
     int a;
     int b;
+    int versionA;
+    int versionB;
+    QVector3D target;
     bool operator>(const Candidate& pOther) const
     {
+        if (error != pOther.error)
+            return error > pOther.error;
         return lengthSquared > pOther.lengthSquared;
     }
 };
@@ -34,11 +74,22 @@ public:
         , mTriangleAlive(pMesh.triangleCount(), true)
         , mVertexAlive(pMesh.vertexCount(), true)
         , mAround(pMesh.vertexCount())
+        , mQuadrics(pMesh.vertexCount())
+        , mVersions(pMesh.vertexCount(), 0)
         , mLive(pMesh.triangleCount())
     {
         for (int t = 0; t < mTriangles.size(); ++t) {
-            for (int corner = 0; corner < 3; ++corner)
-                mAround[mTriangles[t][corner]].append(t);
+            const TriangleMesh::Triangle& triangle = mTriangles[t];
+            const QVector3D cross = QVector3D::crossProduct(
+                mPositions[triangle[1]] - mPositions[triangle[0]],
+                mPositions[triangle[2]] - mPositions[triangle[0]]);
+            const float area = cross.length() * 0.5f;
+            for (int corner = 0; corner < 3; ++corner) {
+                mAround[triangle[corner]].append(t);
+                if (area > 0.0f)
+                    mQuadrics[triangle[corner]].addPlane(cross.normalized(),
+                                                         mPositions[triangle[0]], area);
+            }
         }
         for (int t = 0; t < mTriangles.size(); ++t) {
             for (int corner = 0; corner < 3; ++corner) {
@@ -55,13 +106,11 @@ public:
         while (mLive > pTarget && !mQueue.empty()) {
             const Candidate candidate = mQueue.top();
             mQueue.pop();
-            if (!mVertexAlive[candidate.a] || !mVertexAlive[candidate.b])
-                continue;
-            if ((mPositions[candidate.a] - mPositions[candidate.b]).lengthSquared()
-                != candidate.lengthSquared) {
+            if (mVersions[candidate.a] != candidate.versionA
+                || mVersions[candidate.b] != candidate.versionB) {
                 continue;
             }
-            collapse(candidate.a, candidate.b);
+            collapse(candidate.a, candidate.b, candidate.target);
         }
     }
 
@@ -85,9 +134,26 @@ public:
     }
 
 private:
+    // The cheapest of the two ends and the midpoint: collapses within a flat region cost
+    // nothing, while corners and creases resist.
     void push(int pA, int pB)
     {
-        mQueue.push(Candidate{(mPositions[pA] - mPositions[pB]).lengthSquared(), pA, pB});
+        Quadric sum = mQuadrics[pA];
+        sum.add(mQuadrics[pB]);
+        const QVector3D choices[3] = {mPositions[pA], mPositions[pB],
+                                      (mPositions[pA] + mPositions[pB]) * 0.5f};
+        int best = 0;
+        double bestError = sum.error(choices[0]);
+        for (int i = 1; i < 3; ++i) {
+            const double error = sum.error(choices[i]);
+            if (error < bestError) {
+                bestError = error;
+                best = i;
+            }
+        }
+        mQueue.push(Candidate{std::max(0.0, bestError),
+                              (mPositions[pA] - mPositions[pB]).lengthSquared(), pA, pB,
+                              mVersions[pA], mVersions[pB], choices[best]});
     }
 
     bool contains(int pTriangle, int pVertex) const
@@ -141,7 +207,7 @@ private:
         return pTriangle;
     }
 
-    void collapse(int pA, int pB)
+    void collapse(int pA, int pB, const QVector3D& pTarget)
     {
         QVector<int> aroundA;
         QVector<int> aroundB;
@@ -165,7 +231,7 @@ private:
         if (common.size() != shared.size())
             return;
 
-        const QVector3D target = (mPositions[pA] + mPositions[pB]) * 0.5f;
+        const QVector3D& target = pTarget;
         QVector<TriangleMesh::Triangle> kept;
         for (const QVector<int>* around : {&aroundA, &aroundB}) {
             for (int t : *around) {
@@ -195,6 +261,9 @@ private:
         }
 
         mPositions[pA] = target;
+        mQuadrics[pA].add(mQuadrics[pB]);
+        ++mVersions[pA];
+        ++mVersions[pB];
         for (int t : shared) {
             mTriangleAlive[t] = false;
             --mLive;
@@ -219,6 +288,8 @@ private:
     QVector<bool> mTriangleAlive;
     QVector<bool> mVertexAlive;
     QVector<QVector<int>> mAround;
+    QVector<Quadric> mQuadrics;
+    QVector<int> mVersions;
     int mLive;
     std::priority_queue<Candidate, std::vector<Candidate>, std::greater<Candidate>> mQueue;
 };

@@ -6,8 +6,9 @@
 
 namespace zel {
 
-// Reduces triangle counts by collapsing the shortest edges first, refusing collapses that
-// would fold a face over or tear the surface.
+// Reduces triangle counts by collapsing edges, those that change the shape least first
+// (the distance to the planes of the faces around them), refusing collapses that would
+// fold a face over or tear the surface.
 class MeshSimplifier
 {
 public:

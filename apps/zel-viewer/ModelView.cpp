@@ -285,11 +285,14 @@ void ModelView::mouseMoveEvent(QMouseEvent* pEvent)
     const QPointF position = pEvent->pos();
     const km::kmNavigationManagerBase::NavigationMode mode =
         mNavigation ? mNavigation->getNavigationMode() : km::kmNavigationManagerBase::ARCBALL;
-    if (mode == km::kmNavigationManagerBase::EXAMINE)
-        mCamera.examineDrag(mLastPosition, position, QSizeF(size()));
-    else if (mode == km::kmNavigationManagerBase::ARCBALL)
-        mCamera.arcballDrag(mLastPosition, position, QSizeF(size()));
+    const QPointF from = mLastPosition;
     mLastPosition = position;
+    if (mode == km::kmNavigationManagerBase::EXAMINE)
+        mCamera.examineDrag(from, position, QSizeF(size()));
+    else if (mode == km::kmNavigationManagerBase::ARCBALL)
+        mCamera.arcballDrag(from, position, QSizeF(size()));
+    else
+        return;
     update();
     Q_EMIT cameraChanged();
 }

@@ -1,13 +1,11 @@
 #include "ScenePainter.h"
 
+#include "DepthImage.h"
 #include "SceneGeometry.h"
 #include "ViewCamera.h"
 
-#include <QHash>
-#include <QLinearGradient>
+#include <QImage>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -20,55 +18,23 @@ const float kAmbient = 0.30f;
 const float kDiffuse = 0.70f;
 // The inside of a part, seen through an open section, is drawn darker.
 const float kInsideShade = 0.55f;
+// The inside of a cut part wins over a face that it touches, such as the plate under a
+// block, so that the cut shows the part filled.
+const float kInsideBias = 5e-5f;
 const int kCapDarkness = 125;
 const int kHatchDarkness = 170;
-// Lines are one pixel wide on a view about this high and grow with bigger images.
+// Hatch lines are spaced by this share of the picture's height.
+const int kHatchLinesPerHeight = 80;
+// Lines are one pixel wide on a view about this high and grow with bigger pictures.
 const qreal kLineReference = 700.0;
 const int kWireAlpha = 140;
+// Antialiasing draws the faces at twice the size and scales them down.
+const int kAntialiasingScale = 2;
 
 struct Corner
 {
     QVector3D position;
     QVector3D normal;
-};
-
-struct Primitive
-{
-    float depth = 0.0f;
-    QPolygonF polygon;
-    QVector<float> intensities;
-    QColor colour;
-    bool cap = false;
-    QPainterPath capPath;
-    QVector<QLineF> edges;
-    QVector<QLineF> wires;
-};
-
-class Projector
-{
-public:
-    Projector(const QRectF& pTarget, const ViewCamera& pCamera)
-        : mTarget(pTarget)
-        , mMatrix(pCamera.projectionMatrix(float(pTarget.width() / pTarget.height()))
-                  * pCamera.viewMatrix())
-    {
-    }
-
-    // False for a point in front of the near plane or behind the eye.
-    bool project(const QVector3D& pPoint, QPointF& pScreen, float& pDepth) const
-    {
-        const QVector4D clip = mMatrix * QVector4D(pPoint, 1.0f);
-        if (clip.w() <= 1e-6f || clip.z() < -clip.w())
-            return false;
-        pScreen = QPointF(mTarget.left() + (clip.x() / clip.w() + 1.0) * 0.5 * mTarget.width(),
-                          mTarget.top() + (1.0 - clip.y() / clip.w()) * 0.5 * mTarget.height());
-        pDepth = clip.w();
-        return true;
-    }
-
-private:
-    QRectF mTarget;
-    QMatrix4x4 mMatrix;
 };
 
 float side(const QVector4D& pPlane, const QVector3D& pPoint)
@@ -110,206 +76,197 @@ bool clipSegment(QVector3D& pA, QVector3D& pB, const QVector4D& pPlane)
     return true;
 }
 
-QColor shade(const QColor& pColour, float pIntensity)
+QRgb shade(int pRed, int pGreen, int pBlue, float pIntensity)
 {
     const float i = std::max(0.0f, std::min(1.0f, pIntensity));
-    return QColor::fromRgbF(pColour.redF() * i, pColour.greenF() * i, pColour.blueF() * i,
-                            pColour.alphaF());
+    return qRgb(int(pRed * i + 0.5f), int(pGreen * i + 0.5f), int(pBlue * i + 0.5f));
 }
 
-// Shading that varies linearly across a face is exactly a linear gradient in the plane.
-QBrush faceBrush(const Primitive& pPrimitive)
+class Renderer
 {
-    const QPolygonF& polygon = pPrimitive.polygon;
-    const QVector<float>& values = pPrimitive.intensities;
-    const auto range = std::minmax_element(values.begin(), values.end());
-    const float low = *range.first;
-    const float high = *range.second;
-    if (high - low < 1.0f / 512.0f || polygon.size() < 3)
-        return shade(pPrimitive.colour, (low + high) * 0.5f);
-
-    const QPointF e1 = polygon[1] - polygon[0];
-    const QPointF e2 = polygon[2] - polygon[0];
-    const qreal determinant = e1.x() * e2.y() - e1.y() * e2.x();
-    if (std::abs(determinant) < 1e-9)
-        return shade(pPrimitive.colour, (low + high) * 0.5f);
-    const qreal d1 = values[1] - values[0];
-    const qreal d2 = values[2] - values[0];
-    const QPointF gradient((d1 * e2.y() - d2 * e1.y()) / determinant,
-                           (d2 * e1.x() - d1 * e2.x()) / determinant);
-    const qreal squared = QPointF::dotProduct(gradient, gradient);
-    if (squared < 1e-18)
-        return shade(pPrimitive.colour, (low + high) * 0.5f);
-    const QPointF start = polygon[0] + gradient * ((low - values[0]) / squared);
-    const QPointF end = polygon[0] + gradient * ((high - values[0]) / squared);
-    QLinearGradient linear(start, end);
-    linear.setColorAt(0.0, shade(pPrimitive.colour, low));
-    linear.setColorAt(1.0, shade(pPrimitive.colour, high));
-    return QBrush(linear);
-}
-
-quint64 edgeKey(int pA, int pB)
-{
-    return (quint64(quint32(std::min(pA, pB))) << 32) | quint32(std::max(pA, pB));
-}
-
-// The closed outlines where the section plane cuts one placed mesh; each loop turns
-// counter-clockwise seen from the cut-away side, holes the other way.
-QVector<QVector<QVector3D>> sectionLoops(const SceneGeometry::Item& pItem,
-                                         const QVector4D& pPlane)
-{
-    const TriangleMesh& mesh = pItem.mesh;
-    QVector<QVector3D> placed;
-    placed.reserve(mesh.vertexCount());
-    for (const QVector3D& vertex : mesh.vertices())
-        placed.append(pItem.placement.map(vertex));
-    const QVector3D planeNormal = pPlane.toVector3D();
-
-    struct Segment
+public:
+    Renderer(const QSize& pSize, const ViewCamera& pCamera,
+             const ScenePainter::Options& pOptions)
+        : mOptions(pOptions)
+        , mColours(pSize, QImage::Format_ARGB32_Premultiplied)
+        , mDepth(pSize.width(), pSize.height())
+        , mMatrix(pCamera.projectionMatrix(float(pSize.width()) / pSize.height())
+                  * pCamera.viewMatrix())
+        , mEye(pCamera.eyePosition())
+        , mLight(pCamera.toWorld(QVector3D(-0.35f, 0.55f, 1.0f).normalized()))
+        , mHatchSpacing(std::max(6, pSize.height() / kHatchLinesPerHeight))
     {
-        quint64 from;
-        quint64 to;
-    };
-    QHash<quint64, QVector3D> points;
-    QHash<quint64, int> byStart;
-    QVector<Segment> segments;
-    for (int t = 0; t < mesh.triangleCount(); ++t) {
-        const TriangleMesh::Triangle& triangle = mesh.triangles()[t];
-        quint64 crossing[2];
-        int found = 0;
-        for (int e = 0; e < 3 && found < 2; ++e) {
-            const int a = triangle[e];
-            const int b = triangle[(e + 1) % 3];
-            const float da = side(pPlane, placed[a]);
-            const float db = side(pPlane, placed[b]);
-            if ((da <= 0.0f) == (db <= 0.0f))
+        mColours.fill(Qt::transparent);
+    }
+
+    const QImage& colours() const { return mColours; }
+    const QVector<QLineF>& outlines() const { return mOutlines; }
+    const QVector<QLineF>& wires() const { return mWires; }
+
+    // Faces of every item first: an edge is only known to be hidden once all is drawn.
+    void addFaces(const SceneGeometry::Item& pItem)
+    {
+        prepare(pItem);
+        for (int t = 0; t < pItem.mesh.triangleCount(); ++t) {
+            // Closed parts show their inside only through a section.
+            if (mFront[t] || mOptions.section)
+                addFace(pItem, t);
+        }
+    }
+
+    void addEdges(const SceneGeometry::Item& pItem)
+    {
+        if (!mOptions.outline && !mOptions.wireframe)
+            return;
+        prepare(pItem);
+        const TriangleMesh& mesh = pItem.mesh;
+        for (int t = 0; t < mesh.triangleCount(); ++t) {
+            if (!mFront[t])
                 continue;
-            const quint64 key = edgeKey(a, b);
-            if (!points.contains(key)) {
-                // Worked out from the lower vertex, so both faces of the edge agree.
-                const int low = std::min(a, b);
-                const int high = std::max(a, b);
-                const float dl = side(pPlane, placed[low]);
-                const float dh = side(pPlane, placed[high]);
-                points.insert(key, placed[low] + (placed[high] - placed[low]) * (dl / (dl - dh)));
+            const TriangleMesh::Triangle& triangle = mesh.triangles()[t];
+            for (int e = 0; e < 3; ++e) {
+                const int across = pItem.topology.neighbour(t, e);
+                // An edge between two seen faces once, from the lower-numbered one.
+                if (across >= 0 && across < t && mFront[across])
+                    continue;
+                const bool silhouette = across >= 0 && !mFront[across];
+                const bool outline = mOptions.outline
+                    && (pItem.topology.isSalient(t, e) || silhouette);
+                if (outline || mOptions.wireframe) {
+                    addEdge(mPlaced[triangle[e]], mPlaced[triangle[(e + 1) % 3]],
+                            outline ? mOutlines : mWires);
+                }
             }
-            crossing[found++] = key;
+            if (mOptions.section && mOptions.outline)
+                addSectionEdge(triangle);
         }
-        if (found != 2)
-            continue;
-        const QVector3D direction = points[crossing[1]] - points[crossing[0]];
-        const QVector3D wanted = QVector3D::crossProduct(
-            planeNormal, pItem.placement.mapVector(pItem.topology.faceNormal(t)));
-        const bool forward = QVector3D::dotProduct(direction, wanted) >= 0.0f;
-        const Segment segment = forward ? Segment{crossing[0], crossing[1]}
-                                        : Segment{crossing[1], crossing[0]};
-        byStart.insert(segment.from, segments.size());
-        segments.append(segment);
     }
 
-    QVector<QVector<QVector3D>> loops;
-    QVector<bool> used(segments.size(), false);
-    for (int first = 0; first < segments.size(); ++first) {
-        if (used[first])
-            continue;
-        QVector<QVector3D> loop;
-        int current = first;
-        bool closed = false;
-        while (current >= 0 && !used[current]) {
-            used[current] = true;
-            loop.append(points[segments[current].from]);
-            const quint64 next = segments[current].to;
-            if (next == segments[first].from) {
-                closed = true;
-                break;
-            }
-            current = byStart.value(next, -1);
-        }
-        if (closed && loop.size() >= 3)
-            loops.append(loop);
-    }
-    return loops;
-}
-
-void addFaces(const SceneGeometry::Item& pItem, const Projector& pProjector,
-              const QVector3D& pEye, const QVector3D& pLight,
-              const ScenePainter::Options& pOptions, QVector<Primitive>& pPrimitives)
-{
-    const TriangleMesh& mesh = pItem.mesh;
-    const MeshTopology& topology = pItem.topology;
-    QVector<QVector3D> placed;
-    placed.reserve(mesh.vertexCount());
-    for (const QVector3D& vertex : mesh.vertices())
-        placed.append(pItem.placement.map(vertex));
-
-    QVector<bool> front(mesh.triangleCount());
-    for (int t = 0; t < mesh.triangleCount(); ++t) {
-        const QVector3D normal = pItem.placement.mapVector(topology.faceNormal(t));
-        front[t] = QVector3D::dotProduct(normal, pEye - placed[mesh.triangles()[t][0]]) > 0.0f;
-    }
-    // Closed parts show their inside only through a section left open.
-    const bool insideVisible = pOptions.section && !pOptions.fillSection;
-
-    for (int t = 0; t < mesh.triangleCount(); ++t) {
-        if (!front[t] && !insideVisible)
-            continue;
-        const TriangleMesh::Triangle& triangle = mesh.triangles()[t];
-        const QVector3D faceNormal = pItem.placement.mapVector(topology.faceNormal(t));
+private:
+    void addFace(const SceneGeometry::Item& pItem, int pTriangle)
+    {
+        const TriangleMesh::Triangle& triangle = pItem.mesh.triangles()[pTriangle];
+        const QVector3D faceNormal =
+            pItem.placement.mapVector(pItem.topology.faceNormal(pTriangle));
         QVector<Corner> corners;
         for (int corner = 0; corner < 3; ++corner) {
-            const QVector3D normal = pOptions.flatShading
+            const QVector3D normal = mOptions.flatShading
                 ? faceNormal
-                : pItem.placement.mapVector(topology.cornerNormal(t, corner));
-            corners.append(Corner{placed[triangle[corner]], normal});
+                : pItem.placement.mapVector(pItem.topology.cornerNormal(pTriangle, corner));
+            corners.append(Corner{mPlaced[triangle[corner]], normal});
         }
-        if (pOptions.section)
-            corners = clipCorners(corners, pOptions.sectionPlane);
+        if (mOptions.section)
+            corners = clipCorners(corners, mOptions.sectionPlane);
         if (corners.size() < 3)
-            continue;
+            return;
 
-        Primitive primitive;
-        primitive.colour = pItem.colour;
-        bool visible = true;
+        QVector<DepthImage::Point> points;
+        QVector<float> intensities;
+        const bool front = mFront[pTriangle];
         for (const Corner& corner : corners) {
-            QPointF screen;
-            float depth = 0.0f;
-            if (!pProjector.project(corner.position, screen, depth)) {
-                visible = false;
-                break;
-            }
-            primitive.polygon.append(screen);
-            primitive.depth += depth / corners.size();
-            const QVector3D normal = front[t] ? corner.normal : -corner.normal;
-            float intensity =
-                kAmbient + kDiffuse * std::max(0.0f, QVector3D::dotProduct(normal, pLight));
-            if (!front[t])
-                intensity *= kInsideShade;
-            primitive.intensities.append(intensity);
+            points.append(DepthImage::Project(mMatrix, corner.position, mColours.width(),
+                                              mColours.height()));
+            if (!points.last().valid)
+                return;
+            if (!front)
+                points.last().inverseDepth *= 1.0f + kInsideBias;
+            const QVector3D normal = front ? corner.normal : -corner.normal;
+            const float intensity =
+                kAmbient + kDiffuse * std::max(0.0f, QVector3D::dotProduct(normal, mLight));
+            intensities.append(front ? intensity : intensity * kInsideShade);
         }
-        if (!visible)
-            continue;
 
-        if ((pOptions.outline || pOptions.wireframe) && front[t]) {
-            for (int e = 0; e < 3; ++e) {
-                const int across = topology.neighbour(t, e);
-                const bool silhouette = across >= 0 && !front[across];
-                const bool outline =
-                    pOptions.outline && (topology.isSalient(t, e) || silhouette);
-                if (!outline && !pOptions.wireframe)
-                    continue;
-                QVector3D a = placed[triangle[e]];
-                QVector3D b = placed[triangle[(e + 1) % 3]];
-                if (pOptions.section && !clipSegment(a, b, pOptions.sectionPlane))
-                    continue;
-                QPointF sa;
-                QPointF sb;
-                float depth = 0.0f;
-                if (pProjector.project(a, sa, depth) && pProjector.project(b, sb, depth))
-                    (outline ? primitive.edges : primitive.wires).append(QLineF(sa, sb));
-            }
+        // Through a filled section, the inside of a closed part shows exactly where its
+        // cap lies, so the inside is drawn as the cap.
+        const bool cap = !front && mOptions.fillSection;
+        const QRgb capColour = pItem.colour.darker(kCapDarkness).rgb();
+        const QRgb hatchColour = pItem.colour.darker(kHatchDarkness).rgb();
+        const int hatchWidth = std::max(1, mHatchSpacing / 4);
+        const int red = pItem.colour.red();
+        const int green = pItem.colour.green();
+        const int blue = pItem.colour.blue();
+        QRgb* bits = reinterpret_cast<QRgb*>(mColours.bits());
+        const int stride = mColours.bytesPerLine() / int(sizeof(QRgb));
+        for (int k = 1; k + 1 < points.size(); ++k) {
+            const float i0 = intensities[0];
+            const float i1 = intensities[k];
+            const float i2 = intensities[k + 1];
+            mDepth.fill(points[0], points[k], points[k + 1],
+                        [&](int pX, int pY, float pW0, float pW1, float pW2) {
+                            QRgb& pixel = bits[pY * stride + pX];
+                            if (cap) {
+                                const bool hatch = (pX + pY) % mHatchSpacing < hatchWidth;
+                                pixel = hatch ? hatchColour : capColour;
+                            } else {
+                                pixel = shade(red, green, blue, pW0 * i0 + pW1 * i1 + pW2 * i2);
+                            }
+                        });
         }
-        pPrimitives.append(primitive);
     }
+
+    void addEdge(QVector3D pA, QVector3D pB, QVector<QLineF>& pLines)
+    {
+        if (mOptions.section && !clipSegment(pA, pB, mOptions.sectionPlane))
+            return;
+        mDepth.addVisibleRuns(
+            DepthImage::Project(mMatrix, pA, mColours.width(), mColours.height()),
+            DepthImage::Project(mMatrix, pB, mColours.width(), mColours.height()), pLines);
+    }
+
+    void prepare(const SceneGeometry::Item& pItem)
+    {
+        const TriangleMesh& mesh = pItem.mesh;
+        mPlaced.clear();
+        for (const QVector3D& vertex : mesh.vertices())
+            mPlaced.append(pItem.placement.map(vertex));
+        mFront.resize(mesh.triangleCount());
+        for (int t = 0; t < mesh.triangleCount(); ++t) {
+            const QVector3D normal = pItem.placement.mapVector(pItem.topology.faceNormal(t));
+            mFront[t] = QVector3D::dotProduct(normal, mEye - mPlaced[mesh.triangles()[t][0]])
+                > 0.0f;
+        }
+    }
+
+    // Where a seen face is cut, the cut line is an edge too.
+    void addSectionEdge(const TriangleMesh::Triangle& pTriangle)
+    {
+        QVector<QVector3D> crossings;
+        for (int e = 0; e < 3; ++e) {
+            const QVector3D& a = mPlaced[pTriangle[e]];
+            const QVector3D& b = mPlaced[pTriangle[(e + 1) % 3]];
+            const float da = side(mOptions.sectionPlane, a);
+            const float db = side(mOptions.sectionPlane, b);
+            if ((da <= 0.0f) != (db <= 0.0f))
+                crossings.append(a + (b - a) * (da / (da - db)));
+        }
+        if (crossings.size() == 2)
+            addEdge(crossings[0], crossings[1], mOutlines);
+    }
+
+    ScenePainter::Options mOptions;
+    QImage mColours;
+    DepthImage mDepth;
+    QMatrix4x4 mMatrix;
+    QVector3D mEye;
+    QVector3D mLight;
+    int mHatchSpacing;
+    QVector<QVector3D> mPlaced;
+    QVector<bool> mFront;
+    QVector<QLineF> mOutlines;
+    QVector<QLineF> mWires;
+};
+
+QVector<QLineF> placed(const QVector<QLineF>& pLines, const QRectF& pTarget)
+{
+    QVector<QLineF> result;
+    result.reserve(pLines.size());
+    for (const QLineF& line : pLines) {
+        result.append(QLineF(pTarget.left() + line.x1() * pTarget.width(),
+                             pTarget.top() + line.y1() * pTarget.height(),
+                             pTarget.left() + line.x2() * pTarget.width(),
+                             pTarget.top() + line.y2() * pTarget.height()));
+    }
+    return result;
 }
 
 } // namespace
@@ -321,86 +278,37 @@ void ScenePainter::Paint(QPainter& pPainter, const QRectF& pTarget, const SceneG
     pPainter.setCompositionMode(QPainter::CompositionMode_Source);
     pPainter.fillRect(pTarget, pOptions.background);
     pPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    pPainter.setClipRect(pTarget);
     if (pTarget.width() < 1.0 || pTarget.height() < 1.0) {
         pPainter.restore();
         return;
     }
+    pPainter.setClipRect(pTarget);
 
-    const Projector projector(pTarget, pCamera);
-    const QVector3D eye = pCamera.eyePosition();
-    const QVector3D light = pCamera.toWorld(QVector3D(-0.35f, 0.55f, 1.0f).normalized());
-    // Seen from the cut-away side, the caps lie in front of everything that is left.
-    const bool capsInFront = side(pOptions.sectionPlane, eye) > 0.0f;
+    const int scale = pOptions.antialiasing ? kAntialiasingScale : 1;
+    const QSize size(int(std::ceil(pTarget.width())) * scale,
+                     int(std::ceil(pTarget.height())) * scale);
+    Renderer renderer(size, pCamera, pOptions);
+    for (const SceneGeometry::Item& item : pScene.items())
+        renderer.addFaces(item);
+    for (const SceneGeometry::Item& item : pScene.items())
+        renderer.addEdges(item);
 
-    QVector<Primitive> primitives;
-    for (const SceneGeometry::Item& item : pScene.items()) {
-        addFaces(item, projector, eye, light, pOptions, primitives);
-        if (!pOptions.section || !pOptions.fillSection)
-            continue;
-        for (const QVector<QVector3D>& loop : sectionLoops(item, pOptions.sectionPlane)) {
-            Primitive cap;
-            cap.cap = true;
-            cap.colour = item.colour;
-            QPolygonF polygon;
-            bool visible = true;
-            float depthSum = 0.0f;
-            for (const QVector3D& point : loop) {
-                QPointF screen;
-                float depth = 0.0f;
-                if (!projector.project(point, screen, depth)) {
-                    visible = false;
-                    break;
-                }
-                polygon.append(screen);
-                depthSum += depth;
-            }
-            if (!visible)
-                continue;
-            cap.capPath.setFillRule(Qt::WindingFill);
-            cap.capPath.addPolygon(polygon);
-            cap.capPath.closeSubpath();
-            cap.depth = capsInFront ? -1.0f : depthSum / loop.size();
-            primitives.append(cap);
-        }
-    }
-    std::stable_sort(primitives.begin(), primitives.end(),
-                     [](const Primitive& pA, const Primitive& pB) { return pA.depth > pB.depth; });
+    pPainter.setRenderHint(QPainter::SmoothPixmapTransform, pOptions.antialiasing);
+    pPainter.drawImage(pTarget, renderer.colours());
 
     pPainter.setRenderHint(QPainter::Antialiasing, pOptions.antialiasing);
     const qreal lineWidth = std::max(1.0, pTarget.height() / kLineReference);
-    const QPen outlinePen(pOptions.outlineColour, lineWidth * (pOptions.antialiasing ? 1.2 : 1.0),
-                          Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    QColor wireColour = pOptions.outlineColour;
-    wireColour.setAlpha(kWireAlpha);
-    const QPen wirePen(wireColour, lineWidth * 0.6);
-    for (const Primitive& primitive : primitives) {
-        if (primitive.cap) {
-            const QColor base = primitive.colour.darker(kCapDarkness);
-            pPainter.setPen(Qt::NoPen);
-            pPainter.fillPath(primitive.capPath, base);
-            pPainter.fillPath(primitive.capPath,
-                              QBrush(primitive.colour.darker(kHatchDarkness), Qt::BDiagPattern));
-            if (pOptions.outline) {
-                pPainter.setPen(outlinePen);
-                pPainter.setBrush(Qt::NoBrush);
-                pPainter.drawPath(primitive.capPath);
-            }
-            continue;
-        }
-        const QBrush brush = faceBrush(primitive);
-        // Antialiased faces would let the background shine through their shared edges.
-        pPainter.setPen(pOptions.antialiasing ? QPen(brush, lineWidth) : QPen(Qt::NoPen));
-        pPainter.setBrush(brush);
-        pPainter.drawPolygon(primitive.polygon);
-        if (!primitive.wires.isEmpty()) {
-            pPainter.setPen(wirePen);
-            pPainter.drawLines(primitive.wires);
-        }
-        if (!primitive.edges.isEmpty()) {
-            pPainter.setPen(outlinePen);
-            pPainter.drawLines(primitive.edges);
-        }
+    if (!renderer.wires().isEmpty()) {
+        QColor wireColour = pOptions.outlineColour;
+        wireColour.setAlpha(kWireAlpha);
+        pPainter.setPen(QPen(wireColour, lineWidth * 0.6));
+        pPainter.drawLines(placed(renderer.wires(), pTarget));
+    }
+    if (!renderer.outlines().isEmpty()) {
+        pPainter.setPen(QPen(pOptions.outlineColour,
+                             lineWidth * (pOptions.antialiasing ? 1.2 : 1.0), Qt::SolidLine,
+                             Qt::RoundCap, Qt::RoundJoin));
+        pPainter.drawLines(placed(renderer.outlines(), pTarget));
     }
     pPainter.restore();
 }

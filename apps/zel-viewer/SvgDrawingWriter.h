@@ -24,7 +24,7 @@ public:
     // Free border around the drawing, in millimetres.
     static constexpr qreal kMarginMm = 10.0;
     // Resolution of the image form of the drawing: 8 dots per millimetre, about 203 dpi.
-    static const int kDotsPerMm = 8;
+    static constexpr int kDotsPerMm = 8;
 
     static QSizeF CanvasSize(const SVGExportSettings& pSettings);
     // The part of the sheet that the drawing fills, in millimetres.

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QSettings;
+class QWidget;
+
+namespace zel {
+
+class ViewerWindow;
+class kmDMIApplication;
+
+// Goes through the viewer's main flows without a person, as a person would, saving a
+// numbered picture of the whole window after each step and checking that each step did
+// what it should: the settings took effect and the exports read back.
+class ViewerTour : public QObject
+{
+    Q_OBJECT
+
+public:
+    ViewerTour(ViewerWindow& pWindow, kmDMIApplication& pApplication, QSettings& pSettings,
+               const QString& pFolder, QObject* pParent = nullptr);
+
+    // Removes what an earlier tour left in the folder: its pictures, exports and store.
+    static void ClearFolder(const QString& pFolder);
+    // The settings store that a tour in that folder uses.
+    static QString StorePath(const QString& pFolder);
+
+    // True when every step succeeded.
+    bool run();
+    const QStringList& failures() const { return mFailures; }
+
+private:
+    void atRest();
+    void controlCenter();
+    void settingsPane();
+    void backgroundColour();
+    void discardPrompt();
+    void settingsDialog();
+    void exportTool();
+    void exports();
+    void activityReport();
+
+    // Answers the next modal window (or pop-up menu) for which pAccept holds, while the
+    // code that opened it waits in its own event loop. The watch is called off by deleting
+    // what is returned, once the window is known to have come or not.
+    QPointer<QTimer> answerNext(const std::function<bool(QWidget*)>& pAccept,
+                    const std::function<void(QWidget*)>& pAnswer);
+    bool waitFor(const std::function<bool()>& pCondition, int pTimeoutMs = 5000);
+    void spin(int pMilliseconds);
+    void shoot(const QString& pName);
+    void check(bool pOk, const QString& pWhat);
+    QStringList exportWith(const QString& pButton);
+
+    ViewerWindow& mWindow;
+    kmDMIApplication& mApplication;
+    QSettings& mSettings;
+    QString mFolder;
+    int mShot = 0;
+    QStringList mFailures;
+};
+
+} // namespace zel

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "SampleAssembly.h"
+#include "kmMainWindow.h"
+
+#include <QList>
+#include <QPointer>
+
+class QLabel;
+class QSettings;
+
+namespace Ui {
+class ViewerWindow;
+}
+
+namespace zel {
+
+class ExportController;
+class ModelView;
+class ProductStructureWidget;
+class SettingsDialog;
+class ZelControlCenter;
+class ZelExportSettingsPanel;
+class ZelSettingsPanel;
+class kmDMIApplication;
+class zelAction;
+
+// The demo viewer's main window: the control center at the left edge, the product
+// structure, the 3D view and the export tool, all following the applied settings.
+class ViewerWindow : public kmMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The settings store must have been checked, and outlive the window.
+    ViewerWindow(kmDMIApplication* pApplication, QSettings& pSettings,
+                 QWidget* pParent = nullptr);
+    ~ViewerWindow() override;
+
+    // Gives the host the values of the store, as at every start.
+    static void ApplyStoredSettings(kmDMIApplication& pApplication, QSettings& pSettings);
+    // Registers the settings that the viewer keeps beside the library's own.
+    static void RegisterViewerSettings();
+
+    ZelControlCenter* controlCenter() const { return mControlCenter; }
+    const QList<ZelSettingsPanel*>& controlCenterPanels() const { return mPanels; }
+    // Built on first use.
+    SettingsDialog* settingsDialog();
+    const QList<ZelSettingsPanel*>& dialogPanels() const { return mDialogPanels; }
+    ZelExportSettingsPanel* exportTool() const { return mExportTool; }
+    ExportController* exportController() const { return mExportController; }
+    ModelView* modelView() const;
+    ProductStructureWidget* productStructure() const;
+    zelAction* action(const QString& pName) const;
+    QString lengthText() const;
+    const SampleAssembly& assembly() const { return mAssembly; }
+
+public Q_SLOTS:
+    void openSettingsDialog();
+    void reloadSample();
+    void takeScreenshot();
+    void showUserManual();
+    void showAbout();
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+
+private:
+    void placeControlCenter();
+    zelAction* addAction(const QString& pName, const QString& pText,
+                         const QKeySequence& pShortcut, const QString& pTip);
+    void createActions();
+    void createPanels();
+    void connectHost();
+    void updateLength();
+    void updateNamingPolicy();
+    void publishScene();
+    void report(const QString& pKind, const QString& pDetail);
+
+    Ui::ViewerWindow* mUi;
+    kmDMIApplication* mApplication;
+    QSettings& mSettings;
+    SampleAssembly mAssembly;
+    ZelControlCenter* mControlCenter = nullptr;
+    QList<ZelSettingsPanel*> mPanels;
+    QPointer<SettingsDialog> mSettingsDialog;
+    QList<ZelSettingsPanel*> mDialogPanels;
+    ZelExportSettingsPanel* mExportTool = nullptr;
+    ExportController* mExportController = nullptr;
+    QLabel* mLengthLabel = nullptr;
+    QLabel* mTrianglesLabel = nullptr;
+};
+
+} // namespace zel
