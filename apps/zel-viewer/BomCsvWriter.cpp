@@ -126,16 +126,12 @@ bool BomCsvWriter::Write(const QString& pPath, const SampleAssembly& pAssembly,
 {
     const QStringList headers = Headers(pSettings);
     QSaveFile file(pPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        pError = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
-        return false;
-    }
-    file.write(Format(headers, Rows(pAssembly, headers, pSettings.groupByComponent), pSettings));
-    if (!file.commit()) {
-        pError = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
-        return false;
-    }
-    return true;
+    const QByteArray data =
+        Format(headers, Rows(pAssembly, headers, pSettings.groupByComponent), pSettings);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+        return true;
+    pError = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
+    return false;
 }
 
 } // namespace zel

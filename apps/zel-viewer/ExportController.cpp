@@ -133,7 +133,6 @@ bool ExportController::exportTab(int pTab, QStringList& pFiles, QString& pError)
         pError = tr("No export tab is chosen");
         return false;
     }
-    mLastFiles = pFiles;
     return true;
 }
 

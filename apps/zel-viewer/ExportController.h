@@ -38,7 +38,6 @@ public:
     QString freeFileName(const QString& pBaseName, const QString& pSuffix) const;
     // Runs the export of a tab; the files written, or false with the reason.
     bool exportTab(int pTab, QStringList& pFiles, QString& pError);
-    const QStringList& lastFiles() const { return mLastFiles; }
 
 Q_SIGNALS:
     void exported(const QStringList& pFiles);
@@ -57,7 +56,6 @@ private:
     const SampleAssembly& mAssembly;
     QPointer<ModelView> mView;
     QPointer<ZelExportSettingsPanel> mPanel;
-    QStringList mLastFiles;
 };
 
 } // namespace zel

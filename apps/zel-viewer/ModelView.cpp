@@ -103,13 +103,6 @@ const SceneGeometry& ModelView::drawnGeometry() const
     return mReducedScene;
 }
 
-void ModelView::setCamera(const ViewCamera& pCamera)
-{
-    mCamera = pCamera;
-    update();
-    Q_EMIT cameraChanged();
-}
-
 void ModelView::setSectionEnabled(bool pEnabled)
 {
     mSection = pEnabled;
@@ -134,7 +127,8 @@ void ModelView::showGeometryPreview(float pSimplification)
 {
     if (!mAssembly)
         return;
-    const quint64 target = MeshSimplifier::TargetTriangles(pSimplification, mScene.triangleCount());
+    const quint64 target =
+        MeshSimplifier::TargetTriangles(pSimplification, mScene.triangleCount());
     mPreviewScene = SceneGeometry(
         *mAssembly, MeshSimplifier::SimplifyAll(mAssembly->instanceMeshes(), target));
     mPreview = GeometryPreview;

@@ -53,7 +53,6 @@ public:
     // target.
     const SceneGeometry& drawnGeometry() const;
     const ViewCamera& camera() const { return mCamera; }
-    void setCamera(const ViewCamera& pCamera);
 
     void setSectionEnabled(bool pEnabled);
     bool isSectionEnabled() const { return mSection; }

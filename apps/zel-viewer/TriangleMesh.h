@@ -24,7 +24,6 @@ public:
     const QVector<Triangle>& triangles() const { return mTriangles; }
     int vertexCount() const { return mVertices.size(); }
     int triangleCount() const { return mTriangles.size(); }
-    bool isEmpty() const { return mTriangles.isEmpty(); }
 
     // Unit normal of a triangle; null for a degenerate one.
     QVector3D triangleNormal(int pTriangle) const;

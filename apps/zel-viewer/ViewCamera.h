@@ -26,7 +26,6 @@ public:
 
     const QQuaternion& orientation() const { return mOrientation; }
     void setOrientation(const QQuaternion& pOrientation);
-    const QVector3D& centre() const { return mCentre; }
     float distance() const { return mDistance; }
 
     QMatrix4x4 viewMatrix() const;

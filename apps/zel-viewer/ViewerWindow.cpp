@@ -291,7 +291,8 @@ zelAction* ViewerWindow::addAction(const QString& pName, const QString& pText,
     action->setToolTip(pTip);
     mApplication->getActionManager()->registerAction(action);
     QWidget::addAction(action);
-    connect(action, &QAction::triggered, this, [this, pName]() { report(QStringLiteral("action"), pName); });
+    connect(action, &QAction::triggered, this,
+            [this, pName]() { report(QStringLiteral("action"), pName); });
     return action;
 }
 

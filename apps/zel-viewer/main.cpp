@@ -114,6 +114,11 @@ int main(int pArgc, char** pArgv)
     zel::ViewerWindow::RegisterViewerSettings();
     zel::ZelControlCenter::InitDefaultSettingsValues();
     if (!zel::ZelControlCenter::EnsureSettings(*settings, error)) {
+        // Some checks fail without a word; the user still has to learn what went wrong.
+        if (error.isEmpty()) {
+            error = QCoreApplication::translate("main", "The settings in %1 could not be checked")
+                        .arg(QDir::toNativeSeparators(settings->fileName()));
+        }
         if (tour || QGuiApplication::platformName() == QLatin1String("offscreen"))
             QTextStream(stderr) << error << '\n';
         else
