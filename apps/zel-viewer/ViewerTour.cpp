@@ -390,6 +390,8 @@ void ViewerTour::activityReport()
 {
     ZelSettingsPanel* privacy = mWindow.controlCenterPanels().last();
     const QString path = QDir(mFolder).filePath(QLatin1String(kReportName));
+    // A copy left by an earlier tour would make the dialog ask before replacing it.
+    QFile::remove(path);
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QFileDialog*>(pWidget) != nullptr; },
         [path](QWidget* pWidget) {
