@@ -392,13 +392,16 @@ void ViewerTour::activityReport()
     const QString path = QDir(mFolder).filePath(QLatin1String(kReportName));
     // A copy left by an earlier tour would make the dialog ask before replacing it.
     QFile::remove(path);
+    // Answered until it closes: on a loaded machine the dialog may still be settling its
+    // folder when the first answer comes, and then stays open.
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QFileDialog*>(pWidget) != nullptr; },
         [path](QWidget* pWidget) {
             auto* dialog = static_cast<QFileDialog*>(pWidget);
             dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
-        });
+        },
+        true);
     QMetaObject::invokeMethod(privacy->findChild<QLabel*>(QStringLiteral("activityreportlabel")),
                               "linkActivated", Qt::DirectConnection,
                               Q_ARG(QString, QStringLiteral("usageReport")));
@@ -416,18 +419,21 @@ void ViewerTour::activityReport()
 }
 
 QPointer<QTimer> ViewerTour::answerNext(const std::function<bool(QWidget*)>& pAccept,
-                                        const std::function<void(QWidget*)>& pAnswer)
+                                        const std::function<void(QWidget*)>& pAnswer,
+                                        bool pUntilClosed)
 {
     auto* timer = new QTimer(this);
     timer->setInterval(kAnswerPoll);
-    connect(timer, &QTimer::timeout, this, [timer, pAccept, pAnswer]() {
+    connect(timer, &QTimer::timeout, this, [timer, pAccept, pAnswer, pUntilClosed]() {
         QWidget* widget = QApplication::activePopupWidget();
         if (!widget || !pAccept(widget))
             widget = QApplication::activeModalWidget();
         if (!widget || !pAccept(widget) || !widget->isVisible())
             return;
-        timer->stop();
-        timer->deleteLater();
+        if (!pUntilClosed) {
+            timer->stop();
+            timer->deleteLater();
+        }
         pAnswer(widget);
     });
     timer->start();

@@ -51,7 +51,8 @@ private:
     // code that opened it waits in its own event loop. The watch is called off by deleting
     // what is returned, once the window is known to have come or not.
     QPointer<QTimer> answerNext(const std::function<bool(QWidget*)>& pAccept,
-                    const std::function<void(QWidget*)>& pAnswer);
+                                const std::function<void(QWidget*)>& pAnswer,
+                                bool pUntilClosed = false);
     bool waitFor(const std::function<bool()>& pCondition, int pTimeoutMs = 5000);
     void spin(int pMilliseconds);
     void shoot(const QString& pName);
