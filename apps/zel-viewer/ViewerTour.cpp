@@ -33,6 +33,7 @@
 #include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -392,20 +393,35 @@ void ViewerTour::activityReport()
     const QString path = QDir(mFolder).filePath(QLatin1String(kReportName));
     // A copy left by an earlier tour would make the dialog ask before replacing it.
     QFile::remove(path);
-    // Answered until it closes: on a loaded machine the dialog may still be settling its
-    // folder when the first answer comes, and then stays open.
+    // Typed into the name field as a person would: selectFile() leaves that field alone
+    // once it has the focus, which the dialog may already have given it. Answered until it
+    // closes, since an answer that comes while the dialog settles its folder is lost.
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QFileDialog*>(pWidget) != nullptr; },
         [path](QWidget* pWidget) {
-            auto* dialog = static_cast<QFileDialog*>(pWidget);
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
+            auto* edit = pWidget->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!edit)
+                return;
+            edit->setText(path);
+            static_cast<QDialog*>(pWidget)->accept();
         },
         true);
+    // A copy that cannot be written is reported in a message box: a failure of the step,
+    // not a tour that waits for ever.
+    QString refusal;
+    QPointer<QTimer> refusalWatch = answerNext(
+        [](QWidget* pWidget) { return qobject_cast<QMessageBox*>(pWidget) != nullptr; },
+        [&refusal](QWidget* pWidget) {
+            refusal = static_cast<QMessageBox*>(pWidget)->text();
+            static_cast<QDialog*>(pWidget)->reject();
+        });
     QMetaObject::invokeMethod(privacy->findChild<QLabel*>(QStringLiteral("activityreportlabel")),
                               "linkActivated", Qt::DirectConnection,
                               Q_ARG(QString, QStringLiteral("usageReport")));
     delete watch;
+    delete refusalWatch;
+    check(refusal.isEmpty(), refusal.isEmpty() ? QStringLiteral("the report copy is saved")
+                                               : QStringLiteral("the report copy is saved: ") + refusal);
     QFile file(path);
     const QJsonObject report = file.open(QIODevice::ReadOnly)
         ? QJsonDocument::fromJson(file.readAll()).object()
