@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ZelControlCenter.h"
+#include "kmDMIApplication.h"
+#include "kmMainWindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <memory>
+
+namespace zeltest {
+
+// Every panel test: no real home folder, no native dialogs, the registered defaults.
+inline void InitTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    zel::ZelControlCenter::InitDefaultSettingsValues();
+}
+
+// What a panel meets in the host: a real INI store in a temporary folder and the reference
+// host's application and main window reading it. Pending modal answers go with the bench.
+struct PanelBench
+{
+    QTemporaryDir mDir;
+    QSettings mSettings{mDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    zel::kmMainWindow mMainWindow;
+    zel::kmDMIApplication mApplication;
+    QObject mAnswers;
+
+    PanelBench()
+    {
+        mApplication.setSettings(&mSettings);
+        mApplication.setMainWindow(&mMainWindow);
+    }
+    ~PanelBench() { mDir.setAutoRemove(!QTest::currentTestFailed()); }
+
+    // Runs the start-up check over the store, as the host does before any panel sees it.
+    bool checkStore()
+    {
+        QString message;
+        if (mDir.isValid() && zel::ZelControlCenter::EnsureSettings(mSettings, message))
+            return true;
+        qWarning("start-up check failed: %s", qPrintable(message));
+        return false;
+    }
+};
+
+// The named child, or the test stops here: a renamed widget is a broken form.
+template <typename T>
+T* Child(const QObject* pParent, const char* pName)
+{
+    T* child = pParent->findChild<T*>(QLatin1String(pName));
+    if (!child)
+        qFatal("no child %s", pName);
+    return child;
+}
+
+// Answers the next visible modal widget of type T while the code under test sits in exec().
+// The widget may take a few event loop turns to show, so the timer keeps looking.
+template <typename T>
+void AnswerModal(QObject* pOwner, const std::function<void(T*)>& pAnswer)
+{
+    auto* timer = new QTimer(pOwner);
+    timer->setInterval(2);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, pAnswer] {
+        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        pAnswer(modal);
+    });
+    timer->start();
+}
+
+} // namespace zeltest
