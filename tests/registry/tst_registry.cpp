@@ -1,10 +1,12 @@
-// The registry's rules and the check run over real INI stores.
+// The static side of the control center: the registry's rules, the validators, the default
+// table under a redirected home, and check runs over real stores.
 
 #include "ZelControlCenter.h"
+#include "ZelDirectory.h"
+#include "kmDMIApplication.h"
+#include "kmSystemUtils.h"
 #include "zelRegistryTestSupport.h"
 
-#include <QDataStream>
-#include <QSettings>
 #include <QtTest>
 
 using zel::ZelControlCenter;
@@ -13,62 +15,66 @@ using zeltest::FileStamp;
 namespace {
 
 QStringList gVisited;
-QStringList gEndChecks;
+QString gEndChecks;
 QString gFailAt;
-bool gFailWithMessage = true;
 
 // Records the visit, rewrites the value and refuses the key named by gFailAt.
-bool recordingValidator(const QString& pKey, const QString&, QString& pValue,
-                        QString& pErrorMessage)
+bool recordingValidator(const QString& pKey, const QString&, QString& pValue, QString& pError)
 {
     gVisited.append(pKey);
-    if (pKey == gFailAt) {
-        if (gFailWithMessage)
-            pErrorMessage = QStringLiteral("refused ") + pKey;
-        return false;
-    }
     pValue = QStringLiteral("checked ") + pValue;
-    return true;
+    if (pKey == gFailAt)
+        pError = QStringLiteral("refused ") + pKey;
+    return pKey != gFailAt;
 }
 
-bool passingCheck(QSettings&, QString&)
+// End checks record their run, with a "?" when the store is not on disk yet; 'f' fails.
+template <char tName>
+bool endCheck(QSettings& pSettings, QString& pError)
 {
-    gEndChecks.append(QStringLiteral("passing"));
-    return true;
+    gEndChecks += QLatin1Char(tName) + QString(QFile::exists(pSettings.fileName()) ? "" : "?");
+    if (tName == 'f')
+        pError = QStringLiteral("end check failed");
+    return tName != 'f';
 }
 
-bool failingCheck(QSettings&, QString& pErrorMessage)
+// Marks the texts of the "ZelControlCenter" context with "~", to show they were translated.
+class MarkingTranslator : public QTranslator
 {
-    gEndChecks.append(QStringLiteral("failing"));
-    pErrorMessage = QStringLiteral("end check failed");
-    return false;
+public:
+    QString translate(const char* pContext, const char* pSource, const char*, int) const override
+    {
+        const bool ours = qstrcmp(pContext, "ZelControlCenter") == 0;
+        return ours ? QLatin1Char('~') + QString::fromUtf8(pSource) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The folders of the computed defaults: documents, database cache, application data.
+QStringList computedFolders()
+{
+    using zel::ZelDirectory;
+    const auto text = [](const std::string& pText) { return QString::fromStdString(pText); };
+    return {text(ZelDirectory::GetHomeDocumentFolder()) + QStringLiteral("/Vantora"),
+            text(ZelDirectory::GetTmpFolder() + "/" + ZelDirectory::GetApplicationName() + "/"
+                 + km::kmSystemUtils::GetCurrentUserNameUtf8()),
+            text(ZelDirectory::GetAppDataFolder())};
 }
 
-bool secondCheck(QSettings&, QString&)
+QString cores(int pCount)
 {
-    gEndChecks.append(QStringLiteral("second"));
-    return true;
+    return QString::number(qMin(qMax(pCount, 1), QThread::idealThreadCount()));
 }
 
-// A store format that keeps the values' types, as a native store does.
-bool readTyped(QIODevice& pDevice, QSettings::SettingsMap& pMap)
+// One start of the viewer over the INI store at pPath: empty when the check run succeeded
+// and the store reports no error.
+QString checkRun(const QString& pPath)
 {
-    QDataStream stream(&pDevice);
-    stream >> pMap;
-    return stream.status() == QDataStream::Ok;
-}
-
-bool writeTyped(QIODevice& pDevice, const QSettings::SettingsMap& pMap)
-{
-    QDataStream stream(&pDevice);
-    stream << pMap;
-    return stream.status() == QDataStream::Ok;
-}
-
-QByteArray diskContent(const QString& pPath)
-{
-    QFile file(pPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QSettings settings(pPath, QSettings::IniFormat);
+    QString message;
+    if (!ZelControlCenter::EnsureSettings(settings, message))
+        return QStringLiteral("failed: ") + message;
+    return settings.status() == QSettings::NoError ? QString() : QStringLiteral("store error");
 }
 
 } // namespace
@@ -81,10 +87,12 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(mHome.isValid());
-        mTypedFormat = QSettings::registerFormat(QStringLiteral("zeltyped"), readTyped,
-                                                 writeTyped);
-        QVERIFY(mTypedFormat != QSettings::InvalidFormat);
+        QVERIFY(mHome.isValid() && QCoreApplication::installTranslator(&mTranslator));
+        QCoreApplication::setApplicationName(QStringLiteral("ZelRegistry"));
+        // The computed folders must lie in the redirected home, never in the real one.
+        const QString root = QFileInfo(mHome.folder("HOME")).path() + QLatin1Char('/');
+        for (const QString& folder : computedFolders())
+            QVERIFY2(folder.startsWith(root), qPrintable(folder));
     }
 
     void init()
@@ -93,238 +101,260 @@ private Q_SLOTS:
         gVisited.clear();
         gEndChecks.clear();
         gFailAt.clear();
-        gFailWithMessage = true;
-        mStoreDir.reset(new QTemporaryDir);
-        QVERIFY(mStoreDir->isValid());
+        mDir.reset(new QTemporaryDir);
+        QVERIFY(mDir->isValid());
     }
 
     void cleanup()
     {
-        mStoreDir->setAutoRemove(!QTest::currentTestFailed());
+        mDir->setAutoRemove(!QTest::currentTestFailed());
+        mHome.keepOnFailure(QTest::currentTestFailed());
         ZelControlCenter::ClearSettings();
+        zel::kmDMIApplication::SetWindowsStore(false);
     }
 
     // The first registration of a key or an end check wins; null functions, which would
-    // crash the run, are refused.
+    // crash the run, are refused. End checks run in order once the store is synced, and the
+    // first that fails stops the others. A cleared table does nothing.
     void registration()
     {
-        const auto noOp = ZelControlCenter::GetValidatorByName(QStringLiteral("noOp"));
-        const auto ensureEngine =
-            ZelControlCenter::GetValidatorByName(QStringLiteral("ensureEngine"));
+        const auto engine = ZelControlCenter::GetValidatorByName(QStringLiteral("ensureEngine"));
+        QVERIFY(!ZelControlCenter::GetValidatorByName(QStringLiteral("ensureNothing")));
+        QVERIFY(ZelControlCenter::GetValidatorName(nullptr).isEmpty());
         QVERIFY(!ZelControlCenter::RegisterSetting("engine", "software", nullptr));
-        QVERIFY(ZelControlCenter::RegisterSetting("engine", "deferred", ensureEngine));
-        QVERIFY(!ZelControlCenter::RegisterSetting("engine", "software", noOp));
-        QCOMPARE(ZelControlCenter::GetDefaultSettingsValue("engine"), QStringLiteral("deferred"));
-        QVERIFY(ZelControlCenter::GetDefaultSettingsValues().at("engine").second == ensureEngine);
-
+        QVERIFY(ZelControlCenter::RegisterSetting("engine", "deferred", engine));
+        QVERIFY(!ZelControlCenter::RegisterSetting("engine", "software", recordingValidator));
         QVERIFY(!ZelControlCenter::RegisterEndCheckFunction(nullptr));
-        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(passingCheck));
-        QVERIFY(!ZelControlCenter::RegisterEndCheckFunction(passingCheck));
-        QSettings settings(storePath(), QSettings::IniFormat);
-        QString message;
-        QVERIFY(ZelControlCenter::EnsureSettings(settings, message));
-        QCOMPARE(gEndChecks, QStringList{"passing"});
-    }
+        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(endCheck<'p'>));
+        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(endCheck<'s'>));
+        QVERIFY(!ZelControlCenter::RegisterEndCheckFunction(endCheck<'p'>));
+        QCOMPARE(checkRun(storePath()), QString());
+        QCOMPARE(gEndChecks, QStringLiteral("ps"));
+        QVERIFY(FileStamp::of(storePath()).mBytes.contains("engine=deferred"));
 
-    void clearedTableLooksUpAndWritesNothing()
-    {
-        ZelControlCenter::InitDefaultSettingsValues();
-        QCOMPARE(ZelControlCenter::GetDefaultSettingsValue("units/name"), QStringLiteral("mm"));
-        QVERIFY(ZelControlCenter::GetDefaultSettingsValue("no/such/key").isNull());
         ZelControlCenter::ClearSettings();
-        QVERIFY(ZelControlCenter::GetDefaultSettingsValue("units/name").isEmpty());
-
-        QSettings settings(storePath(), QSettings::IniFormat);
-        QString message;
-        QVERIFY(ZelControlCenter::EnsureSettings(settings, message));
-        QVERIFY(settings.allKeys().isEmpty());
-        QVERIFY(!QFile::exists(storePath()));
-    }
-
-    void visitsKeysInCodeUnitOrder()
-    {
-        for (const char* key : {"b", "engine", "a/x", "Zed", "B", "A"})
-            QVERIFY(ZelControlCenter::RegisterSetting(key, "d", recordingValidator));
-        QSettings settings(storePath(), QSettings::IniFormat);
-        QString message;
-        QVERIFY(ZelControlCenter::EnsureSettings(settings, message));
-        QCOMPARE(gVisited, (QStringList{"A", "B", "Zed", "a/x", "b", "engine"}));
-    }
-
-    void endChecks_data()
-    {
-        QTest::addColumn<QStringList>("checks");
-        QTest::addColumn<bool>("result");
-        QTest::addColumn<QStringList>("run");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("none") << QStringList{} << true << QStringList{} << "caller's";
-        QTest::addRow("passing") << QStringList{"passing", "second"} << true
-                                 << QStringList{"passing", "second"} << "caller's";
-        QTest::addRow("first fails") << QStringList{"failing", "second"} << false
-                                     << QStringList{"failing"} << "end check failed";
-    }
-
-    void endChecks()
-    {
-        QFETCH(QStringList, checks);
-        QFETCH(bool, result);
-        QFETCH(QStringList, run);
-        QFETCH(QString, message);
-        const QMap<QString, ZelControlCenter::EndCheckFunction> functions = {
-            {"passing", passingCheck}, {"second", secondCheck}, {"failing", failingCheck}};
-        for (const QString& check : checks)
-            QVERIFY(ZelControlCenter::RegisterEndCheckFunction(functions.value(check)));
+        const QString other = mDir->filePath(QStringLiteral("other.ini"));
+        QCOMPARE(checkRun(other), QString());
+        QVERIFY(!QFile::exists(other) && gEndChecks == QLatin1String("ps"));
         QVERIFY(ZelControlCenter::RegisterSetting("k", "v", recordingValidator));
-
-        QSettings settings(storePath(), QSettings::IniFormat);
-        QString reported = QStringLiteral("caller's");
-        QCOMPARE(ZelControlCenter::EnsureSettings(settings, reported), result);
-        QCOMPARE(gEndChecks, run);
-        QCOMPARE(reported, message);
-        // End checks run after the whole store was written and synced.
-        QVERIFY(diskContent(storePath()).contains("k=checked v"));
+        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(endCheck<'f'>));
+        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(endCheck<'p'>));
+        QCOMPARE(checkRun(other), QStringLiteral("failed: end check failed"));
+        QCOMPARE(gEndChecks, QStringLiteral("psf"));
+        QVERIFY(FileStamp::of(other).mBytes.contains("k=checked v"));
     }
 
-    void validatorFailureStopsTheRun_data()
-    {
-        QTest::addColumn<bool>("withMessage");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("with a message") << true << "refused k5";
-        QTest::addRow("without a message") << false << "caller's";
-    }
-
+    // Keys are visited in code-unit order; a refusal stops the run before the sync and the
+    // end checks, with the keys before it set in the store object only.
     void validatorFailureStopsTheRun()
     {
-        QFETCH(bool, withMessage);
-        QFETCH(QString, message);
-        gFailAt = QStringLiteral("k5");
-        gFailWithMessage = withMessage;
-        for (const char* key : {"k7", "k1", "k5", "k3", "k6", "k2", "k4"})
+        gFailAt = QStringLiteral("b");
+        for (const char* key : {"b", "engine", "a/x", "Zed", "B", "A"})
             QVERIFY(ZelControlCenter::RegisterSetting(key, "d", recordingValidator));
-        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(passingCheck));
-
+        QVERIFY(ZelControlCenter::RegisterEndCheckFunction(endCheck<'p'>));
         QSettings settings(storePath(), QSettings::IniFormat);
-        settings.setValue("k2", "stored");
+        settings.setValue("Zed", "stored");
         settings.sync();
-        const QByteArray before = diskContent(storePath());
-
-        QString reported = QStringLiteral("caller's");
-        QVERIFY(!ZelControlCenter::EnsureSettings(settings, reported));
-        QCOMPARE(reported, message);
-        QCOMPARE(gVisited, (QStringList{"k1", "k2", "k3", "k4", "k5"}));
+        const QByteArray before = FileStamp::of(storePath()).mBytes;
+        QString message;
+        QVERIFY(!ZelControlCenter::EnsureSettings(settings, message));
+        QCOMPARE(message, QStringLiteral("refused b"));
+        QCOMPARE(gVisited, (QStringList{"A", "B", "Zed", "a/x", "b"}));
         QVERIFY(gEndChecks.isEmpty());
-        // The four keys before it are in the store object; the disk has not been synced.
-        QCOMPARE(settings.value("k1").toString(), QStringLiteral("checked d"));
-        QCOMPARE(settings.value("k2").toString(), QStringLiteral("checked stored"));
-        QCOMPARE(settings.value("k4").toString(), QStringLiteral("checked d"));
-        for (const char* key : {"k5", "k6", "k7"})
-            QVERIFY2(!settings.contains(key), key);
-        QCOMPARE(diskContent(storePath()), before);
+        QCOMPARE(settings.value("A").toString(), QStringLiteral("checked d"));
+        QCOMPARE(settings.value("Zed").toString(), QStringLiteral("checked stored"));
+        QVERIFY(!settings.contains("b") && !settings.contains("engine"));
+        QCOMPARE(FileStamp::of(storePath()).mBytes, before);
     }
 
-    // A repaired store is healthy: the next runs write nothing, even where nothing could be.
-    void healthyStoreIsNotWritten()
+    // The store is rewritten only to repair it: one bad key is written back alone, and a
+    // healthy store keeps its bytes, inode and modification time, even one nobody can write.
+    // Open files keep their inodes, so a rewritten file cannot get the old one.
+    void storeIsWrittenOnlyForRepairs()
     {
         ZelControlCenter::InitDefaultSettingsValues();
-        const QSettings::Format format = QSettings::IniFormat;
-        {
-            QSettings settings(storePath(), format);
-            settings.setValue("engine/coreNumber", "letters");
-            settings.setValue("units/nbDecimals", "11");
-            QString message;
-            QVERIFY2(ZelControlCenter::EnsureSettings(settings, message), qPrintable(message));
-        }
-        QFile pin(storePath());
-        QVERIFY(pin.open(QIODevice::ReadOnly));
-        const FileStamp repaired = FileStamp::of(storePath());
-        QString message;
-        {
-            QSettings settings(storePath(), format);
-            QVERIFY2(ZelControlCenter::EnsureSettings(settings, message), qPrintable(message));
-            QCOMPARE(settings.status(), QSettings::NoError);
-        }
-        QVERIFY(FileStamp::of(storePath()) == repaired);
-
-        zeltest::ImmutableFile readOnly(storePath());
-        if (!readOnly.isApplied())
-            QSKIP("this file system cannot make a file immutable");
-        QSettings settings(storePath(), format);
-        QVERIFY(!settings.isWritable());
-        QVERIFY2(ZelControlCenter::EnsureSettings(settings, message), qPrintable(message));
-        QCOMPARE(settings.status(), QSettings::NoError);
-        QCOMPARE(settings.allKeys().size(), 33);
-        QVERIFY(FileStamp::of(storePath()) == repaired);
-    }
-
-    void oneBadKeyWritesThatRepair()
-    {
-        ZelControlCenter::InitDefaultSettingsValues();
-        {
-            QSettings settings(storePath(), QSettings::IniFormat);
-            QString message;
-            QVERIFY2(ZelControlCenter::EnsureSettings(settings, message), qPrintable(message));
-        }
-        const QByteArray healthy = diskContent(storePath());
-        QVERIFY(healthy.contains("nbDecimals=2\n"));
-        QFile file(storePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(healthy).replace("nbDecimals=2\n", "nbDecimals=11\n"));
-        file.close();
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(checkRun(storePath()), QString());
+        const QByteArray healthy = FileStamp::of(storePath()).mBytes;
+        QSettings(storePath(), QSettings::IniFormat).setValue("engine/coreNumber", "letters");
+        QFile pinBroken(storePath());
+        QVERIFY(pinBroken.open(QIODevice::ReadOnly));
         const FileStamp broken = FileStamp::of(storePath());
-
-        QSettings settings(storePath(), QSettings::IniFormat);
-        QString message;
-        QVERIFY2(ZelControlCenter::EnsureSettings(settings, message), qPrintable(message));
+        QCOMPARE(checkRun(storePath()), QString());
         const FileStamp repaired = FileStamp::of(storePath());
         QVERIFY(repaired.mInode != broken.mInode);
         QCOMPARE(repaired.mBytes, healthy);
+
+        QFile pinRepaired(storePath());
+        QVERIFY(pinRepaired.open(QIODevice::ReadOnly));
+        QCOMPARE(checkRun(storePath()), QString());
+        QVERIFY(FileStamp::of(storePath()) == repaired);
+        zeltest::ImmutableFile readOnly(storePath());
+        if (!readOnly.isApplied())
+            QSKIP("this file system cannot make a file immutable");
+        QVERIFY(!QSettings(storePath(), QSettings::IniFormat).isWritable());
+        QCOMPARE(checkRun(storePath()), QString());
+        QVERIFY(FileStamp::of(storePath()) == repaired);
     }
 
-    void valueOfAnotherTypeIsWrittenAsText_data()
+    // %T stands for a temporary folder holding the folder "existing" and the plain file
+    // "plain"; a plain file where a parent folder should be stops even root. Each row: the
+    // value, the value after the call or the message given, and a folder that must exist.
+    void validators_data()
     {
-        QTest::addColumn<bool>("typedFile");
-        QTest::addRow("set in the store object") << false;
-        QTest::addRow("typed store file") << true;
-    }
-
-    void valueOfAnotherTypeIsWrittenAsText()
-    {
-        QFETCH(bool, typedFile);
-        const QSettings::Format format = typedFile ? mTypedFormat : QSettings::NativeFormat;
-        const auto ensureUInt = ZelControlCenter::GetValidatorByName(QStringLiteral("ensureUInt"));
-        QVERIFY(ZelControlCenter::RegisterSetting("units/nbDecimals", "2", ensureUInt));
-        // What the typed file holds on disk, read without QSettings and its cache.
-        const auto onDisk = [this] {
-            QFile file(storePath());
-            QSettings::SettingsMap map;
-            if (file.open(QIODevice::ReadOnly))
-                readTyped(file, map);
-            return map.value(QStringLiteral("units/nbDecimals"));
+        for (const char* column : {"validator", "defaultValue", "value", "expected", "created"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<bool>("result");
+        const auto rows = [](const char* pValidator, const QString& pDefault,
+                             std::initializer_list<QStringList> pRows, bool pResult = true) {
+            for (const QStringList& row : pRows)
+                QTest::addRow("%s(%s, %s)", pValidator, qPrintable(pDefault), qPrintable(row[0]))
+                    << QString::fromLatin1(pValidator) << pDefault << row[0] << row[1]
+                    << row.value(2) << pResult;
         };
+        rows("noOp", "d", {{"any thing", "any thing"}});
+        rows("ensureBool", "true", {{"false", "false"}, {"TRUE", "true"}});
+        rows("ensureEngine", "deferred", {{"Deferred", "deferred"}, {"software", "software"}});
+        rows("ensureNavigationMode", "arcball", {{"walk", "arcball"}, {"examine", "examine"}});
+        rows("ensureSceneUnit", "mm", {{"ft", "mm"}, {"in", "in"}});
+        rows("ensureDecimalSeparator", ".", {{";", "."}, {",", ","}});
+        rows("ensureColumnSeparator", ",", {{"; ", "; "}});
+        rows("ensureColumnSeparator", ",", {{"", ""}}, false);
+        rows("ensureStringDelimiter", "\"", {{"\"\"", "\""}});
+        rows("ensureSettingsVersion", "1", {{"7", "1"}});
 
-        QSettings settings(storePath(), format);
-        settings.setValue("units/nbDecimals", 5);
-        if (typedFile) {
-            settings.sync();
-            QCOMPARE(onDisk().userType(), int(QMetaType::Int));
-        }
+        // Range checks keep an accepted value as it was written.
+        rows("ensureUInt", "2", {{"10", "10"}, {"11", "2"}, {"-1", "2"}, {" 5", " 5"}});
+        rows("ensureCacheSize", "1024",
+             {{"5", "1024"}, {"0010", "0010"}, {"102400", "102400"}, {"102401", "1024"}});
+        rows("ensureSimplificationRAM", "1073741824",
+             {{"67108863", "1073741824"}, {"67108864", "67108864"},
+              {"8489271296", "8489271296"}, {"8489271297", "1073741824"}});
+
+        // Clamping validators rewrite a number that parses in decimal; an unparsable core
+        // count falls back to a clamped default, or the store is repaired at every start.
+        rows("ensureCoreNumber", "4", {{"0", cores(0)}, {"64", cores(64)}, {"many", cores(4)}});
+        rows("ensureTesselationMaxFaceAngle", "45",
+             {{"400", "359"}, {"-5", "0"}, {"+12", "12"}, {"4.5", "45"}});
+        // Beyond the float range the conversion reports failure.
+        rows("ensureTesselationMaxFaceLength", "7",
+             {{"250.5", "100"}, {"99.5", "99.5"}, {"1e1", "10"}, {"-3", "0"}, {"nan", "0"},
+              {"inf", "100"}, {"-inf", "0"}, {"1e39", "7"}, {"long", "7"}});
+        rows("ensureTesselationMaxFaceSag", "0", {{"0.1234567", "0.123457"}});
+        rows("ensureLODTrianglesCap", "6000000",
+             {{"10", "50000"}, {"500000001", "500000000"}, {"0060000", "60000"},
+              {"-1", "6000000"}});
+        rows("ensureMaxCPUMemory3D", "134217728", {{"1000", "134217728"}});
+        rows("ensureMaxGPUMemory", "1073741824",
+             {{"99999999999", "8489271296"}, {"8489271296", "8489271296"},
+              {"18446744073709551616", "1073741824"}});
+        rows("ensureLogLevel", "2", {{"-3", "1"}, {"+7", "7"}, {"loud", "2"}});
+        rows("ensureColor", "#FFC0C0C0",
+             {{"#a1b2c3", "#a1b2c3"}, {"#A1B2C3D4", "#A1B2C3D4"}, {"#1234567", "#FFC0C0C0"},
+              {"#abc", "#FFC0C0C0"}, {"#a1b2cg", "#FFC0C0C0"},
+              {QStringLiteral("#a1b2c\u00e9"), "#FFC0C0C0"}});
+
+        const QString ratios = QStringLiteral("1/0.5/0.25/0.125/0.0625");
+        rows("ensureSimplificationRatios", ratios,
+             {{"0.0625/0.125/0.25/0.5/1", ratios}, {"1/x/0.5//0.25/0.125/0.0625", ratios},
+              {"0.1234567/0.5/0.25/0.125/1", "1/0.5/0.25/0.125/0.123457"}});
+        rows("ensureSimplificationRatios", "0.0625/1/0.5/0.25/0.125",
+             {{"0.5/0.25/0.125", ratios}, {"1/1/0.5/0.25/0.125", ratios},
+              {"1/1.5/nan/-0.5/0.125", ratios}});
+        rows("ensureSimplificationRatios", "0.5/0.25",
+             {{"1/2", "1/2"}, {"1/1/0.5/0.25/0.125", "0.5/0.25"}}, false);
+        rows("ensureSimplificationRatios", "2/2/2/2/2", {{"3/3/3/3/3", "2/2/2/2/2"}}, false);
+
+        // "/" cleans up to "", which must not pass for the working folder.
+        rows("ensureDMCacheFolder", "%T/c",
+             {{"%T\\existing\\", "%T/existing", "%T/existing"},
+              {"%T/plain", "%T/c", "%T/c"}, {"/", "%T/c", "%T/c"}});
+        rows("ensureDMCacheFolder", "%T\\c\\a\\", {{"%T/gone", "%T/c/a", "%T/c/a"}});
+        rows("ensureTmpFolder", "%T/d",
+             {{"%T\\existing\\", "%T/existing", "%T/d"}, {"/", "%T/d", "%T/d"}});
+        rows("ensureFile", "%T/data/log.txt",
+             {{"%T\\existing\\absent.txt", "%T/existing/absent.txt", "%T/existing"},
+              {"", "%T/data/log.txt", "%T/data"}});
+        rows("ensureFile", "%T\\data\\sub\\log.txt",
+             {{"%T/gone/log.txt", "%T/data/sub/log.txt", "%T/data/sub"}});
+
+        // The messages are translated ("~") in the context "ZelControlCenter".
+        rows("ensureDMCacheFolder", "%T\\plain\\c\\",
+             {{"", "~Could not use the 3D database cache, folder \"%T/plain/c\" could not be "
+                   "created"}}, false);
+        rows("ensureTmpFolder", "%T/plain/d",
+             {{"", "~Could not create compulsory folder \"%T/plain/d\""},
+              {"%T", "~Could not create compulsory folder \"%T/plain/d\""}}, false);
+        rows("ensureFile", "%T\\plain\\logs\\log.txt",
+             {{"", "~Could not use the Vantora log file, file \"%T/plain/logs/log.txt\" could "
+                   "not be created"}}, false);
+    }
+
+    void validators()
+    {
+        QFETCH(QString, validator);
+        QFETCH(QString, defaultValue);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QFETCH(QString, created);
+        QFETCH(bool, result);
+        QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("existing")));
+        QVERIFY(QFile(mDir->filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
+        for (QString* text : {&defaultValue, &value, &expected, &created})
+            text->replace(QStringLiteral("%T"), mDir->path());
+        const auto function = ZelControlCenter::GetValidatorByName(validator);
+        QCOMPARE(ZelControlCenter::GetValidatorName(function), validator);
+        QString message = QStringLiteral("untouched");
+        QCOMPARE(function(QStringLiteral("some/key"), defaultValue, value, message), result);
+        QCOMPARE(message == QLatin1String("untouched") ? value : message, expected);
+        QVERIFY2(created.isEmpty() || QFileInfo(created).isDir(), qPrintable(created));
+    }
+
+    void firstStart_data()
+    {
+        QTest::addColumn<bool>("storePackage");
+        QTest::addRow("desktop") << false;
+        QTest::addRow("store package") << true;
+    }
+
+    // A first start computes the folder defaults, fills an empty store and makes the folders;
+    // a second call keeps the host's and the first call's registrations.
+    void firstStart()
+    {
+        QFETCH(bool, storePackage);
+        zel::kmDMIApplication::SetWindowsStore(storePackage);
+        QVERIFY(ZelControlCenter::RegisterSetting("units/name", "ft", recordingValidator));
+        ZelControlCenter::InitDefaultSettingsValues();
+        const QStringList folders = computedFolders();
+        QCoreApplication::setApplicationName(QStringLiteral("ZelRegistryRenamed"));
+        ZelControlCenter::InitDefaultSettingsValues();
+        QCoreApplication::setApplicationName(QStringLiteral("ZelRegistry"));
+        const QString logFolder = folders.at(storePackage ? 0 : 2);
+        const auto value = ZelControlCenter::GetDefaultSettingsValue;
+        QCOMPARE(value("Logging/logFile"), logFolder + QStringLiteral("/log.txt"));
+        QCOMPARE(value("folders/lastexportfolder"), folders.at(0));
+        QCOMPARE(value("DBCache/cacheDirectory"), folders.at(1));
+
+        QCOMPARE(checkRun(storePath()), QString());
+        QSettings store(storePath(), QSettings::NativeFormat);
+        QCOMPARE(store.allKeys().size(), 33);
+        QCOMPARE(store.value("units/name").toString(), QStringLiteral("checked ft"));
+        QCOMPARE(store.value("engine/coreNumber").toString(), cores(4));
+        for (const QString& folder : {logFolder, folders.at(0), folders.at(1)})
+            QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+        // A native store may hold a value of another type; it is written back as text.
+        store.setValue("units/nbDecimals", 2);
         QString message;
-        QVERIFY(ZelControlCenter::EnsureSettings(settings, message));
-        QCOMPARE(settings.value("units/nbDecimals").userType(), int(QMetaType::QString));
-        QCOMPARE(settings.value("units/nbDecimals").toString(), QStringLiteral("5"));
-        if (typedFile) {
-            QCOMPARE(onDisk().userType(), int(QMetaType::QString));
-            QCOMPARE(onDisk().toString(), QStringLiteral("5"));
-        }
+        QVERIFY(ZelControlCenter::EnsureSettings(store, message));
+        QCOMPARE(store.value("units/nbDecimals").userType(), int(QMetaType::QString));
+        QCOMPARE(store.value("units/nbDecimals").toString(), QStringLiteral("2"));
     }
 
 private:
-    QString storePath() const { return mStoreDir->filePath(QStringLiteral("store.ini")); }
+    QString storePath() const { return mDir->filePath(QStringLiteral("store.ini")); }
 
     zeltest::RedirectedHome mHome;
-    QScopedPointer<QTemporaryDir> mStoreDir;
-    QSettings::Format mTypedFormat = QSettings::InvalidFormat;
+    QScopedPointer<QTemporaryDir> mDir;
+    MarkingTranslator mTranslator;
 };
 
 QTEST_MAIN(tst_registry)

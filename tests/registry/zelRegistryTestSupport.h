@@ -1,23 +1,18 @@
 #pragma once
 
-// Helpers shared by the registry and zelsettings tests: a home redirected into a temporary
-// folder, the state of a file on disk, and a file that even root cannot write.
+// Shared by the registry and zelsettings tests (Linux): the check order, a home redirected
+// into a temporary folder, the state of a file on disk, a file that even root cannot write.
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
-
-#ifdef Q_OS_LINUX
-#  include <fcntl.h>
-#  include <linux/fs.h>
-#  include <sys/ioctl.h>
-#  include <unistd.h>
-#endif
+#include <unistd.h>
 
 namespace zeltest {
 
@@ -46,27 +41,22 @@ class RedirectedHome
 public:
     RedirectedHome()
     {
-        for (const char* name : kVariables) {
-            mSaved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-            const QString folder = mRoot.path() + QLatin1Char('/') + QString::fromLatin1(name);
-            QDir().mkpath(folder);
-            qputenv(name, QFile::encodeName(folder));
+        for (const char* name :
+             {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            mSaved.append({name, qgetenv(name)});
+            QDir().mkpath(folder(name));
+            qputenv(name, QFile::encodeName(folder(name)));
         }
     }
     ~RedirectedHome()
     {
-        for (const Saved& saved : mSaved) {
-            if (saved.mWasSet)
-                qputenv(saved.mName, saved.mValue);
-            else
-                qunsetenv(saved.mName);
-        }
+        // A null value stands for a variable that was not set.
+        for (const auto& saved : mSaved)
+            saved.second.isNull() ? qunsetenv(saved.first) : qputenv(saved.first, saved.second);
     }
-    RedirectedHome(const RedirectedHome&) = delete;
-    RedirectedHome& operator=(const RedirectedHome&) = delete;
+    Q_DISABLE_COPY(RedirectedHome)
 
     bool isValid() const { return mRoot.isValid(); }
-    QString path() const { return mRoot.path(); }
     QString folder(const char* pVariable) const
     {
         return mRoot.path() + QLatin1Char('/') + QString::fromLatin1(pVariable);
@@ -74,16 +64,8 @@ public:
     void keepOnFailure(bool pFailed) { mRoot.setAutoRemove(!pFailed); }
 
 private:
-    static constexpr const char* kVariables[] = {"HOME", "TMPDIR", "XDG_CONFIG_HOME",
-                                                 "XDG_DATA_HOME", "XDG_CACHE_HOME"};
-    struct Saved
-    {
-        const char* mName;
-        bool mWasSet;
-        QByteArray mValue;
-    };
     QTemporaryDir mRoot;
-    QList<Saved> mSaved;
+    QList<QPair<const char*, QByteArray>> mSaved;
 };
 
 // What tells whether a file was written: its bytes, its inode and its modification time.
@@ -109,50 +91,35 @@ struct FileStamp
     }
     bool operator==(const FileStamp& pOther) const
     {
-        return mBytes == pOther.mBytes && mInode == pOther.mInode
-            && mModified == pOther.mModified;
+        return mBytes == pOther.mBytes && mInode == pOther.mInode && mModified == pOther.mModified;
     }
-    bool operator!=(const FileStamp& pOther) const { return !(*this == pOther); }
 };
 
 // Makes a file immutable, which stops root as well; undone when the object goes.
 class ImmutableFile
 {
 public:
-    explicit ImmutableFile(const QString& pPath)
-        : mPath(pPath)
-        , mApplied(setFlag(true))
-    {
-    }
+    explicit ImmutableFile(const QString& pPath) : mPath(pPath), mApplied(setFlag(true)) {}
     ~ImmutableFile()
     {
         if (mApplied)
             setFlag(false);
     }
-    ImmutableFile(const ImmutableFile&) = delete;
-    ImmutableFile& operator=(const ImmutableFile&) = delete;
+    Q_DISABLE_COPY(ImmutableFile)
 
     bool isApplied() const { return mApplied; }
 
 private:
     bool setFlag(bool pOn)
     {
-#ifdef Q_OS_LINUX
         const int fd = ::open(QFile::encodeName(mPath).constData(), O_RDONLY);
-        if (fd < 0)
-            return false;
         int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (done) {
-            flags = pOn ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = pOn ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
         return done;
-#else
-        Q_UNUSED(pOn);
-        return false;
-#endif
     }
 
     QString mPath;
