@@ -2,13 +2,13 @@
 
 #include "ZelControlCenter.h"
 #include "kmDMIApplication.h"
-#include "kmMainWindow.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTest>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -16,20 +16,16 @@ namespace {
 class AreaWidget : public QWidget
 {
 public:
-    using QWidget::QWidget;
+    AreaWidget(const char* pName, QWidget* pParent)
+        : QWidget(pParent)
+    {
+        setObjectName(QLatin1String(pName));
+        setMinimumSize(120, 120);
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
-    void mouseReleaseEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
 };
-
-QWidget* area(const QString& pName, QWidget* pParent)
-{
-    auto* widget = new AreaWidget(pParent);
-    widget->setObjectName(pName);
-    widget->setMinimumSize(120, 120);
-    return widget;
-}
 
 } // namespace
 
@@ -44,6 +40,13 @@ TestHost::TestHost()
 TestHost::~TestHost()
 {
     closeMainWindow();
+    qDeleteAll(mPanels);
+}
+
+TestPanel* TestHost::addPanel(const QString& pName, int pRows)
+{
+    mPanels.append(new TestPanel(mApplication.get(), *mSettings, pName, pRows));
+    return mPanels.last();
 }
 
 zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCenter)
@@ -53,36 +56,26 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     column->addLayout(row, 1);
-
     row->addWidget(pControlCenter);
     row->addWidget(pControlCenter->settingsWidget());
-
-    QWidget* primary = area(QStringLiteral("primaryArea"), central);
+    auto* primary = new AreaWidget("primaryArea", central);
     auto* primaryLayout = new QHBoxLayout(primary);
     primaryLayout->setContentsMargins(0, 0, 0, 0);
-    mView = area(QStringLiteral("view"), primary);
-    mOverlay = area(QStringLiteral("overlay"), primary);
-    primaryLayout->addWidget(mView);
-    primaryLayout->addWidget(mOverlay);
+    primaryLayout->addWidget(new AreaWidget("view", primary));
+    primaryLayout->addWidget(new AreaWidget("overlay", primary));
     row->addWidget(primary, 1);
-
-    mSecondaryArea = area(QStringLiteral("secondaryArea"), central);
-    row->addWidget(mSecondaryArea);
-
-    mOutside = area(QStringLiteral("outside"), central);
-    mOutside->setFixedHeight(40);
-    column->addWidget(mOutside);
+    auto* secondary = new AreaWidget("secondaryArea", central);
+    row->addWidget(secondary);
+    column->addWidget(new AreaWidget("outside", central));
 
     mMainWindow->setCentralWidget(central);
     // The slides change the window's minimum size on every frame otherwise.
     mMainWindow->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     mMainWindow->setPrimaryWorkArea(primary);
-    mMainWindow->setSecondaryWorkArea(mSecondaryArea);
+    mMainWindow->setSecondaryWorkArea(secondary);
     mApplication->setMainWindow(mMainWindow);
-
     mMainWindow->resize(1300, 700);
     mMainWindow->show();
     if (!QTest::qWaitForWindowExposed(mMainWindow))
@@ -90,13 +83,24 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     return mMainWindow;
 }
 
-zel::kmMainWindow* TestHost::mainWindow() const
+QWidget* TestHost::area(const char* pName) const
 {
-    return mMainWindow;
+    return mMainWindow->findChild<QWidget*>(QLatin1String(pName));
 }
 
-void TestHost::closeMainWindow()
+MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton pAnswer)
 {
-    delete mMainWindow;
-    mView = mOverlay = mSecondaryArea = mOutside = nullptr;
+    QObject::connect(&mTimer, &QTimer::timeout, [this, pAnswer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        titles.append(box->windowTitle());
+        texts.append(box->text());
+        lastParent = box->parentWidget();
+        if (QAbstractButton* button = box->button(pAnswer))
+            button->click();
+        else
+            box->reject();
+    });
+    mTimer.start(10);
 }

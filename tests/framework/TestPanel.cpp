@@ -7,24 +7,32 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
 
-enum tRowKind
+QWidget* createControl(int pRow, QWidget* pParent)
 {
-    CheckRow,
-    SpinRow,
-    DoubleRow,
-    TextRow,
-    RowKinds
-};
+    if (pRow % 4 == 0)
+        return new QCheckBox(pParent);
+    if (pRow % 4 == 3)
+        return new QLineEdit(pParent);
+    QAbstractSpinBox* box = nullptr;
+    if (pRow % 4 == 1)
+        box = new zel::zelSpinBox(pParent);
+    else
+        box = new zel::zelDoubleSpinBox(pParent);
+    box->setProperty("maximum", 1000);
+    return box;
+}
 
-tRowKind kindOf(int pRow)
+// The value that a control shows: checked, value or text.
+QMetaProperty shown(const QWidget* pControl)
 {
-    return static_cast<tRowKind>(pRow % RowKinds);
+    return pControl->metaObject()->userProperty();
 }
 
 } // namespace
@@ -38,54 +46,20 @@ TestPanel::TestPanel(zel::kmDMIApplication* pApplication, QSettings& pSettings,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-
     auto* header = new QLabel(pName, this);
     header->setProperty("class", QStringLiteral("sectionHeader"));
     layout->addWidget(header);
-
     auto* rows = new QWidget(this);
     rows->setProperty("class", QStringLiteral("sectionContainer"));
-    auto* form = new QFormLayout(rows);
     layout->addWidget(rows);
-
+    auto* form = new QFormLayout(rows);
+    const QMetaMethod changed = staticMetaObject.method(
+        staticMetaObject.indexOfSignal("stateChanged()"));
     for (int row = 0; row < pRows; ++row) {
-        QWidget* control = nullptr;
-        switch (kindOf(row)) {
-        case CheckRow: {
-            auto* box = new QCheckBox(rows);
-            connect(box, &QCheckBox::toggled, this, &TestPanel::stateChanged);
-            control = box;
-            break;
-        }
-        case SpinRow: {
-            auto* box = new zel::zelSpinBox(rows);
-            box->setRange(0, 1000);
-            connect(box, qOverload<int>(&QSpinBox::valueChanged), this,
-                    &TestPanel::stateChanged);
-            control = box;
-            break;
-        }
-        case DoubleRow: {
-            auto* box = new zel::zelDoubleSpinBox(rows);
-            box->setRange(0.0, 100.0);
-            box->setDecimals(2);
-            connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
-                    &TestPanel::stateChanged);
-            control = box;
-            break;
-        }
-        default: {
-            auto* edit = new QLineEdit(rows);
-            connect(edit, &QLineEdit::textChanged, this, &TestPanel::stateChanged);
-            control = edit;
-            break;
-        }
-        }
-        control->setObjectName(QStringLiteral("row%1").arg(row));
-        mControls.append(control);
-        form->addRow(QStringLiteral("Row %1").arg(row), control);
+        mControls.append(createControl(row, rows));
+        connect(mControls.last(), shown(mControls.last()).notifySignal(), this, changed);
+        form->addRow(QStringLiteral("Row %1").arg(row), mControls.last());
     }
-
     setPanelName(pName);
     setPanelCategory(ApplicationCategory);
 }
@@ -97,16 +71,9 @@ QString TestPanel::key(int pRow) const
 
 QString TestPanel::defaultValue(int pRow) const
 {
-    switch (kindOf(pRow)) {
-    case CheckRow:
-        return pRow % 8 == 0 ? QStringLiteral("true") : QStringLiteral("false");
-    case SpinRow:
-        return QString::number(10 + pRow);
-    case DoubleRow:
-        return QStringLiteral("1.50");
-    default:
-        return QStringLiteral("row %1").arg(pRow);
-    }
+    const QStringList values{QVariant(pRow % 8 == 0).toString(), QString::number(10 + pRow),
+                             QStringLiteral("1.5"), QStringLiteral("row %1").arg(pRow)};
+    return values.at(pRow % 4);
 }
 
 QString TestPanel::storedValue(int pRow) const
@@ -116,74 +83,46 @@ QString TestPanel::storedValue(int pRow) const
 
 QString TestPanel::widgetValue(int pRow) const
 {
-    const QWidget* control = mControls.at(pRow);
-    switch (kindOf(pRow)) {
-    case CheckRow:
-        return static_cast<const QCheckBox*>(control)->isChecked() ? QStringLiteral("true")
-                                                                    : QStringLiteral("false");
-    case SpinRow:
-        return QString::number(static_cast<const QSpinBox*>(control)->value());
-    case DoubleRow:
-        return QString::number(static_cast<const QDoubleSpinBox*>(control)->value(), 'f', 2);
-    default:
-        return static_cast<const QLineEdit*>(control)->text();
-    }
+    return shown(mControls.at(pRow)).read(mControls.at(pRow)).toString();
 }
 
-void TestPanel::setWidgetValue(int pRow, const QString& pValue)
+void TestPanel::edit(int pRow, const QVariant& pValue)
 {
-    QWidget* control = mControls.at(pRow);
-    const QSignalBlocker blocker(control);
-    switch (kindOf(pRow)) {
-    case CheckRow:
-        static_cast<QCheckBox*>(control)->setChecked(pValue == QLatin1String("true"));
-        break;
-    case SpinRow:
-        static_cast<QSpinBox*>(control)->setValue(pValue.toInt());
-        break;
-    case DoubleRow:
-        static_cast<QDoubleSpinBox*>(control)->setValue(pValue.toDouble());
-        break;
-    default:
-        static_cast<QLineEdit*>(control)->setText(pValue);
-        break;
-    }
+    shown(mControls.at(pRow)).write(mControls.at(pRow), pValue);
 }
 
-void TestPanel::loadStore()
-{
-    for (int row = 0; row < rowCount(); ++row)
-        setWidgetValue(row, storedValue(row));
-}
-
-void TestPanel::initializeWidget()
-{
-    ++initializeCount;
-    loadStore();
-}
-
-bool TestPanel::hasModifications() const
+void TestPanel::load(QString (TestPanel::*pValue)(int) const)
 {
     for (int row = 0; row < rowCount(); ++row) {
-        if (widgetValue(row) != storedValue(row))
+        const QSignalBlocker blocker(mControls.at(row));
+        edit(row, (this->*pValue)(row));
+    }
+}
+
+bool TestPanel::differs(QString (TestPanel::*pValue)(int) const) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (widgetValue(row) != (this->*pValue)(row))
             return true;
     }
     return false;
 }
 
+void TestPanel::initializeWidget()
+{
+    ++initializeCount;
+    load(&TestPanel::storedValue);
+}
+
 bool TestPanel::applyModifications()
 {
     ++applyCount;
-    if (!hasModifications())
-        return false;
     bool restart = false;
     for (int row = 0; row < rowCount(); ++row) {
-        const QString value = widgetValue(row);
-        if (value == storedValue(row))
-            continue;
-        mSettings->setValue(key(row), value);
-        if (mRestartRows.contains(row))
-            restart = true;
+        if (widgetValue(row) != storedValue(row)) {
+            mSettings->setValue(key(row), widgetValue(row));
+            restart = restart || mRestartRows.contains(row);
+        }
     }
     return restart;
 }
@@ -191,52 +130,14 @@ bool TestPanel::applyModifications()
 bool TestPanel::cancelModifications()
 {
     ++cancelCount;
-    if (!hasModifications())
-        return false;
-    loadStore();
-    return true;
-}
-
-bool TestPanel::canResetContent() const
-{
-    for (int row = 0; row < rowCount(); ++row) {
-        if (widgetValue(row) != defaultValue(row))
-            return true;
-    }
-    return false;
+    const bool modified = hasModifications();
+    load(&TestPanel::storedValue);
+    return modified;
 }
 
 void TestPanel::resetContent()
 {
     ++resetCount;
-    if (!canResetContent())
-        return;
-    for (int row = 0; row < rowCount(); ++row)
-        setWidgetValue(row, defaultValue(row));
+    load(&TestPanel::defaultValue);
     Q_EMIT stateChanged();
-}
-
-void TestPanel::refreshWidgetContent()
-{
-    ++refreshCount;
-}
-
-QCheckBox* TestPanel::checkBox() const
-{
-    return static_cast<QCheckBox*>(mControls.at(CheckRow));
-}
-
-zel::zelSpinBox* TestPanel::spinBox() const
-{
-    return static_cast<zel::zelSpinBox*>(mControls.at(SpinRow));
-}
-
-zel::zelDoubleSpinBox* TestPanel::doubleSpinBox() const
-{
-    return static_cast<zel::zelDoubleSpinBox*>(mControls.at(DoubleRow));
-}
-
-QLineEdit* TestPanel::lineEdit() const
-{
-    return static_cast<QLineEdit*>(mControls.at(TextRow));
 }

@@ -2,20 +2,11 @@
 
 #include "ZelSettingsPanel.h"
 
-#include <QList>
-#include <QStringList>
+#include <QVariant>
 
-class QCheckBox;
-class QLineEdit;
-
-namespace zel {
-class zelDoubleSpinBox;
-class zelSpinBox;
-} // namespace zel
-
-// A settings panel for the framework's tests and benchmark: rows of real controls, each
-// bound to one key of the store ("<name>/row<n>") and to a default of its own. The rows
-// repeat a check box, a spin box, a decimal spin box and a line edit.
+// A settings panel for the framework's tests and benchmark: rows of real controls (a check
+// box, a spin box, a decimal spin box and a line edit, repeated), each bound to the store's
+// key "<name>/row<n>" and to a default of its own.
 class TestPanel : public zel::ZelSettingsPanel
 {
     Q_OBJECT
@@ -25,12 +16,12 @@ public:
               int pRows = 4, QWidget* pParent = nullptr);
 
     void initializeWidget() override;
-    bool hasModifications() const override;
+    bool hasModifications() const override { return differs(&TestPanel::storedValue); }
     bool applyModifications() override;
     bool cancelModifications() override;
-    bool canResetContent() const override;
+    bool canResetContent() const override { return differs(&TestPanel::defaultValue); }
     void resetContent() override;
-    void refreshWidgetContent() override;
+    void refreshWidgetContent() override { ++refreshCount; }
 
     int rowCount() const { return mControls.size(); }
     QString key(int pRow) const;
@@ -38,28 +29,20 @@ public:
     QString storedValue(int pRow) const;
     // The row's control value as the store writes it.
     QString widgetValue(int pRow) const;
-    QWidget* control(int pRow) const { return mControls.at(pRow); }
-
-    QCheckBox* checkBox() const;
-    zel::zelSpinBox* spinBox() const;
-    zel::zelDoubleSpinBox* doubleSpinBox() const;
-    QLineEdit* lineEdit() const;
+    // Changes the row's control as a person would, with its signals.
+    void edit(int pRow, const QVariant& pValue);
 
     // Rows whose applied change only takes effect after a restart.
     void setRestartRows(const QList<int>& pRows) { mRestartRows = pRows; }
 
-    int initializeCount = 0;
-    int applyCount = 0;
-    int cancelCount = 0;
-    int resetCount = 0;
-    int refreshCount = 0;
+    int initializeCount = 0, applyCount = 0, cancelCount = 0, resetCount = 0, refreshCount = 0;
 
 Q_SIGNALS:
     void stateChanged();
 
 private:
-    void setWidgetValue(int pRow, const QString& pValue);
-    void loadStore();
+    void load(QString (TestPanel::*pValue)(int) const);
+    bool differs(QString (TestPanel::*pValue)(int) const) const;
 
     QString mGroup;
     QList<QWidget*> mControls;
