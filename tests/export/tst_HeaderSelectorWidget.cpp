@@ -76,9 +76,8 @@ private Q_SLOTS:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    // From setHeaders(given): the current row of the list that the buttons fill is clicked,
-    // rows of the list they take from are picked in the order given, then each button in
-    // turn is pressed (UP and DOWN take from and fill the export list).
+    // From setHeaders(given): the current row of the list the buttons fill is clicked, rows of
+    // the list they take from (UP, DOWN: the export list) are picked, then each button pressed.
     void buttons_data()
     {
         QTest::addColumn<QString>("given");
@@ -93,18 +92,15 @@ private Q_SLOTS:
         QTest::addRow("ADD ALL sorts") << "da" << -1 << "" << "AddAll" << "Nabcd" << "";
         QTest::addRow("second up") << "abcd" << -1 << "1" << "Up" << "bacd" << "N";
         QTest::addRow("first up") << "abcd" << -1 << "0" << "Up" << "abcd" << "N";
-        QTest::addRow("second down") << "abcd" << -1 << "1" << "Down" << "acbd" << "N";
         QTest::addRow("block down") << "abcd" << -1 << "12" << "Down" << "adbc" << "N";
         QTest::addRow("block up, bottom first") << "abcd" << -1 << "21" << "Up" << "bcad" << "N";
         QTest::addRow("block at top") << "abcd" << -1 << "10" << "Up" << "abcd" << "N";
-        QTest::addRow("block at bottom") << "abcd" << -1 << "23" << "Down" << "abcd" << "N";
         QTest::addRow("apart up") << "abcd" << -1 << "13" << "Up" << "badc" << "N";
-        QTest::addRow("up three times") << "abcd" << -1 << "3" << "Up Up Up" << "dabc" << "N";
+        // Only if the moved items stay selected does the second press move them again.
         QTest::addRow("block up twice") << "abcd" << -1 << "23" << "Up Up" << "cdab" << "N";
         QTest::addRow("two in") << "N" << -1 << "13" << "MvSrcToDest" << "Nbd" << "ac";
         QTest::addRow("two in before current") << "Nd" << 1 << "02" << "MvSrcToDest" << "Nacd"
                                                << "b";
-        QTest::addRow("none in") << "a" << -1 << "" << "MvSrcToDest" << "a" << "Nbcd";
         QTest::addRow("two out") << "Nacd" << -1 << "12" << "MvDestToSrc" << "Nd" << "bac";
         QTest::addRow("two out before current") << "Nacd" << 0 << "12" << "MvDestToSrc" << "Nd"
                                                 << "acb";
@@ -119,7 +115,6 @@ private Q_SLOTS:
         QFETCH(QString, headers);
         QFETCH(QString, available);
         QSignalSpy spy(mWidget.get(), &HeaderSelectorWidget::headersChanged);
-        QVERIFY(spy.isValid());
         mWidget->setHeaders(given.split(QString(), Qt::SkipEmptyParts));
         QListWidget* from = list(!buttons.startsWith("MvSrcToDest"));
         QListWidget* to = list(!buttons.startsWith("MvDestToSrc"));
@@ -129,8 +124,7 @@ private Q_SLOTS:
         from->clearSelection();
         for (QChar row : picked)
             click(from, row.digitValue(), Qt::ControlModifier);
-        QString selected = texts(from->selectedItems());
-        QCOMPARE(selected.size(), picked.size());
+        QCOMPARE(from->selectedItems().size(), picked.size());
 
         const QStringList presses = buttons.split(' ', Qt::SkipEmptyParts);
         for (const QString& button : presses)
@@ -140,13 +134,6 @@ private Q_SLOTS:
         QCOMPARE(texts(list(false)), available);
         // Even a press that moves nothing is an operation.
         QCOMPARE(spy.count(), presses.size());
-        if (from == to) {
-            // Moved items stay selected for the next press.
-            QString stillSelected = texts(from->selectedItems());
-            std::sort(selected.begin(), selected.end());
-            std::sort(stillSelected.begin(), stillSelected.end());
-            QCOMPARE(stillSelected, selected);
-        }
     }
 
     void doubleClicks_moveOneItemEachWay()
@@ -163,7 +150,6 @@ private Q_SLOTS:
         }
         QCOMPARE(mWidget->getHeaders(), QStringList({"c"}));
         QCOMPARE(list(false)->count(), 4);
-        QVERIFY(texts(list(false)).contains("a"));
         QCOMPARE(spy.count(), 2);
     }
 };
