@@ -46,6 +46,28 @@ struct PanelBench
         qWarning("start-up check failed: %s", qPrintable(message));
         return false;
     }
+
+    // A panel of type P as the hosts make it, loaded from the store; shown if given a size.
+    template <typename P>
+    std::unique_ptr<P> panel(const QSize& pSize = QSize())
+    {
+        auto panel = std::make_unique<P>(&mApplication, mSettings);
+        panel->initializeWidget();
+        if (pSize.isValid()) {
+            panel->resize(pSize);
+            panel->show();
+            if (!QTest::qWaitForWindowExposed(panel.get()))
+                qWarning("panel not exposed");
+        }
+        return panel;
+    }
+
+    // The value as another reader finds it on disk.
+    QString stored(const QString& pKey)
+    {
+        mSettings.sync();
+        return QSettings(mSettings.fileName(), QSettings::IniFormat).value(pKey).toString();
+    }
 };
 
 // The named child, or the test stops here: a renamed widget is a broken form.
