@@ -1,14 +1,7 @@
 #include "TestHost.h"
 
-#include "ZelControlCenter.h"
-#include "kmDMIApplication.h"
-
-#include <QAbstractButton>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QSettings>
-#include <QTest>
 
 namespace {
 
@@ -16,14 +9,13 @@ namespace {
 class AreaWidget : public QWidget
 {
 public:
-    AreaWidget(const char* pName, QWidget* pParent)
-        : QWidget(pParent)
+    AreaWidget(const char* pName, QBoxLayout* pLayout, int pStretch = 0)
+        : QWidget(pLayout->parentWidget())
     {
         setObjectName(QLatin1String(pName));
         setMinimumSize(120, 120);
+        pLayout->addWidget(this, pStretch);
     }
-
-protected:
     void mousePressEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
 };
 
@@ -43,15 +35,11 @@ TestHost::~TestHost()
     qDeleteAll(mPanels);
 }
 
-TestPanel* TestHost::addPanel(const QString& pName, int pRows)
-{
-    mPanels.append(new TestPanel(mApplication.get(), *mSettings, pName, pRows));
-    return mPanels.last();
-}
-
 zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCenter)
 {
     mMainWindow = new zel::kmMainWindow;
+    if (!pControlCenter)
+        pControlCenter = new zel::ZelControlCenter(mApplication.get());
     auto* central = new QWidget(mMainWindow);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -60,16 +48,13 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     column->addLayout(row, 1);
     row->addWidget(pControlCenter);
     row->addWidget(pControlCenter->settingsWidget());
-    auto* primary = new AreaWidget("primaryArea", central);
+    auto* primary = new AreaWidget("primaryArea", row, 1);
     auto* primaryLayout = new QHBoxLayout(primary);
     primaryLayout->setContentsMargins(0, 0, 0, 0);
-    primaryLayout->addWidget(new AreaWidget("view", primary));
-    primaryLayout->addWidget(new AreaWidget("overlay", primary));
-    row->addWidget(primary, 1);
-    auto* secondary = new AreaWidget("secondaryArea", central);
-    row->addWidget(secondary);
-    column->addWidget(new AreaWidget("outside", central));
-
+    new AreaWidget("view", primaryLayout);
+    new AreaWidget("overlay", primaryLayout);
+    auto* secondary = new AreaWidget("secondaryArea", row);
+    new AreaWidget("outside", column);
     mMainWindow->setCentralWidget(central);
     // The slides change the window's minimum size on every frame otherwise.
     mMainWindow->layout()->setSizeConstraint(QLayout::SetNoConstraint);
@@ -83,24 +68,18 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     return mMainWindow;
 }
 
-QWidget* TestHost::area(const char* pName) const
-{
-    return mMainWindow->findChild<QWidget*>(QLatin1String(pName));
-}
-
 MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton pAnswer)
 {
-    QObject::connect(&mTimer, &QTimer::timeout, [this, pAnswer] {
+    QObject::connect(&timer, &QTimer::timeout, [this, pAnswer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        titles.append(box->windowTitle());
-        texts.append(box->text());
+        boxes.append(box->windowTitle() + QStringLiteral(": ") + box->text());
         lastParent = box->parentWidget();
         if (QAbstractButton* button = box->button(pAnswer))
             button->click();
         else
             box->reject();
     });
-    mTimer.start(10);
+    timer.start(10);
 }

@@ -1,48 +1,54 @@
 #pragma once
 
 #include "TestPanel.h"
+#include "ZelControlCenter.h"
+#include "kmDMIApplication.h"
 #include "kmMainWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
 
-namespace zel {
-class kmDMIApplication;
-class ZelControlCenter;
-} // namespace zel
-
-// The host side of the framework's tests: the application object with a settings store in
-// a temporary folder, the test panels that nobody else destroys, and on request a main
-// window laid out as the viewer's: the control center and its pane at the left, then the
-// two work areas. The primary area holds the 3D view ("view") and an "overlay" beside it;
-// the "secondaryArea" follows, and a strip below ("outside") lies outside both areas.
+// The host side of the framework's tests: the application object with a store in a temporary
+// folder, the test panels, and on request a main window laid out as the viewer's: the control
+// center and its pane, the primary work area with the 3D "view" and an "overlay", the
+// "secondaryArea", and below them a strip "outside" both areas.
 class TestHost
 {
 public:
     TestHost();
     ~TestHost();
-
     // Every framework test runs on test paths, with Qt's own dialogs.
     static void PrepareTestRun()
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     }
-
     zel::kmDMIApplication* application() const { return mApplication.get(); }
     QSettings& settings() const { return *mSettings; }
-    TestPanel* addPanel(const QString& pName, int pRows = 4);
-
-    // The window owns the control center.
-    zel::kmMainWindow* showMainWindow(zel::ZelControlCenter* pControlCenter);
+    // A new panel registered with a control center or a dialog.
+    template<typename H> TestPanel* addPanel(H* pHost, const QString& pName, int pRows = 4)
+    {
+        mPanels.append(new TestPanel(mApplication.get(), *mSettings, pName, pRows));
+        pHost->registerSettingsPanel(mPanels.last());
+        return mPanels.last();
+    }
+    // The window owns the control center, a new one unless given.
+    zel::kmMainWindow* showMainWindow(zel::ZelControlCenter* pControlCenter = nullptr);
     zel::kmMainWindow* mainWindow() const { return mMainWindow; }
-    QWidget* area(const char* pName) const;
+    QWidget* area(const char* pName) const
+    {
+        return mMainWindow->findChild<QWidget*>(QLatin1String(pName));
+    }
     void closeMainWindow() { delete mMainWindow; }
 
 private:
@@ -53,19 +59,14 @@ private:
     QList<QPointer<TestPanel>> mPanels;
 };
 
-// Answers the modal message boxes that the code under test opens while it sits in exec():
-// notes each box's title, text and parent and presses the chosen button (NoButton closes
-// the box without a choice).
-class MessageBoxAnswerer
+// Answers the modal message boxes opened while the code under test sits in exec(): notes
+// each box as "title: text" and its parent, and presses the answer (NoButton: none).
+struct MessageBoxAnswerer
 {
-public:
     explicit MessageBoxAnswerer(QMessageBox::StandardButton pAnswer);
-    int count() const { return texts.size(); }
+    int count() const { return boxes.size(); }
 
-    QStringList titles;
-    QStringList texts;
+    QStringList boxes;
     QPointer<QWidget> lastParent;
-
-private:
-    QTimer mTimer;
+    QTimer timer;
 };

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -20,11 +19,9 @@ QWidget* createControl(int pRow, QWidget* pParent)
         return new QCheckBox(pParent);
     if (pRow % 4 == 3)
         return new QLineEdit(pParent);
-    QAbstractSpinBox* box = nullptr;
-    if (pRow % 4 == 1)
-        box = new zel::zelSpinBox(pParent);
-    else
-        box = new zel::zelDoubleSpinBox(pParent);
+    QAbstractSpinBox* box = pRow % 4 == 1 ? new zel::zelSpinBox(pParent)
+                                          : static_cast<QAbstractSpinBox*>(
+                                              new zel::zelDoubleSpinBox(pParent));
     box->setProperty("maximum", 1000);
     return box;
 }
@@ -64,21 +61,11 @@ TestPanel::TestPanel(zel::kmDMIApplication* pApplication, QSettings& pSettings,
     setPanelCategory(ApplicationCategory);
 }
 
-QString TestPanel::key(int pRow) const
-{
-    return QStringLiteral("%1/row%2").arg(mGroup).arg(pRow);
-}
-
 QString TestPanel::defaultValue(int pRow) const
 {
     const QStringList values{QVariant(pRow % 8 == 0).toString(), QString::number(10 + pRow),
                              QStringLiteral("1.5"), QStringLiteral("row %1").arg(pRow)};
     return values.at(pRow % 4);
-}
-
-QString TestPanel::storedValue(int pRow) const
-{
-    return mSettings->value(key(pRow), defaultValue(pRow)).toString();
 }
 
 QString TestPanel::widgetValue(int pRow) const
@@ -108,23 +95,17 @@ bool TestPanel::differs(QString (TestPanel::*pValue)(int) const) const
     return false;
 }
 
-void TestPanel::initializeWidget()
-{
-    ++initializeCount;
-    load(&TestPanel::storedValue);
-}
-
 bool TestPanel::applyModifications()
 {
     ++applyCount;
-    bool restart = false;
+    bool written = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (widgetValue(row) != storedValue(row)) {
             mSettings->setValue(key(row), widgetValue(row));
-            restart = restart || mRestartRows.contains(row);
+            written = true;
         }
     }
-    return restart;
+    return written && needsRestart;
 }
 
 bool TestPanel::cancelModifications()

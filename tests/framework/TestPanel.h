@@ -2,6 +2,7 @@
 
 #include "ZelSettingsPanel.h"
 
+#include <QSettings>
 #include <QVariant>
 
 // A settings panel for the framework's tests and benchmark: rows of real controls (a check
@@ -15,26 +16,29 @@ public:
     TestPanel(zel::kmDMIApplication* pApplication, QSettings& pSettings, const QString& pName,
               int pRows = 4, QWidget* pParent = nullptr);
 
-    void initializeWidget() override;
+    void initializeWidget() override
+    {
+        ++initializeCount;
+        load(&TestPanel::storedValue);
+    }
     bool hasModifications() const override { return differs(&TestPanel::storedValue); }
     bool applyModifications() override;
     bool cancelModifications() override;
     bool canResetContent() const override { return differs(&TestPanel::defaultValue); }
     void resetContent() override;
     void refreshWidgetContent() override { ++refreshCount; }
-
     int rowCount() const { return mControls.size(); }
-    QString key(int pRow) const;
+    QString key(int pRow) const { return QStringLiteral("%1/row%2").arg(mGroup).arg(pRow); }
     QString defaultValue(int pRow) const;
-    QString storedValue(int pRow) const;
-    // The row's control value as the store writes it.
+    QString storedValue(int pRow) const
+    {
+        return mSettings->value(key(pRow), defaultValue(pRow)).toString();
+    }
+    // The row's control value as stored; edited as a person would, with its signals.
     QString widgetValue(int pRow) const;
-    // Changes the row's control as a person would, with its signals.
     void edit(int pRow, const QVariant& pValue);
-
-    // Rows whose applied change only takes effect after a restart.
-    void setRestartRows(const QList<int>& pRows) { mRestartRows = pRows; }
-
+    // Whether applied changes only take effect after a restart.
+    bool needsRestart = false;
     int initializeCount = 0, applyCount = 0, cancelCount = 0, resetCount = 0, refreshCount = 0;
 
 Q_SIGNALS:
@@ -46,5 +50,4 @@ private:
 
     QString mGroup;
     QList<QWidget*> mControls;
-    QList<int> mRestartRows;
 };

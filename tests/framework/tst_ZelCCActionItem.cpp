@@ -1,18 +1,12 @@
 #include "TestHost.h"
 
 #include "ZelCCActionItem.h"
-#include "ZelControlCenter.h"
 #include "zelAction.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QLayout>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <memory>
 #include <vector>
 
 using zel::ZelCCActionItem;
@@ -31,29 +25,22 @@ class tst_ZelCCActionItem : public QObject
         mActions.push_back(std::make_unique<zelAction>(pName, pName + QStringLiteral(" file")));
         return mActions.back().get();
     }
-    QWidget* row(int pIndex) const
+    QLayout* list() const { return mCenter->findChild<QWidget*>("actionFrame")->layout(); }
+    template<typename T = QWidget> T* row(int pIndex) const
     {
-        return mCenter->findChild<QWidget*>("actionFrame")->layout()->itemAt(pIndex)->widget();
+        return qobject_cast<T*>(list()->itemAt(pIndex)->widget());
     }
     // The list from the top: action names, "|" for separators.
     QStringList listing() const
     {
         QStringList names;
-        for (int i = 0; i < mCenter->findChild<QWidget*>("actionFrame")->layout()->count(); ++i) {
-            if (auto* item = qobject_cast<ZelCCActionItem*>(row(i)))
+        for (int i = 0; i < list()->count(); ++i) {
+            if (auto* item = row<ZelCCActionItem>(i))
                 names.append(item->getZelAction()->getActionName());
             else if (row(i))
                 names.append(QStringLiteral("|"));
         }
         return names;
-    }
-    ZelCCActionItem* itemOf(const zelAction* pAction) const
-    {
-        for (ZelCCActionItem* item : mCenter->findChildren<ZelCCActionItem*>()) {
-            if (item->getZelAction() == pAction)
-                return item;
-        }
-        return nullptr;
     }
 
 private Q_SLOTS:
@@ -65,7 +52,6 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        mHost->closeMainWindow();
         delete mCenter;
         mActions.clear();
         mHost.reset();
@@ -78,11 +64,10 @@ private Q_SLOTS:
         save->setShortcut(QKeySequence("Ctrl+S"));
         save->setToolTip("Save the product");
         mCenter->registerCCAction(save, "Settings", true);
-        ZelCCActionItem* item = itemOf(save);
+        auto* item = row<ZelCCActionItem>(1);
         auto* button = item->findChild<QPushButton*>("actionButton");
         auto* shortcut = item->findChild<QLabel*>("shortcut");
-        QCOMPARE(button->text(), QString("Save file"));
-        QCOMPARE(shortcut->text(), QString("Ctrl+S"));
+        QVERIFY(button->text() == "Save file" && shortcut->text() == "Ctrl+S");
         QCOMPARE(item->toolTip(), QString("Save the product"));
         QSignalSpy triggered(save, &QAction::triggered);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -90,16 +75,12 @@ private Q_SLOTS:
         // Every change of the action shows at once.
         save->setActionGuiName("Save as");
         QCOMPARE(button->text(), QString("Save as"));
-        save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-        QCOMPARE(shortcut->text(), QString("Ctrl+Shift+S"));
         save->setShortcut(QKeySequence());
         QVERIFY(shortcut->isHidden());
         save->setStatusTip("Saves it");
         QCOMPARE(item->statusTip(), QString("Saves it"));
         save->setVisible(false);
         QVERIFY(item->isHidden());
-        save->setVisible(true);
-        QVERIFY(!item->isHidden());
         save->setEnabled(false);
         QVERIFY(!button->isEnabled());
     }
@@ -109,19 +90,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("anchor");
         QTest::addColumn<bool>("after");
         QTest::addColumn<QStringList>("expected");
-        const QStringList atBottom{"Settings", "Open", "Save", "Close"};
-        const QStringList onTop{"Close", "Settings", "Open", "Save"};
+        using L = QStringList;
+        const L atBottom{"Settings", "Open", "Save", "Close"};
+        const L onTop{"Close", "Settings", "Open", "Save"};
         QTest::addRow("no anchor: on top") << QString() << true << onTop;
-        QTest::addRow("after an action") << "Open" << true
-                                         << QStringList{"Settings", "Open", "Close", "Save"};
-        QTest::addRow("before an action") << "Open" << false
-                                          << QStringList{"Settings", "Close", "Open", "Save"};
+        QTest::addRow("after one") << "Open" << true << L{"Settings", "Open", "Close", "Save"};
+        QTest::addRow("before one") << "Open" << false << L{"Settings", "Close", "Open", "Save"};
         QTest::addRow("after the last") << "Save" << true << atBottom;
         QTest::addRow("before the first") << "Settings" << false << onTop;
         QTest::addRow("missing anchor: at the bottom") << "Missing" << false << atBottom;
         QTest::addRow("display names are not anchors") << "Open file" << false << atBottom;
     }
-
     void anchors()
     {
         QFETCH(QString, anchor);
@@ -131,14 +110,13 @@ private Q_SLOTS:
         mCenter->registerCCAction(action("Open"), "Settings", true);
         mCenter->registerCCAction(action("Save"), "Open", true);
         mCenter->addCCSeparator("files", "Open");
-        QCOMPARE(listing(), (QStringList{"Settings", "|", "Open", "Save"}));
         mCenter->registerCCAction(action("Close"), anchor, after);
         QStringList actions = listing();
         actions.removeAll("|");
         QCOMPARE(actions, expected);
     }
 
-    void separators()
+    void separatorsAreDrawn()
     {
         mCenter->registerCCAction(action("Open"), "Settings", true);
         mCenter->registerCCAction(action("Save"), "Open", true);
@@ -151,34 +129,10 @@ private Q_SLOTS:
         mCenter->registerCCAction(action("Export"), "Save", false);
         QCOMPARE(listing(), (QStringList{"|", "Settings", "Open", "|", "Export", "Save", "|"}));
         QVERIFY(!mCenter->setCCSeparatorVisible("never added", false));
-        QVERIFY(mCenter->setCCSeparatorVisible("files", false));
-        QVERIFY(row(3)->isHidden());
-        QVERIFY(mCenter->setCCSeparatorVisible("files", true));
-        QVERIFY(!row(3)->isHidden());
-    }
-
-    void separatorWidth()
-    {
-        // The separator spans the menu less its inset, also when added while the menu is
-        // closed and the control center 0 wide.
-        mHost->showMainWindow(mCenter);
-        mCenter->openMenu(true);
-        QTRY_VERIFY(mCenter->isMenuOpen());
-        QVERIFY(mCenter->addCCSeparator("open", QString()));
-        mCenter->setControlCenterWidth(300);
-        QCOMPARE(row(0)->minimumWidth(), 232);
-        QCOMPARE(row(0)->maximumWidth(), 232);
-        mCenter->openMenu(false);
-        QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->width() == 0);
-        QVERIFY(mCenter->addCCSeparator("closed", QString()));
-        QCOMPARE(row(0)->maximumWidth(), 232);
-    }
-
-    void separatorIsDrawn()
-    {
+        QVERIFY(mCenter->setCCSeparatorVisible("files", false) && row(3)->isHidden());
+        QVERIFY(mCenter->setCCSeparatorVisible("files", true) && !row(3)->isHidden());
         // A faint line over the control center's background, with Qt 5 and Qt 6 alike.
-        QVERIFY(mCenter->addCCSeparator("line", "Settings"));
-        mCenter->resize(250, 200);
+        mCenter->resize(250, 300);
         mCenter->show();
         QVERIFY(QTest::qWaitForWindowExposed(mCenter));
         const QImage image = mCenter->grab().toImage();
@@ -187,6 +141,31 @@ private Q_SLOTS:
         QVERIFY2(image.pixelColor(onLine).lightness()
                      < image.pixelColor(onLine - QPoint(0, 3)).lightness(),
                  "the separator does not show");
+    }
+
+    void separatorWidthAndTriggering()
+    {
+        // The separator spans the menu less its inset, also when added while the menu is
+        // closed and the control center 0 wide.
+        zelAction* open = action("Open");
+        zelAction* kept = action("Kept");
+        mCenter->registerCCAction(open, "Settings", true);
+        mCenter->registerCCAction(kept, "Settings", true);
+        mCenter->unregisterCCAction(kept);
+        mHost->showMainWindow(mCenter);
+        mCenter->openMenu(true);
+        QTRY_VERIFY(mCenter->isMenuOpen());
+        // An unregistered action no longer closes the menu; a listed one does.
+        kept->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(mCenter->controlCenterWidth(), 250);
+        QVERIFY(mCenter->addCCSeparator("open", QString()));
+        mCenter->setControlCenterWidth(300);
+        QVERIFY(row(0)->minimumWidth() == 232 && row(0)->maximumWidth() == 232);
+        open->trigger();
+        QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden() && mCenter->width() == 0);
+        QVERIFY(mCenter->addCCSeparator("closed", QString()));
+        QCOMPARE(row(0)->maximumWidth(), 232);
     }
 
     void destroyedActionLeavesTheList()
@@ -201,30 +180,10 @@ private Q_SLOTS:
         mCenter->unregisterCCAction(open);
         mCenter->unregisterCCAction(action("Other"));
         QCOMPARE(listing(), (QStringList{"Save", "Settings"}));
-        QPointer<ZelCCActionItem> item = itemOf(save);
+        QPointer<QWidget> item = row(0);
         mActions.at(1).reset();
         QVERIFY(item.isNull());
         QCOMPARE(listing(), QStringList{"Settings"});
-        mCenter->registerCCAction(action("Close"), "Settings", false);
-        QCOMPARE(listing(), (QStringList{"Close", "Settings"}));
-    }
-
-    void triggeringClosesTheMenu()
-    {
-        zelAction* open = action("Open");
-        zelAction* kept = action("Kept");
-        mCenter->registerCCAction(open, "Settings", true);
-        mCenter->registerCCAction(kept, "Settings", true);
-        mCenter->unregisterCCAction(kept);
-        mHost->showMainWindow(mCenter);
-        mCenter->openMenu(true);
-        QTRY_VERIFY(mCenter->isMenuOpen());
-        // An unregistered action no longer closes the menu.
-        kept->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(mCenter->controlCenterWidth(), 250);
-        QTest::mouseClick(itemOf(open)->findChild<QPushButton*>("actionButton"), Qt::LeftButton);
-        QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden());
     }
 };
 

@@ -1,44 +1,17 @@
 #include "TestHost.h"
 
 #include "ZelCCActionItem.h"
-#include "ZelControlCenter.h"
-#include "kmDMIApplication.h"
 #include "zelAction.h"
 
-#include <QApplication>
-#include <QButtonGroup>
 #include <QElapsedTimer>
-#include <QLayout>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalMapper>
 #include <QSignalSpy>
-#include <QTest>
 #include <QWindow>
 
-#include <functional>
-#include <memory>
-
-using zel::ZelControlCenter;
-
-namespace {
-
-const int kDebounceMs = 500;
-
-// Runs the event loop one delivered event at a time, so that a running slide can be caught
-// after its first frames.
-bool waitUntil(const std::function<bool()>& pCondition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pCondition() && !clock.hasExpired(5000))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return pCondition();
-}
-
-} // namespace
+// Presses come through again this long after the last press or resize.
+static const int kDebounceMs = 500;
 
 class tst_ZelControlCenter : public QObject
 {
@@ -46,67 +19,37 @@ class tst_ZelControlCenter : public QObject
 
     std::unique_ptr<TestHost> mHost;
     std::unique_ptr<QSignalSpy> mViews;
-    QPointer<ZelControlCenter> mCenter;
+    QPointer<zel::ZelControlCenter> mCenter;
     QPointer<QPushButton> mHostButton;
     QElapsedTimer mSettled;
-
-    void createCenter()
-    {
-        mCenter = new ZelControlCenter(mHost->application());
-        mHost->showMainWindow(mCenter);
-        mHostButton = new QPushButton(mCenter->window());
-        mHostButton->setCheckable(true);
-        mCenter->setControlCenterButton(mHostButton);
-    }
-
-    TestPanel* addPanel(const QString& pName, int pRows = 4)
-    {
-        TestPanel* panel = mHost->addPanel(pName, pRows);
-        mCenter->registerSettingsPanel(panel);
-        return panel;
-    }
 
     // The pane sits in the host's layout, no longer below the control center.
     template<typename T = QWidget> T* part(const char* pName) const
     {
         return mCenter->window()->findChild<T*>(pName);
     }
-    void click(const char* pButton)
-    {
-        QTest::mouseClick(part<QPushButton>(pButton), Qt::LeftButton);
-    }
     bool inSettingsMode() const { return part<QPushButton>("controlCenterButton")->isChecked(); }
-
-    zel::ZelCCActionItem* settingsItem() const
+    // "Settings" is the only action here.
+    zel::zelAction* settingsAction() const
     {
-        return mCenter->findChildren<zel::ZelCCActionItem*>().constFirst();
+        return mCenter->findChild<zel::ZelCCActionItem*>()->getZelAction();
     }
-    zel::zelAction* settingsAction() const { return settingsItem()->getZelAction(); }
-
-    void openMenu()
-    {
-        mCenter->openMenu(true);
-        QTRY_VERIFY(mCenter->isMenuOpen());
-        mSettled.start();
-    }
-
-    // Opens the menu and, without waiting for it, settings mode, as a quick hand does.
-    void openSettings()
+    // Settings mode is clicked without waiting for the menu, as a quick hand does.
+    void openMenu(bool pSettings = false)
     {
         mCenter->openMenu(true);
-        QTest::mouseClick(settingsItem()->findChild<QPushButton*>("actionButton"),
-                          Qt::LeftButton);
-        QTRY_VERIFY(mCenter->isMenuOpen() && mCenter->isSettingsOpen());
+        if (pSettings)
+            QTest::mouseClick(part<QPushButton>("actionButton"), Qt::LeftButton);
+        QTRY_VERIFY(mCenter->isMenuOpen() && mCenter->isSettingsOpen() == pSettings);
         mSettled.start();
     }
-
     void waitClosed() { QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden()); }
-
-    // A press once the control center listens again: it ignores presses for a while after
-    // the last press or resize. Through the window, it arrives as a real one does.
-    void press(QWidget* pWidget, bool pThroughWindow = false)
+    // A press once the control center listens again. Through the window, it arrives as a real
+    // one does.
+    void press(QWidget* pWidget, bool pThroughWindow = false, bool pWait = true)
     {
-        QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
+        if (pWait)
+            QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
         if (pThroughWindow) {
             QTest::mouseClick(pWidget->window()->windowHandle(), Qt::LeftButton, {},
                               pWidget->mapTo(pWidget->window(), pWidget->rect().center()));
@@ -116,7 +59,6 @@ class tst_ZelControlCenter : public QObject
         mSettled.start();
         QCoreApplication::processEvents();
     }
-
     // The host saw as many pauses as resumes of its view, which runs.
     bool viewsBalanced() const
     {
@@ -128,31 +70,34 @@ class tst_ZelControlCenter : public QObject
 
 private Q_SLOTS:
     void initTestCase() { TestHost::PrepareTestRun(); }
-
     void init()
     {
         mHost = std::make_unique<TestHost>();
         mViews = std::make_unique<QSignalSpy>(
             mHost->application(), &zel::kmDMIApplication::viewUpdatesEnabledChanged);
+        mCenter = mHost->showMainWindow()->findChild<zel::ZelControlCenter*>();
+        mHostButton = new QPushButton(mCenter->window());
+        mHostButton->setCheckable(true);
+        mCenter->setControlCenterButton(mHostButton);
     }
-
     void cleanup()
     {
+        // Whatever a test did, the host's view runs again once the slides are over.
+        const bool balanced = QTest::qWaitFor([this] { return viewsBalanced(); });
         mHost.reset();
+        QVERIFY(balanced);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
     void registration()
     {
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha");
-        TestPanel* beta = addPanel("Beta");
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
         QWidget* tabs = part("applicationSettings");
         QWidget* frame = part("applicationFrame");
         QCOMPARE(tabs->layout()->itemAt(1)->widget(), beta->getActionWidget());
         QCOMPARE(frame->layout()->itemAt(1)->widget(), beta);
         QCOMPARE(alpha->initializeCount, 1);
-        QVERIFY(mCenter->findChild<QButtonGroup*>()->exclusive());
         // A panel renamed after registration is still found by its first name.
         beta->setPanelName("Gamma");
         QCOMPARE(mCenter->findChild<QSignalMapper*>()->mapping("Beta"), beta->getActionWidget());
@@ -161,57 +106,48 @@ private Q_SLOTS:
         QVERIFY(mCenter->hasModifications());
         mCenter->unregisterSettingsPanel(alpha);
         mCenter->unregisterSettingsPanel(alpha);
-        QCOMPARE(tabs->layout()->count(), 1);
-        QCOMPARE(frame->layout()->count(), 1);
-        QCOMPARE(mCenter->findChild<QButtonGroup*>()->buttons().size(), 1);
+        QVERIFY(tabs->layout()->count() == 1 && frame->layout()->count() == 1);
         QVERIFY(!alpha->parentWidget() && !alpha->getActionWidget()->parentWidget());
         QVERIFY(!mCenter->hasModifications());
-    }
-
-    void destroyingCenterReleasesPanels()
-    {
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha");
-        QPointer<QPushButton> button = alpha->getActionWidget();
+        // Destroyed mid-slide, the control center gives the host its view and panels back.
+        QPointer<QPushButton> tab = beta->getActionWidget();
+        mCenter->openMenu(true);
+        QVERIFY(!mHost->application()->areViewUpdatesEnabled());
         mHost->closeMainWindow();
-        QVERIFY(!alpha->parentWidget() && !button->parentWidget());
-        delete alpha;
-        QVERIFY(button.isNull());
+        QVERIFY(viewsBalanced());
+        QVERIFY(!beta->parentWidget() && !tab->parentWidget());
+        delete beta;
+        QVERIFY(tab.isNull());
     }
 
     void destroyedPanelIsForgotten()
     {
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha");
-        TestPanel* beta = addPanel("Beta");
-        openSettings();
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        mHost->settings().setValue("beta/row1", "77");
+        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
+        openMenu(true);
         alpha->edit(3, "pending");
         delete alpha;
-        QCOMPARE(part("applicationSettings")->layout()->count(), 1);
-        QCOMPARE(part("applicationFrame")->layout()->count(), 1);
+        QVERIFY(part("applicationSettings")->layout()->count() == 1
+                && part("applicationFrame")->layout()->count() == 1);
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(!mCenter->hasModifications());
-        click("applyButton");
-        click("resetButton");
-        QCOMPARE(beta->applyCount + beta->resetCount, 2);
+        // Reset shows the defaults of the panels left, which Apply stores.
+        QTest::mouseClick(part<QPushButton>("resetButton"), Qt::LeftButton);
+        QCOMPARE(beta->widgetValue(1), beta->defaultValue(1));
+        QVERIFY(mCenter->hasModifications() && beta->storedValue(1) == "77");
+        QTest::mouseClick(part<QPushButton>("applyButton"), Qt::LeftButton);
+        QCOMPARE(beta->storedValue(1), beta->defaultValue(1));
+        QVERIFY(!mCenter->hasModifications());
         mCenter->openMenu(false);
         waitClosed();
         QCOMPARE(answerer.count(), 0);
-        openSettings();
-        QCOMPARE(beta->initializeCount, 3);
+        openMenu(true);
     }
 
     void menuOpensAndCloses()
     {
-        createCenter();
         QVERIFY(mCenter->isHidden() && mCenter->settingsWidget()->isHidden());
-        QCOMPARE(part<QPushButton>("controlCenterButton")->text(),
-                 QString("Application Settings"));
-        QCOMPARE(part<QPushButton>("applyButton")->text(), QString("Apply"));
-        QCOMPARE(mCenter->findChildren<zel::ZelCCActionItem*>().size(), 1);
-        QCOMPARE(settingsAction()->getActionGuiName(), QString("Settings"));
-        QCOMPARE(settingsAction()->statusTip(),
-                 QString("Change the settings of the application"));
         mCenter->openMenu(true);
         QVERIFY(mHostButton->isChecked() && !mCenter->isMenuOpen());
         QTRY_VERIFY(mCenter->isMenuOpen());
@@ -225,37 +161,29 @@ private Q_SLOTS:
         QVERIFY(!mHostButton->isChecked() && mCenter->isMenuOpen());
         waitClosed();
         QCOMPARE(mCenter->controlCenterWidth(), 0);
-        QTRY_VERIFY(viewsBalanced());
+        // Closed while it opens, the slide turns back from where it is, and the menu never
+        // counts as open.
+        mCenter->openMenu(true);
+        QVERIFY(QTest::qWaitFor([this] { return mCenter->controlCenterWidth() > 0; }));
+        const int reached = mCenter->controlCenterWidth();
+        QVERIFY2(reached < 250, "the opening slide ended before it could be reversed");
+        mCenter->openMenu(false);
+        int widest = reached;
+        bool everOpen = false;
+        QVERIFY(QTest::qWaitFor([&] {
+            widest = qMax(widest, mCenter->controlCenterWidth());
+            everOpen = everOpen || mCenter->isMenuOpen();
+            return mCenter->isHidden() && mCenter->controlCenterWidth() == 0;
+        }));
+        QVERIFY(widest == reached && !everOpen);
         // The host's button may go first; the control center does not touch it any more.
         delete mHostButton;
         openMenu();
     }
 
-    void reversingKeepsTheSlideInPlace()
-    {
-        createCenter();
-        mCenter->openMenu(true);
-        QVERIFY(waitUntil([this] { return mCenter->controlCenterWidth() > 0; }));
-        const int reached = mCenter->controlCenterWidth();
-        QVERIFY2(reached < 250, "the opening slide ended before it could be reversed");
-        // The slide turns back from where it is, and the menu never counts as open.
-        mCenter->openMenu(false);
-        int widest = reached;
-        bool everOpen = false;
-        QVERIFY(waitUntil([&] {
-            widest = qMax(widest, mCenter->controlCenterWidth());
-            everOpen = everOpen || mCenter->isMenuOpen();
-            return mCenter->isHidden() && mCenter->controlCenterWidth() == 0;
-        }));
-        QCOMPARE(widest, reached);
-        QVERIFY(!everOpen);
-        QTRY_VERIFY(viewsBalanced());
-    }
-
     void settingsMode()
     {
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha");
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         openMenu();
         const int listHeight = part("actionFrame")->height();
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
@@ -264,8 +192,7 @@ private Q_SLOTS:
         QVERIFY(inSettingsMode() && !part("preferenceFrame")->isHidden());
         QVERIFY(!mCenter->isSettingsOpen());
         QTRY_VERIFY(mCenter->isSettingsOpen());
-        QVERIFY(part("actionFrame")->isHidden());
-        QCOMPARE(mCenter->settingsWidth(), 450);
+        QVERIFY(part("actionFrame")->isHidden() && mCenter->settingsWidth() == 450);
         QCOMPARE(alpha->initializeCount, 2);
         // Leaving through the action asks nothing and keeps the edits.
         alpha->edit(1, 999);
@@ -274,41 +201,37 @@ private Q_SLOTS:
         QVERIFY(mCenter->settingsWidget()->isHidden() && part("preferenceFrame")->isHidden());
         QTRY_COMPARE(part("actionFrame")->height(), listHeight);
         QVERIFY(mCenter->hasModifications());
-        QTRY_VERIFY(viewsBalanced());
         // Entering again re-reads every panel: the edits go, still without a prompt.
         settingsAction()->trigger();
         QTRY_VERIFY(mCenter->isSettingsOpen());
         QCOMPARE(alpha->initializeCount, 3);
-        QVERIFY(!mCenter->hasModifications());
-        QCOMPARE(answerer.count(), 0);
-    }
-
-    void leavingWhileTheListCollapses()
-    {
-        createCenter();
-        addPanel("Alpha");
-        openMenu();
+        QVERIFY(!mCenter->hasModifications() && answerer.count() == 0);
+        // Asked for again, nothing slides, yet the view must run again.
+        mViews->clear();
+        mCenter->setControlCenterVisible(true);
+        QVERIFY(!mViews->isEmpty() && mCenter->isSettingsOpen());
+        QTRY_VERIFY(viewsBalanced());
+        // Left while the action list still collapses, settings mode ends at once.
+        settingsAction()->trigger();
+        QTRY_COMPARE(part("actionFrame")->height(), listHeight);
         settingsAction()->trigger();
         settingsAction()->trigger();
         QTRY_COMPARE(part("actionFrame")->maximumHeight(), QWIDGETSIZE_MAX);
         QVERIFY(part("preferenceFrame")->isHidden() && part("actionFrame")->isVisible());
         QVERIFY(!mCenter->isSettingsOpen() && mCenter->settingsWidget()->isHidden());
-        QTRY_VERIFY(viewsBalanced());
         // The menu still works as before.
         mCenter->openMenu(false);
         waitClosed();
         openMenu();
-        QVERIFY(part("actionFrame")->isVisible());
-        openSettings();
+        openMenu(true);
     }
 
     void tabsScrollThePane()
     {
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha", 30);
-        TestPanel* beta = addPanel("Beta", 30);
-        addPanel("Gamma", 30);
-        openSettings();
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha", 30);
+        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta", 30);
+        mHost->addPanel(mCenter.data(), "Gamma", 30);
+        openMenu(true);
         auto* bar = static_cast<QScrollArea*>(mCenter->settingsWidget())->verticalScrollBar();
         const int frameTop = part("applicationFrame")->y();
         QTest::mouseClick(beta->getActionWidget(), Qt::LeftButton);
@@ -326,49 +249,48 @@ private Q_SLOTS:
         QTest::addColumn<bool>("throughWindow");
         QTest::addColumn<QStringList>("keptOpen");
         QTest::addColumn<QStringList>("closing");
-        const QStringList all{"overlay", "secondaryArea", "outside", "mainPanel"};
-        QTest::addRow("GUI handler set") << true << false << all << QStringList{"view"};
-        QTest::addRow("through the window") << true << true << QStringList{"overlay"}
-                                            << QStringList{"view"};
-        QTest::addRow("no GUI handler") << false << false << QStringList{"outside", "mainPanel"}
-                                        << QStringList{"overlay", "secondaryArea"};
+        using L = QStringList;
+        const L all{"overlay", "secondaryArea", "outside", "mainPanel"};
+        QTest::addRow("GUI handler set") << true << false << all << L{"view"};
+        QTest::addRow("through the window") << true << true << L{"overlay"} << L{"view"};
+        QTest::addRow("no GUI handler") << false << false << L{"outside", "mainPanel"}
+                                        << L{"overlay", "secondaryArea"};
     }
-
     void outsidePresses()
     {
         QFETCH(bool, withHandler);
         QFETCH(bool, throughWindow);
         QFETCH(QStringList, keptOpen);
         QFETCH(QStringList, closing);
-        createCenter();
         if (withHandler)
             mCenter->setGUIHandler(mHost->area("view"));
-        addPanel("Alpha");
+        mHost->addPanel(mCenter.data(), "Alpha");
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
-        openSettings();
+        openMenu(true);
         for (const QString& name : keptOpen) {
             press(mHost->area(qPrintable(name)), throughWindow);
             QVERIFY2(mHostButton->isChecked() && inSettingsMode(), qPrintable(name));
         }
+        // Too soon after the last press, a press that would count is ignored.
+        press(mHost->area(qPrintable(closing.first())), throughWindow, false);
+        QVERIFY(mHostButton->isChecked() && inSettingsMode());
         // Nothing is pending: a press that counts closes everything without a prompt.
         for (const QString& name : closing) {
             if (!mCenter->isMenuOpen())
-                openSettings();
+                openMenu(true);
             press(mHost->area(qPrintable(name)), throughWindow);
             waitClosed();
             QVERIFY2(!mCenter->isSettingsOpen(), qPrintable(name));
         }
         QCOMPARE(answerer.count(), 0);
-        QTRY_VERIFY(viewsBalanced());
     }
 
     void pressOnAnotherWindowOverTheArea()
     {
         // A window of its own over the 3D view, as a combo box's list that reaches out of the
         // pane or the discard prompt itself: choosing in it leaves everything open.
-        createCenter();
-        addPanel("Alpha");
-        openSettings();
+        mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
         QWidget* view = mHost->area("view");
         QWidget popup(nullptr, Qt::Tool | Qt::FramelessWindowHint);
         popup.setGeometry(QRect(view->mapToGlobal(view->rect().center()) - QPoint(40, 40),
@@ -378,64 +300,37 @@ private Q_SLOTS:
         mSettled.start();
         press(&popup);
         QVERIFY(mHostButton->isChecked() && inSettingsMode());
-        // The same spot of the view itself closes it.
         popup.hide();
-        mSettled.start();
+        // A resize of the window starts the debounce again; then the view itself closes it.
+        QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
+        const QSize larger = mHost->mainWindow()->size() + QSize(40, 0);
+        mHost->mainWindow()->resize(larger);
+        QTRY_COMPARE(mHost->mainWindow()->size(), larger);
+        press(view, false, false);
+        QVERIFY(mHostButton->isChecked());
         press(view);
         waitClosed();
-    }
-
-    void debounce_data()
-    {
-        QTest::addColumn<bool>("afterResize");
-        QTest::addRow("after a press") << false;
-        QTest::addRow("after a resize") << true;
-    }
-
-    void debounce()
-    {
-        QFETCH(bool, afterResize);
-        createCenter();
-        openMenu();
-        if (afterResize) {
-            QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
-            const QSize larger = mHost->mainWindow()->size() + QSize(40, 0);
-            mHost->mainWindow()->resize(larger);
-            QTRY_COMPARE(mHost->mainWindow()->size(), larger);
-            mSettled.start();
-        } else {
-            press(mHost->area("outside"));
-        }
-        QTest::mouseClick(mHost->area("view"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QVERIFY(mHostButton->isChecked());
-        press(mHost->area("view"));
-        waitClosed();
-        QTRY_VERIFY(viewsBalanced());
     }
 
     void closingWithPendingEdits_data()
     {
         QTest::addColumn<bool>("byPress");
         QTest::addColumn<int>("answer");
-        for (bool byPress : {true, false}) {
-            const char* how = byPress ? "press" : "closed by the host";
-            QTest::addRow("%s, cancel", how) << byPress << int(QMessageBox::Cancel);
-            QTest::addRow("%s, no choice", how) << byPress << int(QMessageBox::NoButton);
-            QTest::addRow("%s, discard", how) << byPress << int(QMessageBox::Discard);
-        }
+        QTest::addRow("press, cancel") << true << int(QMessageBox::Cancel);
+        QTest::addRow("press, no choice") << true << int(QMessageBox::NoButton);
+        QTest::addRow("press, discard") << true << int(QMessageBox::Discard);
+        QTest::addRow("closed by the host, cancel") << false << int(QMessageBox::Cancel);
+        QTest::addRow("closed by the host, discard") << false << int(QMessageBox::Discard);
     }
-
     void closingWithPendingEdits()
     {
         QFETCH(bool, byPress);
         QFETCH(int, answer);
         const bool closes = answer == QMessageBox::Discard;
-        createCenter();
-        TestPanel* alpha = addPanel("Alpha");
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         mHost->settings().setValue("beta/row1", "42");
-        TestPanel* beta = addPanel("Beta");
-        openSettings();
+        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
+        openMenu(true);
         beta->edit(1, 77);
         MessageBoxAnswerer answerer{QMessageBox::StandardButton(answer)};
         if (byPress)
@@ -443,22 +338,17 @@ private Q_SLOTS:
         else
             mCenter->openMenu(false);
         QTRY_COMPARE(answerer.count(), 1);
-        QVERIFY(answerer.titles.first().isEmpty());
-        QCOMPARE(answerer.texts.first(),
-                 QString("You have pending modifications. Discard your changes?"));
+        QCOMPARE(answerer.boxes.first(),
+                 QString(": You have pending modifications. Discard your changes?"));
         QCOMPARE(answerer.lastParent, mHost->mainWindow());
+        // Cancelled, everything stays open with the edits; discarded, the stored values return.
         if (closes)
             waitClosed();
-        else
-            QCOMPARE(mCenter->settingsWidth(), 450);
-        // Cancelled, everything stays open with the edits; discarded, the stored values return.
-        QCOMPARE(mCenter->isMenuOpen(), !closes);
-        QCOMPARE(mCenter->isSettingsOpen(), !closes);
+        QVERIFY(mCenter->isSettingsOpen() != closes && mCenter->isMenuOpen() != closes);
+        QCOMPARE(mCenter->settingsWidth(), closes ? 0 : 450);
         QCOMPARE(beta->widgetValue(1), QString(closes ? "42" : "77"));
         QCOMPARE(alpha->initializeCount, closes ? 3 : 2);
-        QCOMPARE(beta->storedValue(1), QString("42"));
-        QCOMPARE(answerer.count(), 1);
-        QTRY_VERIFY(viewsBalanced());
+        QVERIFY(beta->storedValue(1) == "42" && answerer.count() == 1);
     }
 
     void apply_data()
@@ -468,7 +358,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<bool>>("restart");
         QTest::addColumn<int>("notices");
         using B = QList<bool>;
-        QTest::addRow("no panels") << B{} << B{} << 0;
         QTest::addRow("nothing pending") << B{false, false} << B{true, true} << 0;
         QTest::addRow("edits, no restart") << B{true, true} << B{false, false} << 0;
         QTest::addRow("one restart") << B{false, true, false} << B{false, true, false} << 1;
@@ -476,88 +365,43 @@ private Q_SLOTS:
         QTest::addRow("restart first, later panels applied")
             << B{true, false, true} << B{true, false, false} << 1;
     }
-
     void apply()
     {
         QFETCH(QList<bool>, edited);
         QFETCH(QList<bool>, restart);
         QFETCH(int, notices);
-        createCenter();
         QList<TestPanel*> panels;
         for (int i = 0; i < edited.size(); ++i) {
-            panels.append(addPanel(QStringLiteral("Panel %1").arg(i)));
-            panels.last()->setRestartRows(restart.at(i) ? QList<int>{1} : QList<int>{});
+            panels.append(mHost->addPanel(mCenter.data(), QStringLiteral("Panel %1").arg(i)));
+            panels.last()->needsRestart = restart.at(i);
         }
-        openSettings();
-        const auto editAll = [&](int pBase) {
+        openMenu(true);
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        // Applied by the user, with the notice; then by the host, without: it learns of the
+        // restart from the result.
+        for (int value : {500, 700}) {
             for (int i = 0; i < panels.size(); ++i) {
                 if (edited.at(i))
-                    panels.at(i)->edit(1, pBase + i);
+                    panels.at(i)->edit(1, value + i);
             }
-        };
-        editAll(500);
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
-        click("applyButton");
-        QCOMPARE(answerer.count(), notices);
+            if (value == 500)
+                QTest::mouseClick(part<QPushButton>("applyButton"), Qt::LeftButton);
+            else
+                QCOMPARE(mCenter->applyModifications(), notices > 0);
+            QCoreApplication::processEvents();
+            QCOMPARE(answerer.count(), notices);
+            QVERIFY(!mCenter->hasModifications() && mCenter->isSettingsOpen());
+            for (int i = 0; i < panels.size(); ++i) {
+                QCOMPARE(mHost->settings().value(panels.at(i)->key(1)).toString(),
+                         edited.at(i) ? QString::number(value + i) : QString());
+            }
+        }
         if (notices) {
-            QCOMPARE(answerer.titles.first(), QString("Settings Modification"));
-            QCOMPARE(answerer.texts.first(), QString("You need to restart your application to "
-                                                     "turn settings modification effective."));
+            QCOMPARE(answerer.boxes.first(), QString("Settings Modification: You need to restart "
+                                                     "your application to turn settings "
+                                                     "modification effective."));
             QCOMPARE(answerer.lastParent, mHost->mainWindow());
         }
-        for (int i = 0; i < panels.size(); ++i) {
-            QCOMPARE(panels.at(i)->applyCount, 1);
-            QCOMPARE(mHost->settings().value(panels.at(i)->key(1)).toString(),
-                     edited.at(i) ? QString::number(500 + i) : QString());
-        }
-        QVERIFY(!mCenter->hasModifications() && mCenter->isSettingsOpen());
-        // The host applies without any notice: it learns of the restart from the result.
-        editAll(700);
-        QCOMPARE(mCenter->applyModifications(), notices > 0);
-        QVERIFY(!mCenter->hasModifications());
-        QCoreApplication::processEvents();
-        QCOMPARE(answerer.count(), notices);
-    }
-
-    void reset()
-    {
-        createCenter();
-        mHost->settings().setValue("alpha/row1", "77");
-        mHost->settings().setValue("beta/row2", "9.25");
-        TestPanel* alpha = addPanel("Alpha");
-        TestPanel* beta = addPanel("Beta");
-        openSettings();
-        click("resetButton");
-        QCOMPARE(alpha->widgetValue(1), alpha->defaultValue(1));
-        QCOMPARE(beta->widgetValue(2), beta->defaultValue(2));
-        QCOMPARE(alpha->storedValue(1), QString("77"));
-        QVERIFY(mCenter->hasModifications());
-        click("applyButton");
-        QCOMPARE(alpha->storedValue(1), alpha->defaultValue(1));
-        QVERIFY(mHost->settings().contains(beta->key(2)));
-        QVERIFY(!mCenter->hasModifications());
-    }
-
-    void viewUpdatesPaired()
-    {
-        // Settings mode asked for again: nothing slides, yet the view must run again.
-        createCenter();
-        addPanel("Alpha", 30);
-        openSettings();
-        mViews->clear();
-        mCenter->setControlCenterVisible(true);
-        QVERIFY(!mViews->isEmpty());
-        QTRY_VERIFY(viewsBalanced());
-        QVERIFY(mCenter->isSettingsOpen());
-    }
-
-    void destroyedMidSlideGivesTheViewBack()
-    {
-        createCenter();
-        mCenter->openMenu(true);
-        QVERIFY(!mHost->application()->areViewUpdatesEnabled());
-        mHost->closeMainWindow();
-        QVERIFY(viewsBalanced());
     }
 };
 
