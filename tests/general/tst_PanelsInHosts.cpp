@@ -1,4 +1,4 @@
-#include "PanelBench.h"
+#include "PanelHarness.h"
 
 #include "SettingsDialog.h"
 #include "ZelGeneralSettingsPanel.h"
@@ -20,7 +20,7 @@ private Q_SLOTS:
         // The hosts forget a panel that goes, whether or not it sits in their tree.
         mPanel.reset();
         mHost.reset();
-        mBench.reset();
+        mHarness.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -52,10 +52,10 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, edited);
         QFETCH(QString, reset);
-        mBench = std::make_unique<zeltest::PanelBench>();
-        QVERIFY(mBench->checkStore());
-        QSettings& settings = mBench->mSettings;
-        kmDMIApplication* application = &mBench->mApplication;
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QVERIFY(mHarness->checkStore());
+        QSettings& settings = mHarness->mSettings;
+        kmDMIApplication* application = &mHarness->mApplication;
         if (panel == QLatin1String("import"))
             mPanel = std::make_unique<ZelImportSettingsPanel>(application, settings);
         else if (panel == QLatin1String("privacy"))
@@ -122,7 +122,7 @@ private Q_SLOTS:
 private:
     QString click(const char* pButton);
 
-    std::unique_ptr<zeltest::PanelBench> mBench;
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
     std::unique_ptr<ZelSettingsPanel> mPanel;
     std::unique_ptr<QWidget> mHost;
 };
@@ -131,12 +131,12 @@ private:
 QString tst_PanelsInHosts::click(const char* pButton)
 {
     QString notice;
-    zeltest::AnswerModal<QMessageBox>(&mBench->mAnswers, [&notice](QMessageBox* pBox) {
+    zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
         notice = pBox->text();
         pBox->button(QMessageBox::Ok)->click();
     });
     zeltest::Child<QPushButton>(mHost.get(), pButton)->click();
-    qDeleteAll(mBench->mAnswers.children());
+    qDeleteAll(mHarness->mAnswers.children());
     return notice;
 }
 

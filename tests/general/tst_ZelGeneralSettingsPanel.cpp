@@ -1,4 +1,4 @@
-#include "PanelBench.h"
+#include "PanelHarness.h"
 
 #include "EngineModel.h"
 #include "ZelGeneralSettingsPanel.h"
@@ -44,17 +44,17 @@ private Q_SLOTS:
     void initTestCase() { zeltest::InitTestCase(); }
     void init()
     {
-        mBench = std::make_unique<zeltest::PanelBench>();
-        QVERIFY(mBench->checkStore());
-        mSettings = &mBench->mSettings;
-        mApplication = &mBench->mApplication;
-        mPanel = mBench->panel<ZelGeneralSettingsPanel>();
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QVERIFY(mHarness->checkStore());
+        mSettings = &mHarness->mSettings;
+        mApplication = &mHarness->mApplication;
+        mPanel = mHarness->panel<ZelGeneralSettingsPanel>();
     }
 
     void cleanup()
     {
         mPanel.reset();
-        mBench.reset();
+        mHarness.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -160,7 +160,7 @@ private Q_SLOTS:
         renderer->setLightingMode(!flat);
         renderer->setFillCutplaneFaces(!fill);
         renderer->setTargetTriangles(0);
-        mBench->mMainWindow.setProcessingPower(0);
+        mHarness->mMainWindow.setProcessingPower(0);
         mApplication->updateAppUnits(INCH, 7);
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
 
@@ -186,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(renderer->getBackgroundColor() == picked);
         QCOMPARE(renderer->getTargetTriangles(), quint64(6000000));
         QCOMPARE(renderer->getMaxCPUMemory(), Q_UINT64_C(1) << 62);
-        QCOMPARE(mBench->mMainWindow.getProcessingPower(),
+        QCOMPARE(mHarness->mMainWindow.getProcessingPower(),
                  child<QSlider>("coreUsedSlider")->value());
         // Groups that did not change are not pushed.
         QCOMPARE(mApplication->getAppUnit(), INCH);
@@ -212,7 +212,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, changes);
         QFETCH(bool, restart);
-        const QString path = mBench->mDir.filePath(QStringLiteral("new"));
+        const QString path = mHarness->mDir.filePath(QStringLiteral("new"));
         if (changes.contains(QLatin1String("software")))
             store("engine", "software");
         if (changes.contains(QLatin1String("cache")))
@@ -263,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(mApplication->getAppUnit(), CENTIMETER);
         QCOMPARE(mApplication->getDMManager()->getDefaultInstanceNamingPolicy().getType(),
                  InstanceNamingPolicy::COMPONENT_AND_INSTANCE_NAME);
-        QVERIFY(!mBench->mMainWindow.isProductStructurePanelShown());
+        QVERIFY(!mHarness->mMainWindow.isProductStructurePanelShown());
         QCOMPARE(mApplication->getDMManager()->getMaxCacheSize(), 1034u);
         QCOMPARE(stored("DBCache/cacheSize"), QStringLiteral("1034"));
     }
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QVERIFY(!panel->applyModifications());
         QCOMPARE(stored("units/name"), QStringLiteral("m"));
         QCOMPARE(stored("display/displaytool"), QStringLiteral("false"));
-        QVERIFY(mBench->mMainWindow.isToolPanelShown());
+        QVERIFY(mHarness->mMainWindow.isToolPanelShown());
         chooseFolder(child("databaseButton", panel), QString(), false);
         QVERIFY(!panel->hasModifications());
     }
@@ -348,7 +348,7 @@ private Q_SLOTS:
     void folderChooser()
     {
         QFETCH(bool, accept);
-        const QString folder = mBench->mDir.filePath("a long folder name for a cache");
+        const QString folder = mHarness->mDir.filePath("a long folder name for a cache");
         QVERIFY(QDir().mkpath(folder));
         mPanel->resize(420, 800);
         auto* button = child<QPushButton>("databaseButton");
@@ -392,7 +392,7 @@ private Q_SLOTS:
         QFile css(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
         QVERIFY(css.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
-        const QString folder = mBench->mDir.filePath(
+        const QString folder = mHarness->mDir.filePath(
             QStringLiteral("some/deeply/nested/folders/that/hold/the/3D/database/cache"));
         store("DBCache/cacheDirectory", folder);
         store("engine/backgroundColor", "#FF1226AA");
@@ -432,7 +432,7 @@ private:
     void editEveryGroup(QWidget* pPanel);
     void chooseFolder(QWidget* pButton, const QString& pFolder, bool pAccept);
 
-    std::unique_ptr<zeltest::PanelBench> mBench;
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
     std::unique_ptr<ZelGeneralSettingsPanel> mPanel;
     QSettings* mSettings = nullptr;
     kmDMIApplication* mApplication = nullptr;
@@ -444,7 +444,7 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
 {
     QColor offered;
     bool closed = false;
-    AnswerModal<QColorDialog>(&mBench->mAnswers, [&](QColorDialog* pDialog) {
+    AnswerModal<QColorDialog>(&mHarness->mAnswers, [&](QColorDialog* pDialog) {
         offered = pDialog->currentColor();
         pDialog->setCurrentColor(pColor);
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Ok
@@ -469,7 +469,7 @@ void tst_ZelGeneralSettingsPanel::chooseFolder(QWidget* pButton, const QString& 
                                                bool pAccept)
 {
     bool closed = false;
-    AnswerModal<QFileDialog>(&mBench->mAnswers, [&](QFileDialog* pDialog) {
+    AnswerModal<QFileDialog>(&mHarness->mAnswers, [&](QFileDialog* pDialog) {
         mUpdatesWhileOpen = mApplication->areViewUpdatesEnabled();
         zeltest::Child<QLineEdit>(pDialog, "fileNameEdit")->setText(pFolder);
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Open

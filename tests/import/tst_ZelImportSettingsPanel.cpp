@@ -1,4 +1,4 @@
-#include "PanelBench.h"
+#include "PanelHarness.h"
 
 #include "ZelImportSettingsPanel.h"
 
@@ -32,16 +32,16 @@ private Q_SLOTS:
 
     void init()
     {
-        mBench = std::make_unique<zeltest::PanelBench>();
-        QVERIFY(mBench->checkStore());
-        mSettings = &mBench->mSettings;
-        mPanel = mBench->panel<ZelImportSettingsPanel>(QSize(700, 640));
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QVERIFY(mHarness->checkStore());
+        mSettings = &mHarness->mSettings;
+        mPanel = mHarness->panel<ZelImportSettingsPanel>(QSize(700, 640));
     }
 
     void cleanup()
     {
         mPanel.reset();
-        mBench.reset();
+        mHarness.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -229,9 +229,9 @@ private:
     }
     void click(const QString& pName) { QTest::mouseClick(child(pName), Qt::LeftButton); }
     void typeInto(const char* pSpin, const QString& pText);
-    QString stored(const QString& pKey) const { return mBench->stored(pKey); }
+    QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 
-    std::unique_ptr<zeltest::PanelBench> mBench;
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
     std::unique_ptr<ZelImportSettingsPanel> mPanel;
     QSettings* mSettings = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "PanelBench.h"
+#include "PanelHarness.h"
 
 #include "ZelPrivacySettingsPanel.h"
 
@@ -53,24 +53,24 @@ private Q_SLOTS:
     void initTestCase() { zeltest::InitTestCase(); }
     void init()
     {
-        mBench = std::make_unique<zeltest::PanelBench>();
-        mExport = mBench->mDir.filePath(QStringLiteral("export"));
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        mExport = mHarness->mDir.filePath(QStringLiteral("export"));
         mTarget = mExport + QStringLiteral("/report.json");
         QVERIFY(QDir().mkpath(mExport));
         ZelControlCenter::ClearSettings();
         QVERIFY(ZelControlCenter::RegisterSetting(QLatin1String(kLastExportFolderKey), mExport,
                                                   AcceptAnything));
-        mBench->mApplication.editActivityReport().addEvent(
+        mHarness->mApplication.editActivityReport().addEvent(
             QStringLiteral("action"), QStringLiteral("open \u00e9chantillon.step"));
         mConfirmations = 0;
         mFailure.clear();
-        mPanel = mBench->panel<ZelPrivacySettingsPanel>(kSize);
+        mPanel = mHarness->panel<ZelPrivacySettingsPanel>(kSize);
     }
 
     void cleanup()
     {
         mPanel.reset();
-        mBench.reset();
+        mHarness.reset();
         kmDMIApplication::SetWindowsStore(false);
         ZelControlCenter::ClearSettings();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -127,7 +127,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, link);
         QFETCH(bool, application);
-        ZelPrivacySettingsPanel bare(nullptr, mBench->mSettings);
+        ZelPrivacySettingsPanel bare(nullptr, mHarness->mSettings);
         bare.initializeWidget();
         ZelPrivacySettingsPanel* panel = application ? mPanel.get() : &bare;
         QVERIFY(!showsModal([&] {
@@ -153,7 +153,7 @@ private Q_SLOTS:
         if (!existing.isEmpty())
             QVERIFY(WriteFile(mTarget, existing));
         // The dialog starts in the registered default, not in the folder last stored.
-        mBench->mSettings.setValue(QLatin1String(kLastExportFolderKey), mBench->mDir.path());
+        mHarness->mSettings.setValue(QLatin1String(kLastExportFolderKey), mHarness->mDir.path());
 
         QString folder;
         QWidget* parent = nullptr;
@@ -164,11 +164,11 @@ private Q_SLOTS:
         QTRY_VERIFY(!QApplication::activeModalWidget());
 
         QCOMPARE(folder, QDir(mExport).absolutePath());
-        QCOMPARE(parent, static_cast<QWidget*>(&mBench->mMainWindow));
+        QCOMPARE(parent, static_cast<QWidget*>(&mHarness->mMainWindow));
         QCOMPARE(mConfirmations, accept && !existing.isEmpty() ? 1 : 0);
         QCOMPARE(mFailure, QString());
         const QByteArray report =
-            QByteArray::fromStdString(mBench->mApplication.editActivityReport().toJson());
+            QByteArray::fromStdString(mHarness->mApplication.editActivityReport().toJson());
         QVERIFY(report.contains("open \xc3\xa9" "chantillon.step"));
         QCOMPARE(ContentOf(mTarget), accept ? report : existing);
         QCOMPARE(exportedFiles(), QStringList{QStringLiteral("report.json")});
@@ -188,7 +188,7 @@ private Q_SLOTS:
         QFETCH(bool, folderInPlace);
         QFETCH(QString, reason);
         for (int i = 0; i < 50; ++i)
-            mBench->mApplication.editActivityReport().addEvent("action", QString::number(i));
+            mHarness->mApplication.editActivityReport().addEvent("action", QString::number(i));
         QVERIFY(WriteFile(mTarget, "old copy"));
         const QString kept = mTarget + QStringLiteral("/kept.txt");
         {
@@ -215,7 +215,7 @@ private Q_SLOTS:
     {
         for (bool storePackage : {false, true}) {
             kmDMIApplication::SetWindowsStore(storePackage);
-            mPanel = mBench->panel<ZelPrivacySettingsPanel>(kSize);
+            mPanel = mHarness->panel<ZelPrivacySettingsPanel>(kSize);
             QVERIFY(child<QLabel>("norwendPrivacyPolicy")->isVisible());
             QCOMPARE(child<QLabel>("storePrivacyPolicy")->isVisible(), storePackage);
         }
@@ -244,11 +244,11 @@ private:
     void saveThroughDialog(Qt::Key pKey,
                            const std::function<void(QFileDialog*)>& pInspect = {},
                            const std::function<void()>& pWhileConfirming = {});
-    QString storedFileValue() const { return mBench->stored(QLatin1String(kSendReportKey)); }
+    QString storedFileValue() const { return mHarness->stored(QLatin1String(kSendReportKey)); }
     bool showsModal(const std::function<void()>& pAction);
     QStringList exportedFiles() const { return QDir(mExport).entryList(QDir::Files); }
 
-    std::unique_ptr<zeltest::PanelBench> mBench;
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
     std::unique_ptr<ZelPrivacySettingsPanel> mPanel;
     QString mExport;
     QString mTarget;
@@ -263,7 +263,7 @@ void tst_ZelPrivacySettingsPanel::saveThroughDialog(
     Qt::Key pKey, const std::function<void(QFileDialog*)>& pInspect,
     const std::function<void()>& pWhileConfirming)
 {
-    QObject* answers = &mBench->mAnswers;
+    QObject* answers = &mHarness->mAnswers;
     const auto answerFailure = [this, answers] {
         zeltest::AnswerModal<QMessageBox>(answers, [this](QMessageBox* pBox) {
             mFailure = pBox->text();

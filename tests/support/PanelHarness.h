@@ -21,8 +21,8 @@ inline void InitTestCase()
 }
 
 // What a panel meets in the host: a real INI store in a temporary folder and the reference
-// host's application and main window reading it. Pending modal answers go with the bench.
-struct PanelBench
+// host's application and main window reading it. Pending modal answers go with the harness.
+struct PanelHarness
 {
     QTemporaryDir mDir;
     QSettings mSettings{mDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
@@ -30,12 +30,12 @@ struct PanelBench
     zel::kmDMIApplication mApplication;
     QObject mAnswers;
 
-    PanelBench()
+    PanelHarness()
     {
         mApplication.setSettings(&mSettings);
         mApplication.setMainWindow(&mMainWindow);
     }
-    ~PanelBench() { mDir.setAutoRemove(!QTest::currentTestFailed()); }
+    ~PanelHarness() { mDir.setAutoRemove(!QTest::currentTestFailed()); }
 
     // Runs the start-up check over the store, as the host does before any panel sees it.
     bool checkStore()
