@@ -1,5 +1,11 @@
+# 1. The whole build (library, reference host, tools, viewer) installed into a prefix with
+#    a space in its name, then moved: the installed programs still find their libraries.
+# 2. A consumer of that install links the library and the host that it was built against,
+#    the reference host.
+# 3. A library-only build against another host (a stand-in with a package of its own), with
+#    Qt Svg and Qt Test out of reach, installed: its consumer links the stand-in host and
+#    not the reference host.
 file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
 
 function(run)
   execute_process(COMMAND ${ARGV} RESULT_VARIABLE result)
@@ -8,8 +14,83 @@ function(run)
   endif()
 endfunction()
 
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-run(${CMAKE_COMMAND} -S ${PROJECT_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
-  -DCMAKE_PREFIX_PATH=${prefix} -DZEL_QT_MAJOR=${QT_MAJOR} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
-run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-run(${WORK_DIR}/build/consumer)
+# Runs an installed program with no help from the environment; its output goes to VAR.
+function(run_installed var)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${ARGN}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}${errors}")
+  endif()
+  set(${var} "${output}" PARENT_SCOPE)
+endfunction()
+
+function(configure source build)
+  run(${CMAKE_COMMAND} -S ${source} -B ${build} -G ${GENERATOR}
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+    -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    -DZEL_QT_MAJOR=${QT_MAJOR} ${ARGN})
+endfunction()
+
+# Builds the consumer against the install in PREFIX (more options may follow) and runs it;
+# the link line goes to VAR.
+function(build_consumer var build prefix)
+  configure(${CONSUMER_DIR} ${build} "-DCMAKE_PREFIX_PATH=${prefix}" ${ARGN})
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} --verbose
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  string(REGEX MATCH "[^\n]* -o consumer[ \n][^\n]*" link "${output}")
+  if(NOT result EQUAL 0 OR NOT link)
+    message(FATAL_ERROR "the consumer did not build against ${prefix}:\n${output}")
+  endif()
+  run(${build}/consumer)
+  set(${var} "${link}" PARENT_SCOPE)
+endfunction()
+
+# 1. Installed programs.
+set(installed "${WORK_DIR}/odd prefix")
+set(prefix "${WORK_DIR}/moved prefix")
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix "${installed}")
+file(RENAME "${installed}" "${prefix}")
+run_installed(listed "${prefix}/bin/zelsettings" list)
+if(NOT listed MATCHES "units/name")
+  message(FATAL_ERROR "zelsettings list printed no keys:\n${listed}")
+endif()
+run_installed(help "${prefix}/bin/zel-viewer" --help)
+if(NOT help MATCHES "--tour")
+  message(FATAL_ERROR "zel-viewer --help printed no options:\n${help}")
+endif()
+if(READELF)
+  execute_process(COMMAND ${READELF} -d "${prefix}/bin/zelsettings" OUTPUT_VARIABLE dynamic)
+  string(REGEX MATCH "R(UN)?PATH[^\n]*" runpath "${dynamic}")
+  string(FIND "${runpath}" "${BUILD_DIR}" in_build)
+  if(NOT runpath MATCHES "\\$ORIGIN" OR NOT in_build EQUAL -1)
+    message(FATAL_ERROR "zelsettings does not find its libraries by its own place: ${runpath}")
+  endif()
+endif()
+
+# 2. A consumer of the library built against the reference host.
+build_consumer(link ${WORK_DIR}/consumer-refhost "${prefix}")
+if(NOT link MATCHES "libZelRefHost")
+  message(FATAL_ERROR "the reference host is missing from the link line:\n${link}")
+endif()
+
+# 3. The library alone, against a host of another name.
+set(standin ${WORK_DIR}/standin)
+configure(${STANDIN_DIR} ${WORK_DIR}/standin-build -DZEL_SOURCE_DIR=${SOURCE_DIR})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/standin-build)
+run(${CMAKE_COMMAND} --install ${WORK_DIR}/standin-build --prefix ${standin})
+
+set(library ${WORK_DIR}/library-only)
+configure(${SOURCE_DIR} ${WORK_DIR}/library-build
+  -DZEL_BUILD_TESTS=OFF -DZEL_BUILD_APPS=OFF -DZEL_BUILD_BENCHMARKS=OFF
+  -DZEL_HOST_TARGET=StandIn::Host -DZEL_HOST_PACKAGE=ZelStandInHost
+  -DCMAKE_PREFIX_PATH=${standin}
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt${QT_MAJOR}Svg=ON
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt${QT_MAJOR}Test=ON)
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/library-build)
+run(${CMAKE_COMMAND} --install ${WORK_DIR}/library-build --prefix ${library})
+
+build_consumer(link ${WORK_DIR}/consumer-standin ${library}
+  -DZelStandInHost_DIR=${standin}/lib/cmake/ZelStandInHost)
+if(link MATCHES "ZelRefHost" OR NOT link MATCHES "libStandInHost")
+  message(FATAL_ERROR "the consumer should link the stand-in host only:\n${link}")
+endif()
