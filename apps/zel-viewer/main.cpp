@@ -4,58 +4,85 @@
 #include "kmDMIApplication.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStringList>
 #include <QTextStream>
 
+#include <initializer_list>
 #include <memory>
+#include <optional>
 
 namespace {
 
 const char kStyleSheet[] = ":/css/ViewerApp/resources/css/figura.css";
-const char kUsage[] =
-    "Usage: zel-viewer [--settings FILE] [--tour DIR]\n"
-    "  --settings FILE  the INI settings store to use instead of the viewer's own\n"
-    "  --tour DIR       go through the main flows without a display, saving numbered\n"
-    "                   screenshots and one export of each kind into DIR; exits 0 only\n"
-    "                   when every step did what it should\n";
 
 struct Options
 {
     QString settings;
     QString tour;
-    bool help = false;
 };
 
-// Read before the application exists: the tour chooses the platform.
-bool parse(int pArgc, char** pArgv, Options& pOptions, QString& pError)
+// Whether the raw command line holds one of the options, alone or as NAME=VALUE. Read
+// before the application exists, which takes Qt's own options out of the command line.
+bool hasArgument(int pArgc, char** pArgv, std::initializer_list<const char*> pNames)
 {
     for (int i = 1; i < pArgc; ++i) {
-        const QString argument = QString::fromLocal8Bit(pArgv[i]);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            pOptions.help = true;
-        } else if (argument == QLatin1String("--tour")
-                   || argument == QLatin1String("--settings")) {
-            if (i + 1 >= pArgc) {
-                pError = QStringLiteral("%1 needs a value").arg(argument);
-                return false;
-            }
-            const QString value = QString::fromLocal8Bit(pArgv[++i]);
-            (argument == QLatin1String("--tour") ? pOptions.tour : pOptions.settings) = value;
-        } else if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-style")
-                   || argument == QLatin1String("-platform")) {
-            // Qt's own options and their values are left to Qt.
-            if (argument.startsWith(QLatin1Char('-')))
-                ++i;
-        } else {
-            pError = QStringLiteral("unknown option %1").arg(argument);
+        const QByteArray argument(pArgv[i]);
+        if (argument == "--")
             return false;
+        for (const char* name : pNames) {
+            if (argument == name || argument.startsWith(QByteArray(name) + '='))
+                return true;
         }
     }
-    return true;
+    return false;
+}
+
+// Reads what Qt left of the command line. Gives the exit status when the viewer stops
+// here: 0 after the help, 2 on bad usage.
+std::optional<int> parse(Options& pOptions)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words, so ours read the same way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "The demo viewer: a 3D view, its control center and its settings.\n"
+        "Qt's standard options are accepted as well, among them -style NAME, -reverse,\n"
+        "-platform NAME and -qwindowgeometry WIDTHxHEIGHT+X+Y."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")},
+        QStringLiteral("Displays this help."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("The INI settings store to use instead of the viewer's own."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption tour(
+        QStringLiteral("tour"),
+        QStringLiteral("Goes through the main flows without a display, saving numbered "
+                       "screenshots and one export of each kind into DIR; exits 0 only when "
+                       "every step did what it should."),
+        QStringLiteral("DIR"));
+    parser.addOptions({help, settings, tour});
+
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    if (!error.isEmpty()) {
+        QTextStream(stderr) << error << "\n\n" << parser.helpText();
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    pOptions.settings = parser.value(settings);
+    pOptions.tour = parser.value(tour);
+    return std::nullopt;
 }
 
 // The offscreen platform tells of every window hint that it cannot honour; the tour's
@@ -71,25 +98,28 @@ void quietOffscreen(QtMsgType pType, const QMessageLogContext& pContext, const Q
 
 int main(int pArgc, char** pArgv)
 {
-    Options options;
-    QString error;
-    if (!parse(pArgc, pArgv, options, error) || options.help) {
-        QTextStream(options.help ? stdout : stderr)
-            << (error.isEmpty() ? QString() : error + QLatin1Char('\n')) << kUsage;
-        return options.help ? 0 : 2;
-    }
-    const bool tour = !options.tour.isEmpty();
-    if (tour && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // The tour and the help run without a display; a style that the user names wins.
+    const bool headless = hasArgument(pArgc, pArgv, {"--tour", "-h", "--help", "--help-all"});
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool styleNamed = hasArgument(pArgc, pArgv, {"-style", "--style"})
+        || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
+
+    QApplication application(pArgc, pArgv);
+    Options options;
+    if (const std::optional<int> status = parse(options))
+        return *status;
+    QString error;
+    const bool tour = !options.tour.isEmpty();
     if (tour) {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         qInstallMessageHandler(quietOffscreen);
     }
 
-    QApplication application(pArgc, pArgv);
     QApplication::setOrganizationName(QStringLiteral("Vantora"));
     QApplication::setApplicationName(QStringLiteral("Vantora"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!styleNamed)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     QFile sheet(QString::fromLatin1(kStyleSheet));
     if (sheet.open(QIODevice::ReadOnly))
         application.setStyleSheet(QString::fromUtf8(sheet.readAll()));
