@@ -1,6 +1,7 @@
 // The reference host: the application object and what it hands out, folders and UTF-8
 // paths, colours as text.
 
+#include "ColorDialog.h"
 #include "ZelDirectory.h"
 #include "kmDMIApplication.h"
 #include "kmDMRenderer.h"
@@ -10,6 +11,7 @@
 #include "zelRegistryTestSupport.h"
 
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace zel;
 using km::kmDirUtils;
@@ -150,6 +152,35 @@ private Q_SLOTS:
         for (const char* bad :
              {"", "#", "#FFF", "#C0C0C0C", "#FFC0C0C0FF", "FFC0C0C0", "#GG0000", "red"})
             QVERIFY2(read(bad) == QLatin1String("#FF000000"), bad);
+    }
+
+    // OK on the colour offered gives it back whole, alpha included, whether or not the
+    // dialog offers the alpha channel.
+    void colorDialogKeepsAlpha_data()
+    {
+        QTest::addColumn<bool>("showAlpha");
+        QTest::addRow("alpha channel shown") << true;
+        QTest::addRow("alpha channel hidden") << false;
+    }
+
+    void colorDialogKeepsAlpha()
+    {
+        QFETCH(bool, showAlpha);
+        const QColor translucent(18, 38, 170, 64);
+        QColor offered;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&answer, &offered] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            answer.stop();
+            offered = dialog->currentColor();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        answer.start(2);
+        const QColor chosen = km::ColorDialog::GetColor(translucent, showAlpha, nullptr);
+        QCOMPARE(chosen, translucent);
+        QCOMPARE(offered.alpha(), showAlpha ? 64 : 255);
     }
 };
 
