@@ -43,6 +43,11 @@ bool writeAll(QSaveFile& pFile, const std::string& pData)
 
 } // namespace
 
+const char ZelPrivacySettingsPanel::msPrivacyPolicyUrl[] =
+    "https://www.norwend.com/privacy-policy#data-collection";
+const char ZelPrivacySettingsPanel::msStorePrivacyPolicyUrl[] =
+    "https://learn.microsoft.com/windows/apps/publish/store-policies#105-personal-information";
+
 ZelPrivacySettingsPanel::ZelPrivacySettingsPanel(kmDMIApplication* pApplication,
                                                  QSettings& pSettings, QWidget* pParent,
                                                  Qt::WindowFlags pFlags)
@@ -107,23 +112,15 @@ bool ZelPrivacySettingsPanel::cancelModifications()
     return true;
 }
 
+// Usage data is sent only with the person's own consent: a reset, which the hosts run over
+// every panel at once, never ticks the box, so the panel has nothing to reset.
 bool ZelPrivacySettingsPanel::canResetContent() const
 {
-    PrivacyModel defaults;
-    PrivacyModel current;
-    getDefaultSettings(defaults);
-    getCurrentModel(current);
-    return defaults.sendReport != current.sendReport;
+    return false;
 }
 
 void ZelPrivacySettingsPanel::resetContent()
 {
-    if (!canResetContent())
-        return;
-    PrivacyModel defaults;
-    getDefaultSettings(defaults);
-    applyModel(defaults);
-    Q_EMIT stateChanged();
 }
 
 void ZelPrivacySettingsPanel::saveSettings()
@@ -156,11 +153,6 @@ void ZelPrivacySettingsPanel::on_activityReportCheckBox_clicked()
 void ZelPrivacySettingsPanel::readSettings(PrivacyModel& pModel) const
 {
     pModel.sendReport = mSettings->value(kSendReportKey, kSendReportDefault).toBool();
-}
-
-void ZelPrivacySettingsPanel::getDefaultSettings(PrivacyModel& pModel) const
-{
-    pModel.sendReport = kSendReportDefault;
 }
 
 void ZelPrivacySettingsPanel::getCurrentModel(PrivacyModel& pModel) const

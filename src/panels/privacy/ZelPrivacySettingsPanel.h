@@ -18,11 +18,10 @@ class ZEL_EXPORT ZelPrivacySettingsPanel : public ZelSettingsPanel
     Q_OBJECT
 
 public:
-    // The pages that the notices link to.
-    static constexpr char msPrivacyPolicyUrl[] =
-        "https://www.norwend.com/privacy-policy#data-collection";
-    static constexpr char msStorePrivacyPolicyUrl[] =
-        "https://learn.microsoft.com/windows/apps/publish/store-policies#105-personal-information";
+    // The pages that the notices link to. Defined in the source file: a constant defined in
+    // a header becomes a unique symbol, which keeps the library from ever being unloaded.
+    static const char msPrivacyPolicyUrl[];
+    static const char msStorePrivacyPolicyUrl[];
 
     ZelPrivacySettingsPanel(kmDMIApplication* pApplication, QSettings& pSettings,
                             QWidget* pParent = nullptr, Qt::WindowFlags pFlags = {});
@@ -52,7 +51,6 @@ private Q_SLOTS:
 
 private:
     void readSettings(PrivacyModel& pModel) const;
-    void getDefaultSettings(PrivacyModel& pModel) const;
     void getCurrentModel(PrivacyModel& pModel) const;
     void applyModel(const PrivacyModel& pModel);
     void saveActivityReport();
