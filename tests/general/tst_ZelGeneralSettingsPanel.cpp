@@ -89,9 +89,11 @@ private Q_SLOTS:
         row("inch", "units/name", "in", "units_comboBox", "currentIndex", 3, false, "in");
         row("cache folder", "DBCache/cacheDirectory", "/tmp/zel cache", "databaseButton",
             "toolTip", "/tmp/zel cache", false, "/tmp/zel cache");
-        // Not a whole number of megabytes: shown rounded down, and so modified at once.
+        // Not a whole number of megabytes: shown rounded down, and kept as it is.
         row("GPU one byte short", "Resources/MaxGPUMemory", Q_UINT64_C(1073741823),
-            "maxGPUSPinBox", "value", 1023, true, "1072693248");
+            "maxGPUSPinBox", "value", 1023, false, "1073741823");
+        row("ten decimals", "units/nbDecimals", 10, "nbDecimals_spinBox", "value", 10, false,
+            "10");
     }
 
     void storeToControlsAndBack()
@@ -140,14 +142,21 @@ private Q_SLOTS:
     void colorDialog_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::addRow("accepted, then applied alone") << true;
-        QTest::addRow("cancelled") << false;
+        QTest::addColumn<QString>("storedColor");
+        QTest::addColumn<QColor>("chosen"); // invalid: the one that the dialog offers
+        QTest::addRow("accepted, then applied alone") << true << "#FF1226AA"
+                                                      << QColor(255, 128, 0, 64);
+        QTest::addRow("cancelled") << false << "#FF1226AA" << QColor(255, 128, 0, 64);
+        // OK on the colour offered keeps a translucent colour as it is, and is no edit.
+        QTest::addRow("accepted unchanged") << true << "#801226AA" << QColor();
     }
 
     void colorDialog()
     {
         QFETCH(bool, accept);
-        store("engine/backgroundColor", "#FF1226AA");
+        QFETCH(QString, storedColor);
+        QFETCH(QColor, chosen);
+        store("engine/backgroundColor", storedColor);
         reload();
         kmDMRenderer* renderer = mApplication->getRenderer();
         const bool fxaa = child<QCheckBox>("deferredFXAACheckBox")->isChecked();
@@ -164,13 +173,15 @@ private Q_SLOTS:
         mApplication->updateAppUnits(INCH, 7);
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
 
-        QCOMPARE(pickColor(QColor(255, 128, 0, 64), accept), QColor(18, 38, 170, 255));
+        const QColor offered = QColor(storedColor);
+        QCOMPARE(pickColor(chosen, accept), offered);
         QCOMPARE(spy.count(), 1);
+        const bool edited = accept && chosen.isValid();
         QCOMPARE(child("backgroundColorButton")->styleSheet(),
-                 accept ? QStringLiteral("background-color:#40ff8000;")
-                        : QStringLiteral("background-color:#ff1226aa;"));
-        QCOMPARE(mPanel->hasModifications(), accept);
-        if (!accept)
+                 QStringLiteral("background-color:%1;")
+                     .arg((edited ? chosen : offered).name(QColor::HexArgb)));
+        QCOMPARE(mPanel->hasModifications(), edited);
+        if (!edited)
             return;
 
         QVERIFY(!mPanel->applyModifications());
@@ -446,7 +457,8 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
     bool closed = false;
     AnswerModal<QColorDialog>(&mHarness->mAnswers, [&](QColorDialog* pDialog) {
         offered = pDialog->currentColor();
-        pDialog->setCurrentColor(pColor);
+        if (pColor.isValid())
+            pDialog->setCurrentColor(pColor);
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Ok
                                                     : QDialogButtonBox::Cancel);
     });

@@ -1,22 +1,17 @@
 #include "ZelGeneralSettingsPanel.h"
 
 #include "ColorDialog.h"
-#include "ZelControlCenter.h"
+#include "GeneralSettingsHost.h"
+#include "GeneralSettingsStore.h"
 #include "kmDMIApplication.h"
-#include "kmDMManager.h"
-#include "kmDMRenderer.h"
-#include "kmMainWindow.h"
-#include "kmNavigationManagerBase.h"
 #include "zelAction.h"
 #include "zelActionManager.h"
-#include "zelFormat.h"
 
 #include "ui_ZelGeneralSettingsPanel.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QThread>
 #include <QUrl>
@@ -32,36 +27,12 @@ namespace zel {
 
 namespace {
 
-const char kEngineKey[] = "engine";
-const char kUseFXAAKey[] = "engine/useFXAA";
-const char kUseOutlineKey[] = "engine/useOutline";
-const char kFlatShadingKey[] = "engine/flatShading";
-const char kFillCutplaneKey[] = "engine/fillCutplane";
-const char kCoreNumberKey[] = "engine/coreNumber";
-const char kBackgroundColorKey[] = "engine/backgroundColor";
-const char kUnitNameKey[] = "units/name";
-const char kNbDecimalsKey[] = "units/nbDecimals";
-const char kLogFileKey[] = "Logging/logFile";
-const char kCacheSizeKey[] = "DBCache/cacheSize";
-const char kCacheDirectoryKey[] = "DBCache/cacheDirectory";
-const char kControllerKey[] = "Controls/controller";
-const char kMaxCPUMemory3DKey[] = "Resources/MaxCPUMemory3D";
-const char kMaxGPUMemoryKey[] = "Resources/MaxGPUMemory";
-const char kLODTrianglesCapKey[] = "Resources/LODTrianglesCap";
-const char kNamingPolicyKey[] = "display/namingPolicy";
-const char kDisplayPsKey[] = "display/displayps";
-const char kDisplayToolKey[] = "display/displaytool";
-
-const char kDeferredEngine[] = "deferred";
-const char kSoftwareEngine[] = "software";
 const char kArcballController[] = "arcball";
 const char kExamineController[] = "examine";
 const char kRenderingModeAction[] = "renderingMode";
 
 const int kMegabyteShift = 20;
 const int kElideMargin = 12;
-// The renderer's own resource controller is left without a practical limit.
-const quint64 kUnlimitedResources = Q_UINT64_C(1) << 62;
 
 const char kSoftwareMessage[] =
     "You are currently using software rendering mode. This mode allow you to run Vantora "
@@ -69,21 +40,6 @@ const char kSoftwareMessage[] =
     "<a href=\"User manual\">documentation</a>.You can also contact "
     "<a href=\"" ZEL_CLIENT_SUPPORT_URL "\">client support</a>"
     " for more information about rendering modes.";
-
-QString DefaultValue(const char* pKey)
-{
-    return ZelControlCenter::GetDefaultSettingsValue(QString::fromLatin1(pKey));
-}
-
-bool DefaultBool(const char* pKey)
-{
-    return DefaultValue(pKey) == QLatin1String("true");
-}
-
-Wm4::ColorRGBA ColorFromText(const QString& pText)
-{
-    return ColorFromString(pText.toUtf8().toStdString());
-}
 
 quint64 BytesFromMegabytes(int pMegabytes)
 {
@@ -104,6 +60,12 @@ int MegabytesFromBytes(quint64 pBytes)
 int ColorChannel(float pComponent)
 {
     return static_cast<int>(pComponent * 255.0f);
+}
+
+QColor ColorFromRGBA(const Wm4::ColorRGBA& pColor)
+{
+    return QColor(ColorChannel(pColor.R()), ColorChannel(pColor.G()), ColorChannel(pColor.B()),
+                  ColorChannel(pColor.A()));
 }
 
 } // namespace
@@ -161,7 +123,7 @@ void ZelGeneralSettingsPanel::initializeGeneralSettings()
 
 void ZelGeneralSettingsPanel::initializeWidget()
 {
-    loadStoredModels();
+    showModels(GeneralSettingsStore(*mSettings).read());
 }
 
 void ZelGeneralSettingsPanel::saveSettings()
@@ -170,41 +132,40 @@ void ZelGeneralSettingsPanel::saveSettings()
 
 bool ZelGeneralSettingsPanel::hasModifications() const
 {
-    return isEngineModified() || isUnitsModified() || isDisplayModified() || isCacheModified()
-           || isFolderModified() || isControlsModified();
+    return isModified<EngineModel>() || isModified<UnitsModel>() || isModified<DisplayOptions>()
+           || isModified<CacheModel>() || isModified<FolderModel>()
+           || isModified<ControlsModel>();
 }
 
 bool ZelGeneralSettingsPanel::applyModifications()
 {
-    const bool engineModified = isEngineModified();
-    const bool unitsModified = isUnitsModified();
-    const bool displayModified = isDisplayModified();
-    const bool cacheModified = isCacheModified();
-    const bool folderModified = isFolderModified();
-    const bool controlsModified = isControlsModified();
+    const bool engineModified = isModified<EngineModel>();
+    const bool unitsModified = isModified<UnitsModel>();
+    const bool displayModified = isModified<DisplayOptions>();
+    const bool cacheModified = isModified<CacheModel>();
+    const bool controlsModified = isModified<ControlsModel>();
     if (!engineModified && !unitsModified && !displayModified && !cacheModified
-        && !folderModified && !controlsModified)
+        && !isModified<FolderModel>() && !controlsModified)
         return false;
 
+    const GeneralModels current = currentModels();
+    GeneralSettingsHost host(mApplication);
     if (unitsModified)
-        pushUnits();
+        host.pushUnits(current.units);
     if (displayModified)
-        pushDisplayOptions();
-    if (controlsModified) {
-        ControlsModel controls;
-        getCurrentModel(controls);
-        setNavigationMode(controls.controller);
-    }
+        host.pushDisplay(current.display);
+    if (controlsModified)
+        host.setNavigationMode(current.controls.controller);
     bool restart = false;
     if (engineModified) {
-        pushEngine();
+        host.pushEngine(current.engine, mResourcesEnabled);
         // Compared with the store before it is written below.
         restart = shouldRestart();
     }
     if (cacheModified)
-        setCacheMaxSize(static_cast<quint64>(mUi->databaseSpinBox->value()));
+        host.setCacheMaxSize(static_cast<quint64>(current.cache.cacheSize));
 
-    saveSettingsInternal();
+    GeneralSettingsStore(*mSettings).write(current);
     return restart;
 }
 
@@ -212,52 +173,20 @@ bool ZelGeneralSettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    loadStoredModels();
+    showModels(GeneralSettingsStore(*mSettings).read());
     return true;
 }
 
 bool ZelGeneralSettingsPanel::canResetContent() const
 {
-    EngineModel defaultEngine, currentEngine;
-    UnitsModel defaultUnits, currentUnits;
-    DisplayOptions defaultDisplay, currentDisplay;
-    CacheModel defaultCache, currentCache;
-    FolderModel defaultFolder, currentFolder;
-    ControlsModel defaultControls, currentControls;
-    getDefaultSettings(defaultEngine);
-    getDefaultSettings(defaultUnits);
-    getDefaultSettings(defaultDisplay);
-    getDefaultSettings(defaultCache);
-    getDefaultSettings(defaultFolder);
-    getDefaultSettings(defaultControls);
-    getCurrentModel(currentEngine);
-    getCurrentModel(currentUnits);
-    getCurrentModel(currentDisplay);
-    getCurrentModel(currentCache);
-    getCurrentModel(currentFolder);
-    getCurrentModel(currentControls);
-    return defaultEngine != currentEngine || defaultUnits != currentUnits
-           || defaultDisplay != currentDisplay || defaultCache != currentCache
-           || defaultFolder != currentFolder || defaultControls != currentControls;
+    return GeneralSettingsStore::Defaults() != currentModels();
 }
 
 void ZelGeneralSettingsPanel::resetContent()
 {
     if (!canResetContent())
         return;
-    EngineModel engine;
-    UnitsModel units;
-    DisplayOptions display;
-    CacheModel cache;
-    FolderModel folder;
-    ControlsModel controls;
-    getDefaultSettings(engine);
-    getDefaultSettings(units);
-    getDefaultSettings(display);
-    getDefaultSettings(cache);
-    getDefaultSettings(folder);
-    getDefaultSettings(controls);
-    showModels(engine, units, display, cache, folder, controls);
+    showModels(GeneralSettingsStore::Defaults());
     emit stateChanged();
 }
 
@@ -282,103 +211,6 @@ void ZelGeneralSettingsPanel::resizeEvent(QResizeEvent* pEvent)
 {
     elideText();
     ZelSettingsPanel::resizeEvent(pEvent);
-}
-
-// Reading the store
-
-void ZelGeneralSettingsPanel::readSettings(ControlsModel& pModel) const
-{
-    pModel.controller = mSettings->value(kControllerKey).toString();
-}
-
-void ZelGeneralSettingsPanel::readSettings(FolderModel& pModel) const
-{
-    pModel.logFile = mSettings->value(kLogFileKey).toString();
-}
-
-void ZelGeneralSettingsPanel::readSettings(CacheModel& pModel) const
-{
-    pModel.cacheDirectory = mSettings->value(kCacheDirectoryKey).toString();
-    pModel.cacheSize = mSettings->value(kCacheSizeKey).toInt();
-}
-
-void ZelGeneralSettingsPanel::readSettings(DisplayOptions& pModel) const
-{
-    const int type = mSettings->value(kNamingPolicyKey, 0).toInt();
-    const bool known = type == InstanceNamingPolicy::COMPONENT_NAME
-                       || type == InstanceNamingPolicy::COMPONENT_AND_INSTANCE_NAME;
-    pModel.namingPolicy =
-        InstanceNamingPolicy(known ? static_cast<InstanceNamingPolicy::Type>(type)
-                                   : InstanceNamingPolicy::INSTANCE_NAME,
-                             QString());
-    pModel.displayPs = mSettings->value(kDisplayPsKey, true).toBool();
-    pModel.displayTool = mSettings->value(kDisplayToolKey, true).toBool();
-}
-
-void ZelGeneralSettingsPanel::readSettings(UnitsModel& pModel) const
-{
-    pModel.unit =
-        kmDMIApplication::GetUnitEnumFromString(mSettings->value(kUnitNameKey).toString());
-    pModel.nbDecimals = mSettings->value(kNbDecimalsKey).toUInt();
-}
-
-void ZelGeneralSettingsPanel::readSettings(EngineModel& pModel) const
-{
-    pModel.maxCPUMemory3D = mSettings->value(kMaxCPUMemory3DKey).toULongLong();
-    pModel.maxGPUMemory = mSettings->value(kMaxGPUMemoryKey).toULongLong();
-    pModel.lodTrianglesCap = mSettings->value(kLODTrianglesCapKey).toULongLong();
-    pModel.coreNumber = mSettings->value(kCoreNumberKey).toInt();
-    pModel.backgroundColor = ColorFromText(mSettings->value(kBackgroundColorKey).toString());
-    pModel.softwareRendering = false;
-    pModel.useFXAA = mSettings->value(kUseFXAAKey).toBool();
-    pModel.useOutline = mSettings->value(kUseOutlineKey).toBool();
-    pModel.flatShading = mSettings->value(kFlatShadingKey).toBool();
-    pModel.fillCutplane = mSettings->value(kFillCutplaneKey).toBool();
-}
-
-// Registered defaults
-
-void ZelGeneralSettingsPanel::getDefaultSettings(ControlsModel& pModel) const
-{
-    pModel.controller = DefaultValue(kControllerKey);
-}
-
-void ZelGeneralSettingsPanel::getDefaultSettings(FolderModel& pModel) const
-{
-    pModel.logFile = DefaultValue(kLogFileKey);
-}
-
-void ZelGeneralSettingsPanel::getDefaultSettings(CacheModel& pModel) const
-{
-    pModel.cacheDirectory = DefaultValue(kCacheDirectoryKey);
-    pModel.cacheSize = DefaultValue(kCacheSizeKey).toInt();
-}
-
-void ZelGeneralSettingsPanel::getDefaultSettings(DisplayOptions& pModel) const
-{
-    pModel.namingPolicy = InstanceNamingPolicy(InstanceNamingPolicy::INSTANCE_NAME, QString());
-    pModel.displayPs = true;
-    pModel.displayTool = true;
-}
-
-void ZelGeneralSettingsPanel::getDefaultSettings(UnitsModel& pModel) const
-{
-    pModel.unit = kmDMIApplication::GetUnitEnumFromString(DefaultValue(kUnitNameKey));
-    pModel.nbDecimals = DefaultValue(kNbDecimalsKey).toUInt();
-}
-
-void ZelGeneralSettingsPanel::getDefaultSettings(EngineModel& pModel) const
-{
-    pModel.maxCPUMemory3D = DefaultValue(kMaxCPUMemory3DKey).toULongLong();
-    pModel.maxGPUMemory = DefaultValue(kMaxGPUMemoryKey).toULongLong();
-    pModel.lodTrianglesCap = DefaultValue(kLODTrianglesCapKey).toULongLong();
-    pModel.coreNumber = DefaultValue(kCoreNumberKey).toInt();
-    pModel.backgroundColor = ColorFromText(DefaultValue(kBackgroundColorKey));
-    pModel.softwareRendering = false;
-    pModel.useFXAA = DefaultBool(kUseFXAAKey);
-    pModel.useOutline = DefaultBool(kUseOutlineKey);
-    pModel.flatShading = false;
-    pModel.fillCutplane = true;
 }
 
 // Reading the controls
@@ -420,8 +252,10 @@ void ZelGeneralSettingsPanel::getCurrentModel(EngineModel& pModel) const
     pModel.useOutline = mUi->deferredEDCheckBox->isChecked();
     pModel.flatShading = mUi->flatShadingCheckbox->isChecked();
     pModel.fillCutplane = mUi->fillCutplaneCheckbox->isChecked();
-    pModel.maxCPUMemory3D = BytesFromMegabytes(mUi->maxCPU3DSpinBox->value());
-    pModel.maxGPUMemory = BytesFromMegabytes(mUi->maxGPUSPinBox->value());
+    const int cpuMemory3D = mUi->maxCPU3DSpinBox->value();
+    const int gpuMemory = mUi->maxGPUSPinBox->value();
+    pModel.maxCPUMemory3D = mMaxCPUMemory3D.value(cpuMemory3D, BytesFromMegabytes(cpuMemory3D));
+    pModel.maxGPUMemory = mMaxGPUMemory.value(gpuMemory, BytesFromMegabytes(gpuMemory));
     pModel.maxCPUMemoryRay = BytesFromMegabytes(mUi->maxCPURaySpinBox->value());
     pModel.coreNumber = mUi->coreUsedSlider->value();
     pModel.backgroundColor = mBackgroundColor;
@@ -430,36 +264,6 @@ void ZelGeneralSettingsPanel::getCurrentModel(EngineModel& pModel) const
 }
 
 // Showing models
-
-void ZelGeneralSettingsPanel::applyModel(const ControlsModel& pModel)
-{
-    onControlsModelChanged(pModel);
-}
-
-void ZelGeneralSettingsPanel::applyModel(const FolderModel& pModel)
-{
-    onFolderModelChanged(pModel);
-}
-
-void ZelGeneralSettingsPanel::applyModel(const CacheModel& pModel)
-{
-    onCacheModelChanged(pModel);
-}
-
-void ZelGeneralSettingsPanel::applyModel(const DisplayOptions& pModel)
-{
-    onNamingPolicyChanged(pModel);
-}
-
-void ZelGeneralSettingsPanel::applyModel(const UnitsModel& pModel)
-{
-    onUnitsModelChanged(pModel);
-}
-
-void ZelGeneralSettingsPanel::applyModel(const EngineModel& pModel)
-{
-    onRendererModelChanged(pModel);
-}
 
 void ZelGeneralSettingsPanel::onControlsModelChanged(const ControlsModel& pModel)
 {
@@ -542,243 +346,45 @@ void ZelGeneralSettingsPanel::onRendererModelChanged(const EngineModel& pModel)
     mUi->maxCPURaySpinBox->setValue(MegabytesFromBytes(pModel.maxCPUMemoryRay));
     mUi->maxGPUSPinBox->setValue(MegabytesFromBytes(pModel.maxGPUMemory));
     mUi->maxTrianglesSpinBox->setValue(ToSpinValue(pModel.lodTrianglesCap));
+    // A limit that is no whole number of megabytes stays as it was until the person
+    // changes it.
+    mMaxCPUMemory3D.keep(pModel.maxCPUMemory3D, mUi->maxCPU3DSpinBox->value());
+    mMaxGPUMemory.keep(pModel.maxGPUMemory, mUi->maxGPUSPinBox->value());
     setNbCoresTxt(pModel.coreNumber);
     // Only the hardware renderer can be chosen from this panel.
     forceRenderingMode(DEFERRED);
 }
 
-void ZelGeneralSettingsPanel::loadStoredModels()
+GeneralModels ZelGeneralSettingsPanel::currentModels() const
 {
-    EngineModel engine;
-    UnitsModel units;
-    DisplayOptions display;
-    CacheModel cache;
-    FolderModel folder;
-    ControlsModel controls;
-    readSettings(engine);
-    readSettings(units);
-    readSettings(display);
-    readSettings(cache);
-    readSettings(folder);
-    readSettings(controls);
-    showModels(engine, units, display, cache, folder, controls);
+    GeneralModels models;
+    getCurrentModel(models.engine);
+    getCurrentModel(models.units);
+    getCurrentModel(models.display);
+    getCurrentModel(models.cache);
+    getCurrentModel(models.folder);
+    getCurrentModel(models.controls);
+    return models;
 }
 
-void ZelGeneralSettingsPanel::showModels(const EngineModel& pEngine, const UnitsModel& pUnits,
-                                         const DisplayOptions& pDisplay,
-                                         const CacheModel& pCache, const FolderModel& pFolder,
-                                         const ControlsModel& pControls)
+void ZelGeneralSettingsPanel::showModels(const GeneralModels& pModels)
 {
-    applyModel(pEngine);
-    applyModel(pUnits);
-    applyModel(pDisplay);
-    applyModel(pCache);
-    applyModel(pFolder);
-    applyModel(pControls);
+    onRendererModelChanged(pModels.engine);
+    onUnitsModelChanged(pModels.units);
+    onNamingPolicyChanged(pModels.display);
+    onCacheModelChanged(pModels.cache);
+    onFolderModelChanged(pModels.folder);
+    onControlsModelChanged(pModels.controls);
 }
 
-// Group checks
-
-bool ZelGeneralSettingsPanel::isEngineModified() const
+// Whether the controls differ from the store for one group.
+template <typename Model>
+bool ZelGeneralSettingsPanel::isModified() const
 {
-    EngineModel stored, current;
-    readSettings(stored);
+    Model stored, current;
+    GeneralSettingsStore(*mSettings).read(stored);
     getCurrentModel(current);
     return stored != current;
-}
-
-bool ZelGeneralSettingsPanel::isUnitsModified() const
-{
-    UnitsModel stored, current;
-    readSettings(stored);
-    getCurrentModel(current);
-    return stored != current;
-}
-
-bool ZelGeneralSettingsPanel::isDisplayModified() const
-{
-    DisplayOptions stored, current;
-    readSettings(stored);
-    getCurrentModel(current);
-    return stored != current;
-}
-
-bool ZelGeneralSettingsPanel::isCacheModified() const
-{
-    CacheModel stored, current;
-    readSettings(stored);
-    getCurrentModel(current);
-    return stored != current;
-}
-
-bool ZelGeneralSettingsPanel::isFolderModified() const
-{
-    FolderModel stored, current;
-    readSettings(stored);
-    getCurrentModel(current);
-    return stored != current;
-}
-
-bool ZelGeneralSettingsPanel::isControlsModified() const
-{
-    ControlsModel stored, current;
-    readSettings(stored);
-    getCurrentModel(current);
-    return stored != current;
-}
-
-// Writing the store
-
-void ZelGeneralSettingsPanel::saveSettingsInternal()
-{
-    saveEngineSettings();
-    saveCoreNumberSettings();
-    saveRenderingOptions();
-    saveSceneUnitsSettings();
-    saveDisplayOptions();
-    saveResourcesSettings();
-    saveTriangleCapSettings();
-    saveControlsSettings();
-    mSettings->setValue(kCacheDirectoryKey, mUi->databaseButton->toolTip());
-    mSettings->setValue(kCacheSizeKey, mUi->databaseSpinBox->value());
-    mSettings->setValue(kLogFileKey, mUi->mLogFolderButton->toolTip());
-}
-
-void ZelGeneralSettingsPanel::saveEngineSettings() const
-{
-    // The software renderer is chosen by the host at start-up, never stored from here.
-    mSettings->setValue(kEngineKey, QString::fromLatin1(kDeferredEngine));
-}
-
-void ZelGeneralSettingsPanel::saveCoreNumberSettings() const
-{
-    mSettings->setValue(kCoreNumberKey, mUi->coreUsedSlider->value());
-}
-
-void ZelGeneralSettingsPanel::saveRenderingOptions() const
-{
-    mSettings->setValue(kUseOutlineKey, mUi->deferredEDCheckBox->isChecked());
-    mSettings->setValue(kUseFXAAKey, mUi->deferredFXAACheckBox->isChecked());
-    mSettings->setValue(kFlatShadingKey, mUi->flatShadingCheckbox->isChecked());
-    mSettings->setValue(kFillCutplaneKey, mUi->fillCutplaneCheckbox->isChecked());
-    mSettings->setValue(kBackgroundColorKey,
-                        QString::fromStdString(ColorToString(mBackgroundColor)));
-}
-
-void ZelGeneralSettingsPanel::saveSceneUnitsSettings() const
-{
-    mSettings->setValue(kUnitNameKey, kmDMIApplication::GetUnitNameFromEnum(
-                                          static_cast<Unit>(mUi->units_comboBox->currentIndex())));
-    mSettings->setValue(kNbDecimalsKey, mUi->nbDecimals_spinBox->value());
-}
-
-void ZelGeneralSettingsPanel::saveDisplayOptions() const
-{
-    mSettings->setValue(kNamingPolicyKey, mUi->mPsNamingPolicyComboBox->currentIndex());
-    mSettings->setValue(kDisplayPsKey, mUi->displayPsCheckbox->isChecked());
-    mSettings->setValue(kDisplayToolKey, mUi->displayToolCheckbox->isChecked());
-}
-
-void ZelGeneralSettingsPanel::saveResourcesSettings() const
-{
-    mSettings->setValue(kMaxCPUMemory3DKey, BytesFromMegabytes(mUi->maxCPU3DSpinBox->value()));
-    mSettings->setValue(kMaxGPUMemoryKey, BytesFromMegabytes(mUi->maxGPUSPinBox->value()));
-}
-
-void ZelGeneralSettingsPanel::saveTriangleCapSettings() const
-{
-    mSettings->setValue(kLODTrianglesCapKey,
-                        static_cast<quint64>(mUi->maxTrianglesSpinBox->value()));
-}
-
-void ZelGeneralSettingsPanel::saveControlsSettings() const
-{
-    mSettings->setValue(kControllerKey, mUi->mNavModeComboBox->currentData(Qt::UserRole));
-}
-
-// Pushing applied groups into the host
-
-void ZelGeneralSettingsPanel::pushUnits()
-{
-    if (!mApplication)
-        return;
-    mApplication->updateAppUnits(static_cast<Unit>(mUi->units_comboBox->currentIndex()),
-                                 mUi->nbDecimals_spinBox->value());
-}
-
-void ZelGeneralSettingsPanel::pushDisplayOptions()
-{
-    if (!mApplication)
-        return;
-    const InstanceNamingPolicy policy(
-        static_cast<InstanceNamingPolicy::Type>(mUi->mPsNamingPolicyComboBox->currentIndex()),
-        QString());
-    if (kmDMManager* manager = mApplication->getDMManager())
-        manager->setDefaultInstanceNamingPolicy(policy);
-    if (kmMainWindow* window = mApplication->getMainWindow()) {
-        window->showProductStructurePanel(mUi->displayPsCheckbox->isChecked());
-        window->showToolPanel(mUi->displayToolCheckbox->isChecked());
-    }
-}
-
-void ZelGeneralSettingsPanel::pushEngine()
-{
-    if (!mApplication)
-        return;
-    if (kmDMRenderer* renderer = mApplication->getRenderer()) {
-        renderer->setFXAAEnabled(mUi->deferredFXAACheckBox->isChecked());
-        renderer->setEdgeHiglightEnabled(mUi->deferredEDCheckBox->isChecked());
-        renderer->setLightingMode(mUi->flatShadingCheckbox->isChecked());
-        renderer->setBackgroundColor(mBackgroundColor);
-        renderer->setFillCutplaneFaces(mUi->fillCutplaneCheckbox->isChecked());
-    }
-    setCoreNumber(mUi->coreUsedSlider->value());
-    setupResources();
-    setTriangleCap(static_cast<quint64>(mUi->maxTrianglesSpinBox->value()));
-}
-
-void ZelGeneralSettingsPanel::setNavigationMode(const QString& pController)
-{
-    if (!mApplication)
-        return;
-    if (km::kmNavigationManagerBase* navigation = mApplication->getNavigationManager()) {
-        navigation->setNavigationMode(pController == QLatin1String(kExamineController)
-                                          ? km::kmNavigationManagerBase::EXAMINE
-                                          : km::kmNavigationManagerBase::ARCBALL,
-                                      true);
-    }
-}
-
-void ZelGeneralSettingsPanel::setupResources()
-{
-    if (!mApplication || !mResourcesEnabled)
-        return;
-    if (kmDMRenderer* renderer = mApplication->getRenderer())
-        renderer->setupResourceController(kUnlimitedResources, kUnlimitedResources);
-}
-
-void ZelGeneralSettingsPanel::setCacheMaxSize(quint64 pMegabytes)
-{
-    if (!mApplication)
-        return;
-    if (kmDMManager* manager = mApplication->getDMManager())
-        manager->setMaxCacheSize(static_cast<unsigned int>(pMegabytes));
-}
-
-void ZelGeneralSettingsPanel::setTriangleCap(quint64 pTriangles)
-{
-    if (!mApplication)
-        return;
-    if (kmDMRenderer* renderer = mApplication->getRenderer())
-        renderer->setTargetTriangles(pTriangles);
-}
-
-void ZelGeneralSettingsPanel::setCoreNumber(int pCores)
-{
-    if (!mApplication)
-        return;
-    if (kmMainWindow* window = mApplication->getMainWindow())
-        window->setProcessingPower(pCores);
 }
 
 // Look and slots
@@ -787,10 +393,9 @@ void ZelGeneralSettingsPanel::setBackgroundButtonColor(const Wm4::ColorRGBA& pCo
 {
     // Qt 6 style sheets reject rgb() with an alpha value, and rgba() reads an alpha of 1 as
     // opaque; the hexadecimal form carries every alpha exactly in Qt 5 and Qt 6.
-    const QColor color(ColorChannel(pColor.R()), ColorChannel(pColor.G()),
-                       ColorChannel(pColor.B()), ColorChannel(pColor.A()));
     mUi->backgroundColorButton->setStyleSheet(QStringLiteral("background-color:")
-                                              + color.name(QColor::HexArgb) + QLatin1Char(';'));
+                                              + ColorFromRGBA(pColor).name(QColor::HexArgb)
+                                              + QLatin1Char(';'));
 }
 
 void ZelGeneralSettingsPanel::setNbCoresTxt(int pCores)
@@ -822,13 +427,15 @@ void ZelGeneralSettingsPanel::forceRenderingMode(Engine pMode)
 
 bool ZelGeneralSettingsPanel::shouldRestart() const
 {
-    const bool software = mUi->softwareButton->isChecked();
-    const bool storedSoftware =
-        mSettings->value(kEngineKey).toString() == QLatin1String(kSoftwareEngine);
-    if (software != storedSoftware)
+    const GeneralSettingsStore store(*mSettings);
+    if (mUi->softwareButton->isChecked() != store.storesSoftwareEngine())
         return true;
-    return mSettings->value(kCacheDirectoryKey).toString() != mUi->databaseButton->toolTip()
-           || mSettings->value(kLogFileKey).toString() != mUi->mLogFolderButton->toolTip();
+    CacheModel cache;
+    FolderModel folder;
+    store.read(cache);
+    store.read(folder);
+    return cache.cacheDirectory != mUi->databaseButton->toolTip()
+           || folder.logFile != mUi->mLogFolderButton->toolTip();
 }
 
 void ZelGeneralSettingsPanel::onSoftwareTextLableLinkActivated(const QString& pLink)
@@ -959,10 +566,10 @@ void ZelGeneralSettingsPanel::on_mLogFolderButton_clicked()
 
 void ZelGeneralSettingsPanel::on_backgroundColorButton_clicked()
 {
-    const QColor initial(ColorChannel(mBackgroundColor.R()), ColorChannel(mBackgroundColor.G()),
-                         ColorChannel(mBackgroundColor.B()), ColorChannel(mBackgroundColor.A()));
+    const QColor initial = ColorFromRGBA(mBackgroundColor);
     const QColor chosen = km::ColorDialog::GetColor(initial, true, this);
-    if (chosen.isValid()) {
+    // The dialog works in whole channels; the colour it started from is kept exactly.
+    if (chosen.isValid() && chosen != initial) {
         mBackgroundColor = Wm4::ColorRGBA(chosen.red() / 255.0f, chosen.green() / 255.0f,
                                           chosen.blue() / 255.0f, chosen.alpha() / 255.0f);
     }

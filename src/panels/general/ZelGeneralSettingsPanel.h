@@ -9,6 +9,7 @@
 #include "DisplayOptions.h"
 #include "EngineModel.h"
 #include "FolderModel.h"
+#include "KeptValue.h"
 #include "UnitsModel.h"
 
 namespace Ui {
@@ -16,6 +17,8 @@ class ZelGeneralSettingsPanel;
 }
 
 namespace zel {
+
+struct GeneralModels;
 
 // The "GENERAL" settings panel: renderer, display, units, controls, performance, cache
 // and log file settings, kept in the controls until the host applies them.
@@ -80,33 +83,12 @@ private:
         SOFTWARE = 2
     };
 
-    void readSettings(ControlsModel& pModel) const;
-    void readSettings(FolderModel& pModel) const;
-    void readSettings(CacheModel& pModel) const;
-    void readSettings(DisplayOptions& pModel) const;
-    void readSettings(UnitsModel& pModel) const;
-    void readSettings(EngineModel& pModel) const;
-
-    void getDefaultSettings(ControlsModel& pModel) const;
-    void getDefaultSettings(FolderModel& pModel) const;
-    void getDefaultSettings(CacheModel& pModel) const;
-    void getDefaultSettings(DisplayOptions& pModel) const;
-    void getDefaultSettings(UnitsModel& pModel) const;
-    void getDefaultSettings(EngineModel& pModel) const;
-
     void getCurrentModel(ControlsModel& pModel) const;
     void getCurrentModel(FolderModel& pModel) const;
     void getCurrentModel(CacheModel& pModel) const;
     void getCurrentModel(DisplayOptions& pModel) const;
     void getCurrentModel(UnitsModel& pModel) const;
     void getCurrentModel(EngineModel& pModel) const;
-
-    void applyModel(const ControlsModel& pModel);
-    void applyModel(const FolderModel& pModel);
-    void applyModel(const CacheModel& pModel);
-    void applyModel(const DisplayOptions& pModel);
-    void applyModel(const UnitsModel& pModel);
-    void applyModel(const EngineModel& pModel);
 
     void onControlsModelChanged(const ControlsModel& pModel);
     void onFolderModelChanged(const FolderModel& pModel);
@@ -115,36 +97,10 @@ private:
     void onUnitsModelChanged(const UnitsModel& pModel);
     void onRendererModelChanged(const EngineModel& pModel);
 
-    bool isEngineModified() const;
-    bool isUnitsModified() const;
-    bool isDisplayModified() const;
-    bool isCacheModified() const;
-    bool isFolderModified() const;
-    bool isControlsModified() const;
-
-    void saveSettingsInternal();
-    void saveEngineSettings() const;
-    void saveCoreNumberSettings() const;
-    void saveRenderingOptions() const;
-    void saveSceneUnitsSettings() const;
-    void saveDisplayOptions() const;
-    void saveResourcesSettings() const;
-    void saveTriangleCapSettings() const;
-    void saveControlsSettings() const;
-
-    void pushUnits();
-    void pushDisplayOptions();
-    void pushEngine();
-    void setNavigationMode(const QString& pController);
-    void setupResources();
-    void setCacheMaxSize(quint64 pMegabytes);
-    void setTriangleCap(quint64 pTriangles);
-    void setCoreNumber(int pCores);
-
-    void loadStoredModels();
-    void showModels(const EngineModel& pEngine, const UnitsModel& pUnits,
-                    const DisplayOptions& pDisplay, const CacheModel& pCache,
-                    const FolderModel& pFolder, const ControlsModel& pControls);
+    template <typename Model>
+    bool isModified() const;
+    GeneralModels currentModels() const;
+    void showModels(const GeneralModels& pModels);
 
     void setBackgroundButtonColor(const Wm4::ColorRGBA& pColor);
     void setNbCoresTxt(int pCores);
@@ -154,6 +110,9 @@ private:
     Ui::ZelGeneralSettingsPanel* mUi;
     Wm4::ColorRGBA mBackgroundColor;
     bool mResourcesEnabled;
+    // Bytes, shown in megabytes.
+    KeptValue<quint64, int> mMaxCPUMemory3D;
+    KeptValue<quint64, int> mMaxGPUMemory;
 };
 
 } // namespace zel
