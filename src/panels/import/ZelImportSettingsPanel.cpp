@@ -125,18 +125,20 @@ bool ZelImportSettingsPanel::applyModifications()
 
 void ZelImportSettingsPanel::saveSettingsInternal()
 {
-    mSettings->setValue(kQualitySetKey, !mUi->defaultQuality->isChecked());
-    mSettings->setValue(kMaxFaceSagSetKey, !mUi->defaultSag->isChecked());
-    mSettings->setValue(kMaxFaceLengthSetKey, !mUi->defaultLength->isChecked());
-    mSettings->setValue(kMaxFaceAngleSetKey, !mUi->defaultAngle->isChecked());
-    mSettings->setValue(kIsHighQualityKey, !mUi->lowQuality->isChecked());
-    mSettings->setValue(kLoadHiddenObjectsKey, mUi->loadHiddenObjectsCheckBox->isChecked());
-    mSettings->setValue(kLoadAnnotationsKey, mUi->loadAnnotationsCheckBox->isChecked());
-    mSettings->setValue(kComputeFaceContourKey, mUi->computeFaceContourCheckBox->isChecked());
+    ImportModel current;
+    getCurrentModel(current);
+    mSettings->setValue(kQualitySetKey, current.qualitySet);
+    mSettings->setValue(kMaxFaceSagSetKey, current.maxFaceSagSet);
+    mSettings->setValue(kMaxFaceLengthSetKey, current.maxFaceLengthSet);
+    mSettings->setValue(kMaxFaceAngleSetKey, current.maxFaceAngleSet);
+    mSettings->setValue(kIsHighQualityKey, current.isHighQuality);
+    mSettings->setValue(kLoadHiddenObjectsKey, current.loadHiddenObjects);
+    mSettings->setValue(kLoadAnnotationsKey, current.loadAnnotations);
+    mSettings->setValue(kComputeFaceContourKey, current.computeFaceContour);
     // The limits keep their values while their flags are off, so all three are written.
-    mSettings->setValue(kMaxFaceSagKey, mUi->faceSagSpin->value());
-    mSettings->setValue(kMaxFaceLengthKey, mUi->faceLengthSpin->value());
-    mSettings->setValue(kMaxFaceAngleKey, mUi->faceAngleSpin->value());
+    mSettings->setValue(kMaxFaceSagKey, current.maxFaceSag);
+    mSettings->setValue(kMaxFaceLengthKey, current.maxFaceLength);
+    mSettings->setValue(kMaxFaceAngleKey, current.maxFaceAngle);
 }
 
 void ZelImportSettingsPanel::checkContent() const
@@ -243,9 +245,11 @@ void ZelImportSettingsPanel::getCurrentModel(ImportModel& pModel) const
     pModel.maxFaceSagSet = !mUi->defaultSag->isChecked();
     pModel.maxFaceLengthSet = !mUi->defaultLength->isChecked();
     pModel.maxFaceAngleSet = !mUi->defaultAngle->isChecked();
-    pModel.isHighQuality = !mUi->lowQuality->isChecked();
-    pModel.maxFaceSag = mUi->faceSagSpin->value();
-    pModel.maxFaceLength = mUi->faceLengthSpin->value();
+    pModel.isHighQuality = mHighQuality.value(qualityChoice(), !mUi->lowQuality->isChecked());
+    const double sag = mUi->faceSagSpin->value();
+    const double length = mUi->faceLengthSpin->value();
+    pModel.maxFaceSag = mFaceSag.value(sag, sag);
+    pModel.maxFaceLength = mFaceLength.value(length, length);
     pModel.maxFaceAngle = mUi->faceAngleSpin->value();
     pModel.loadHiddenObjects = mUi->loadHiddenObjectsCheckBox->isChecked();
     pModel.loadAnnotations = mUi->loadAnnotationsCheckBox->isChecked();
@@ -267,6 +271,18 @@ void ZelImportSettingsPanel::applyModel(const ImportModel& pModel)
     mUi->faceSagSpin->setValue(pModel.maxFaceSag);
     mUi->faceLengthSpin->setValue(pModel.maxFaceLength);
     mUi->faceAngleSpin->setValue(pModel.maxFaceAngle);
+    // The quality stays as it was while the default is chosen, which shows none; a limit
+    // finer than its spin box shows stays as it was until the person changes it.
+    mHighQuality.keep(pModel.isHighQuality, qualityChoice());
+    mFaceSag.keep(pModel.maxFaceSag, mUi->faceSagSpin->value());
+    mFaceLength.keep(pModel.maxFaceLength, mUi->faceLengthSpin->value());
+}
+
+int ZelImportSettingsPanel::qualityChoice() const
+{
+    if (mUi->defaultQuality->isChecked())
+        return 0;
+    return mUi->lowQuality->isChecked() ? 2 : 1;
 }
 
 void ZelImportSettingsPanel::setQuality(bool pSet, bool pHigh)

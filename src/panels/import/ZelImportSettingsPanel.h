@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeptValue.h"
 #include "ZelSettingsPanel.h"
 #include "zelExport.h"
 
@@ -56,6 +57,8 @@ private:
     void getCurrentModel(ImportModel& pModel) const;
     void applyModel(const ImportModel& pModel);
 
+    // 0 the default quality, 1 high, 2 low.
+    int qualityChoice() const;
     void setQuality(bool pSet, bool pHigh);
     void setFaceSagSet(bool pSet);
     void setFaceLengthSet(bool pSet);
@@ -65,6 +68,9 @@ private:
     void setComputeFaceContour(bool pCompute);
 
     Ui::ZelImportSettingsPanel* mUi;
+    KeptValue<bool, int> mHighQuality;
+    KeptValue<double> mFaceSag;
+    KeptValue<double> mFaceLength;
 };
 
 } // namespace zel
