@@ -141,6 +141,8 @@ private Q_SLOTS:
         bom.columnSeparator = ";";
         bom.decimalSeparator = "#";
         bom.stringDelimiter = "'";
+        // The host's own flag, which no control shows, stays as the host set it.
+        bom.groupByComponent = true;
         bom.headers = QStringList({"Position", "Mass"});
         record().setBOMExportSettings(bom);
         GeometryExportSettings geometry;
@@ -180,39 +182,50 @@ private Q_SLOTS:
         expected.setBOMExportSettings(bom);
         QVERIFY(record() == expected);
 
-        // A definition that the list lacks shows as its first entry, which apply writes.
+        // A definition that the list lacks shows as its first entry and stays in the record
+        // until the person picks another.
         image.imageSize = QSize(1000, 1000);
         record().setImageExportSettings(image);
         QCOMPARE(definition->currentText(), QString("4096 x 2160"));
-        QVERIFY(panel->hasModifications());
-        panel->applyModifications();
-        QCOMPARE(record().getImageExportSettings().imageSize, QSize(4096, 2160));
+        QVERIFY(!panel->hasModifications());
+        QTest::keyClick(definition, Qt::Key_Down);
+        QVERIFY(!panel->applyModifications());
+        QCOMPARE(record().getImageExportSettings().imageSize, QSize(2560, 1600));
     }
 
-    // Driven for real: a cancelled pick keeps the colour, an accepted one is an edit.
+    // Driven for real: a cancelled pick keeps the colour, and so does OK on the colour
+    // offered, alpha included; a new colour is an edit.
     void colourDialogs()
     {
         ImageExportSettings image;
         image.overrideBackground = true;
+        image.backgroundColor = QColor(1, 2, 3, 100);
         record().setImageExportSettings(image);
+        SVGExportSettings svg;
+        svg.silhouetteEdgeColor = QColor(200, 0, 0, 128);
+        record().setSVGExportSettings(svg);
         auto* panel = open(false);
-        const auto pick = [panel](const char* pButton, bool pAccept) {
+        const auto pick = [panel](const char* pButton, bool pAccept, const QColor& pColor) {
             bool answered = false;
-            answer(false, [pAccept, &answered](QWidget* pWindow) {
+            answer(false, [pAccept, pColor, &answered](QWidget* pWindow) {
                 auto* dialog = qobject_cast<QColorDialog*>(pWindow);
                 QVERIFY(dialog);
                 answered = true;
-                dialog->setCurrentColor(QColor(10, 20, 30, 40));
+                if (pColor.isValid())
+                    dialog->setCurrentColor(pColor);
                 pAccept ? dialog->accept() : dialog->reject();
             });
             QTest::mouseClick(child(panel, pButton), Qt::LeftButton);
             return answered ? child(panel, pButton)->styleSheet() : QString();
         };
-        QCOMPARE(pick("silhouetteEdgeColorButton", false),
-                 QString("background-color:\"#000000\""));
+        const QColor picked(10, 20, 30, 40);
+        QCOMPARE(pick("silhouetteEdgeColorButton", false, picked),
+                 QString("background-color:\"#c80000\""));
+        for (const char* button : {"silhouetteEdgeColorButton", "backgroundColorButton"})
+            QVERIFY(!pick(button, true, QColor()).isEmpty());
         QVERIFY(!panel->hasModifications());
-        const QString picked = "background-color:rgba(10,20,30,40);";
-        QCOMPARE(pick("backgroundColorButton", true), picked);
+        const QString sheet = "background-color:rgba(10,20,30,40);";
+        QCOMPARE(pick("backgroundColorButton", true, picked), sheet);
         QVERIFY(panel->hasModifications());
 
         // Unchecked, the override greys the swatch; checked again, the colour is back.
@@ -222,7 +235,7 @@ private Q_SLOTS:
         QVERIFY(!swatch->isEnabled());
         QCOMPARE(swatch->styleSheet(), QString("background-color:rgba(205,205,205,255);"));
         click(overriding);
-        QCOMPARE(swatch->styleSheet(), picked);
+        QCOMPARE(swatch->styleSheet(), sheet);
         panel->applyModifications();
         QCOMPARE(record().getImageExportSettings().backgroundColor, QColor(10, 20, 30, 40));
     }
@@ -257,6 +270,21 @@ private Q_SLOTS:
         }
     }
 
+    // In a tool as narrow as the viewer's, the BOM format's name is seen whole, with no need
+    // to scroll sideways.
+    void toolShowsWholeFormat()
+    {
+        mSettings->setValue(kTabKey, 2);
+        auto* panel = open(false);
+        panel->resize(380, 700);
+        auto* area = child<QScrollArea>(panel, "scrollArea");
+        auto* format = child<QComboBox>(panel, "bomFormatComboBox");
+        QTRY_COMPARE(area->widget()->width(), area->viewport()->width());
+        const QRect shown(format->mapTo(area->viewport(), QPoint()), format->size());
+        QVERIFY(area->viewport()->rect().contains(shown));
+        QVERIFY(format->width() >= format->sizeHint().width());
+    }
+
     void simplification_stateMachineSignals()
     {
         mSettings->setValue(kTabKey, 3);
@@ -288,6 +316,10 @@ private Q_SLOTS:
         QCOMPARE(step(preview, nullptr), QStringList({"previewToggled(true)"}));
         QCOMPARE(step(nullptr, target), QStringList());
         QCOMPARE(step(nullptr, ratio), QStringList({"stateChanged"}));
+        // The statistics line has its two lines at once, not after the next layout pass.
+        auto* line = child<QLabel>(panel, "trianglesStatsLabel");
+        QVERIFY(line->text().contains('\n'));
+        QVERIFY(line->height() >= line->sizeHint().height());
         QCOMPARE(step(child<QRadioButton>(panel, "noSimplifButton"), nullptr),
                  QStringList({"previewToggled(false)", "stateChanged"}));
         QVERIFY(!preview->isEnabled());
@@ -321,6 +353,39 @@ private Q_SLOTS:
         QVERIFY(!panel->hasModifications());
         setTriangles(triangles);
         QTRY_COMPARE(child<QLabel>(panel, "trianglesStatsLabel")->text(), line);
+    }
+
+    // Built without an application object, in either layout, the panel edits a record of the
+    // host's defaults and writes it nowhere.
+    void withoutApplication_data()
+    {
+        QTest::addColumn<bool>("settingsLayout");
+        QTest::addRow("settings layout") << true;
+        QTest::addRow("tool layout") << false;
+    }
+
+    void withoutApplication()
+    {
+        QFETCH(bool, settingsLayout);
+        mSettings->setValue(kTabKey, 1);
+        ZelExportSettingsPanel panel(settingsLayout, nullptr, *mSettings);
+        panel.resize(925, 1160);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.initializeWidget();
+        QVERIFY(!panel.hasModifications());
+        QCOMPARE(child<QComboBox>(&panel, "definitionCombobox")->currentText(),
+                 QString("1920 x 1080"));
+        QSignalSpy requests(&panel, &ZelExportSettingsPanel::exportRequested);
+        QTest::keyClick(child<QDoubleSpinBox>(&panel, "salientEdgeWidthSpinBox"), Qt::Key_Up);
+        if (!settingsLayout) {
+            QTest::mouseClick(child(&panel, "exportVECButton"), Qt::LeftButton);
+            QCOMPARE(requests.count(), 1);
+        }
+        QVERIFY(panel.hasModifications());
+        QVERIFY(!panel.applyModifications());
+        QVERIFY(panel.cancelModifications());
+        QVERIFY(!panel.hasModifications());
     }
 
     // setExportButtonStates leaves the chevron enabled and clearPreviewButton tells nobody.

@@ -1,6 +1,7 @@
 #include "ZelExportSettingsPanel.h"
 
 #include "ColorDialog.h"
+#include "ExportRecordMapping.h"
 #include "HeaderSelectorWidget.h"
 #include "kmDMIApplication.h"
 #include "kmDMRenderer.h"
@@ -9,6 +10,7 @@
 #include "ui_ZelExportSettingsPanel.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -16,7 +18,6 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace zel {
@@ -24,45 +25,18 @@ namespace zel {
 namespace {
 
 const char kLastExportModuleKey[] = "folders/lastexportmodule";
-const int kCanvasHeightShift = 16;
-const int kCanvasWidthMask = 0xFFFF;
-const int kMaxTrianglesStep = 1000;
-const QColor kDisabledSwatchColor(205, 205, 205, 255);
 
-struct Definition
+// Redoes the layouts around pWidget up to pTop at once. A line that grows to two lines is
+// then never seen cut, not even by a host that looks at the window before the event loop
+// has run again, nor after it grew on a page that was hidden.
+void settleLayouts(const QWidget* pWidget, const QWidget* pTop)
 {
-    const char* text;
-    int width;
-    int height;
-};
-
-const Definition kDefinitions[] = {
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "4096 x 2160"), 4096, 2160},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "2560 x 1600)"), 2560, 1600},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "1920 x 1080"), 1920, 1080},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "1600 x 1200"), 1600, 1200},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "1280 x 720"), 1280, 720},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "800 x 600"), 800, 600},
-    {QT_TRANSLATE_NOOP("ScreenshotProfileWidget", "320 x 200"), 320, 200},
-};
-
-// Millimetres, width then height.
-const Definition kCanvases[] = {
-    {"A3 portrait", 297, 420},  {"A4 portrait", 210, 297},  {"A5 portrait", 148, 210},
-    {"A3 landscape", 420, 297}, {"A4 landscape", 297, 210}, {"A5 landscape", 210, 148},
-};
-
-qint64 packCanvas(qint64 pWidth, qint64 pHeight)
-{
-    return (pHeight << kCanvasHeightShift) + pWidth;
-}
-
-// Record values come from outside; out of range they saturate, and the spin box clamps.
-int truncatedToInt(double pValue)
-{
-    if (std::isnan(pValue))
-        return 0;
-    return static_cast<int>(std::clamp(pValue, double(INT_MIN), double(INT_MAX)));
+    for (QWidget* widget = pWidget->parentWidget(); widget; widget = widget->parentWidget()) {
+        if (QLayout* layout = widget->layout())
+            layout->activate();
+        if (widget == pTop)
+            break;
+    }
 }
 
 void setTabButtonChecked(QAbstractButton* pButton, bool pChecked)
@@ -85,6 +59,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
     , mTabMapper(new QSignalMapper)
     , mDefinitionDelegate(new QStyledItemDelegate)
     , mCanvasDelegate(new QStyledItemDelegate)
+    , mMapping(new ExportRecordMapping(*mUi))
 {
     mUi->setupUi(this);
     setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT"));
@@ -103,7 +78,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
     }
     connect(mTabMapper, &QSignalMapper::mappedInt, this, &ZelExportSettingsPanel::showTab);
 
-    if (const kmDMRenderer* renderer = mApplication->getRenderer()) {
+    if (const kmDMRenderer* renderer = mApplication ? mApplication->getRenderer() : nullptr) {
         // The analyzer may count on another thread's behalf; the line follows later.
         connect(renderer->getSceneGraphAnalyzer(), &zelSceneGraphAnalyzer::sceneStatsChanged,
                 this, &ZelExportSettingsPanel::updateTrianglesStatsLabel, Qt::QueuedConnection);
@@ -115,7 +90,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
     connect(mUi->mHeaderSelectorWidget, &HeaderSelectorWidget::headersChanged, this,
             &ZelExportSettingsPanel::stateChanged);
 
-    fillLists();
+    mMapping->fillLists();
 
     mUi->inSettingsFrame->setVisible(pSettingsLayout);
     mUi->inPanelWidget->setVisible(!pSettingsLayout);
@@ -129,24 +104,32 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
         mUi->bomFrameContent->layout()->addWidget(mUi->bomContent);
         mUi->geometricFrameContent->layout()->addWidget(mUi->geometricContent);
         update();
+    } else {
+        // The tool is narrow: the name of the format needs the room that the settings page
+        // keeps for its column of labels.
+        mUi->label_12->setMinimumWidth(0);
     }
     getActionWidget()->setVisible(pSettingsLayout);
 
-    const FiguraExportSettings& record = mApplication->getFiguraExportSettings();
-    connect(&record, &FiguraExportSettings::imageExportSettingsChanged, this,
-            &ZelExportSettingsPanel::onSettingsChanged);
-    connect(&record, &FiguraExportSettings::svgExportSettingsChanged, this,
-            &ZelExportSettingsPanel::onSettingsChanged);
-    connect(&record, &FiguraExportSettings::bomExportSettingsChanged, this,
-            &ZelExportSettingsPanel::onSettingsChanged);
-    connect(&record, &FiguraExportSettings::geometryExportSettingsChanged, this,
-            &ZelExportSettingsPanel::onSettingsChanged);
+    if (mApplication) {
+        // A sub-record that changes is shown again alone: the edits on the other tabs stay.
+        const FiguraExportSettings& record = mApplication->getFiguraExportSettings();
+        connect(&record, &FiguraExportSettings::imageExportSettingsChanged, this,
+                [this, &record]() { onImageSettingsChanged(record); });
+        connect(&record, &FiguraExportSettings::svgExportSettingsChanged, this,
+                [this, &record]() { onSvgSettingsChanged(record); });
+        connect(&record, &FiguraExportSettings::bomExportSettingsChanged, this,
+                [this, &record]() { onBomSettingsChanged(record); });
+        connect(&record, &FiguraExportSettings::geometryExportSettingsChanged, this,
+                [this, &record]() { onGeometrySettingsChanged(record); });
+    }
 
     // Every page starts hidden, so that a stored index of -1, which showTab takes for the
     // tab already shown, leaves no page visible like any other index out of range.
     setTabVisible(-1);
-    const QSettings* store = mApplication->getSettings() ? mApplication->getSettings()
-                                                          : mSettings;
+    const QSettings* store = mApplication && mApplication->getSettings()
+                                 ? mApplication->getSettings()
+                                 : mSettings;
     showTab(store->value(kLastExportModuleKey, 0).toInt());
 }
 
@@ -155,15 +138,14 @@ ZelExportSettingsPanel::~ZelExportSettingsPanel()
     delete mDefinitionDelegate;
     delete mCanvasDelegate;
     delete mTabMapper;
+    delete mMapping;
     delete mUi;
 }
 
 void ZelExportSettingsPanel::initializeWidget()
 {
     updateTrianglesStatsLabel();
-    ExportModel model;
-    readSettings(model);
-    applyModel(model);
+    onSettingsChanged();
 }
 
 bool ZelExportSettingsPanel::hasModifications() const
@@ -185,7 +167,8 @@ bool ZelExportSettingsPanel::hasModifications() const
 
 bool ZelExportSettingsPanel::applyModifications()
 {
-    if (hasModifications())
+    // Half-filled controls are no edit; before the first filling they hold no record at all.
+    if (mFillingGuard && hasModifications())
         saveSettingsInternal();
     // Export settings never ask for a restart.
     return false;
@@ -195,9 +178,7 @@ bool ZelExportSettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    ExportModel model;
-    readSettings(model);
-    applyModel(model);
+    onSettingsChanged();
     return true;
 }
 
@@ -243,7 +224,7 @@ void ZelExportSettingsPanel::updateTrianglesStatsLabel()
     const quint64 triangles = sceneTriangles();
     const QString before = FormatUInteger(triangles, ' ');
     if (mUi->noSimplifButton->isChecked()) {
-        mUi->trianglesStatsLabel->setText(
+        setStatisticsLine(
             QCoreApplication::translate("ExportSettingsWidget", "%1 tri. in scene").arg(before));
         return;
     }
@@ -265,7 +246,7 @@ void ZelExportSettingsPanel::updateTrianglesStatsLabel()
                                             "\n simplification ratio %1 % (after)")
                     .arg(percent);
     }
-    mUi->trianglesStatsLabel->setText(line);
+    setStatisticsLine(line);
 }
 
 void ZelExportSettingsPanel::showTab(int pIndex)
@@ -280,108 +261,37 @@ void ZelExportSettingsPanel::showTab(int pIndex)
 void ZelExportSettingsPanel::onImageSettingsChanged(const ExportModel& pModel)
 {
     mFillingGuard = false;
-    const ImageExportSettings& image = pModel.getImageExportSettings();
-    {
-        const QSignalBlocker definitionBlocker(mUi->definitionCombobox);
-        const QSignalBlocker superSamplingBlocker(mUi->SuperSamplingComboBox);
-        const QSignalBlocker overrideBlocker(mUi->overrideBgCheckBox);
-
-        int definition = 0;
-        for (int index = 0; index < mUi->definitionCombobox->count(); ++index) {
-            if (mUi->definitionCombobox->itemData(index).toSize() == image.imageSize)
-                definition = index;
-        }
-        mUi->definitionCombobox->setCurrentIndex(definition);
-        mBackgroundColor = image.backgroundColor;
-        mUi->overrideBgCheckBox->setChecked(image.overrideBackground);
-        mUi->backgroundColorButton->setEnabled(image.overrideBackground);
-        refreshImageButtonColors(image.overrideBackground);
-        mUi->SuperSamplingComboBox->setCurrentIndex(image.superSampling);
-    }
+    mMapping->showImage(pModel.getImageExportSettings());
     mFillingGuard = true;
 }
 
 void ZelExportSettingsPanel::onSvgSettingsChanged(const ExportModel& pModel)
 {
     mFillingGuard = false;
-    const SVGExportSettings& svg = pModel.getSVGExportSettings();
-    {
-        const QSignalBlocker canvasBlocker(mUi->canvasSizeCombobox);
-        const qint64 canvas = packCanvas(svg.canvasWidth, svg.canvasHeight);
-        for (int index = 0; index < mUi->canvasSizeCombobox->count(); ++index) {
-            if (mUi->canvasSizeCombobox->itemData(index).toLongLong() == canvas)
-                mUi->canvasSizeCombobox->setCurrentIndex(index);
-        }
-    }
-    mSalientColor = svg.salientEdgeColor;
-    mSilhouetteColor = svg.silhouetteEdgeColor;
-    refreshSvgButtonColors();
-    {
-        const QSignalBlocker silhouetteBlocker(mUi->silhouetteEdgeWidthSpinBox);
-        const QSignalBlocker salientBlocker(mUi->salientEdgeWidthSpinBox);
-        mUi->silhouetteEdgeWidthSpinBox->setValue(double(svg.silhouetteEdgeWidth));
-        mUi->salientEdgeWidthSpinBox->setValue(double(svg.salientEdgeWidth));
-    }
+    mMapping->showSvg(pModel.getSVGExportSettings());
     mFillingGuard = true;
 }
 
 void ZelExportSettingsPanel::onBomSettingsChanged(const ExportModel& pModel)
 {
     mFillingGuard = false;
-    const BOMExportSettings& bom = pModel.getBOMExportSettings();
-    // Not blocked: a change of format runs its slot, whose triple the record's strings
-    // then replace.
-    mUi->bomFormatComboBox->setCurrentIndex(bom.columnSeparator == QLatin1String(";") ? 1 : 0);
-    mColumnSeparator = bom.columnSeparator;
-    mDecimalSeparator = bom.decimalSeparator;
-    mStringDelimiter = bom.stringDelimiter;
-    {
-        const QSignalBlocker headersBlocker(mUi->mHeaderSelectorWidget);
-        mUi->mHeaderSelectorWidget->setHeaders(bom.headers);
-    }
+    mMapping->showBom(pModel.getBOMExportSettings());
     mFillingGuard = true;
 }
 
 void ZelExportSettingsPanel::onGeometrySettingsChanged(const ExportModel& pModel)
 {
     mFillingGuard = false;
+    const tSimplificationState before = mMapping->simplificationState();
     const GeometryExportSettings& geometry = pModel.getGeometryExportSettings();
-    const quint64 triangles = sceneTriangles();
-    if (triangles != 0) {
-        mUi->simplifNoTrianglesSpinBox->setMaximum(
-            static_cast<int>(std::min<quint64>(triangles, INT_MAX)));
-    }
-    {
-        const QSignalBlocker trianglesBlocker(mUi->simplifNoTrianglesSpinBox);
-        const QSignalBlocker ratioBlocker(mUi->simplifRatioSpinBox);
-        const QSignalBlocker scatteredBlocker(mUi->scatteredExport);
-        const QSignalBlocker hiddenBlocker(mUi->hiddenBranchesCheckbox);
-
-        mUi->simplifNoTrianglesSpinBox->setSingleStep(static_cast<int>(
-            std::min(double(kMaxTrianglesStep), std::trunc(double(triangles) * 0.1))));
-
-        // The radio buttons are not blocked: a change of state runs its slot first.
-        const double simplification = geometry.simplification;
-        if (simplification == 0.0) {
-            mUi->noSimplifButton->setChecked(true);
-            mSimplificationState = NoSimplification;
-        } else if (simplification < 0.0) {
-            mUi->simplifRatioButton->setChecked(true);
-            mUi->simplifRatioSpinBox->setValue(truncatedToInt(-simplification));
-            mSimplificationState = RatioSimplification;
-        } else {
-            mUi->simplifNoTrianglesButton->setChecked(true);
-            mUi->simplifNoTrianglesSpinBox->setValue(truncatedToInt(simplification));
-            mSimplificationState = TargetTrianglesSimplification;
-        }
-        mUi->preview3DButton->setEnabled(simplification != 0.0);
-
-        updateTrianglesStatsLabel();
-        mUi->scatteredExport->setChecked(geometry.scatteredExport);
-        mUi->hiddenBranchesCheckbox->setChecked(geometry.keepHiddenBranches);
-    }
+    mMapping->showGeometry(geometry, sceneTriangles());
+    mUi->preview3DButton->setEnabled(geometry.simplification != 0.0f);
     updateTrianglesStatsLabel();
     mFillingGuard = true;
+    // Without a simplification there is nothing left to preview; told once the controls
+    // hold the whole record, so that a host that applies then writes it unchanged.
+    if (before != NoSimplification && mMapping->simplificationState() == NoSimplification)
+        emit previewToggled(false);
 }
 
 void ZelExportSettingsPanel::onSettingsChanged()
@@ -450,17 +360,17 @@ void ZelExportSettingsPanel::on_overrideBgCheckBox_stateChanged(int pState)
 {
     const bool enabled = pState == Qt::Checked;
     mUi->backgroundColorButton->setEnabled(enabled);
-    refreshImageButtonColors(enabled);
+    mMapping->refreshImageButtonColors(enabled);
     emit stateChanged();
 }
 
 void ZelExportSettingsPanel::on_backgroundColorButton_clicked()
 {
-    const QColor color = km::ColorDialog::GetColor(mBackgroundColor, true, this);
+    const QColor color = km::ColorDialog::GetColor(mMapping->backgroundColor(), true, this);
     if (!color.isValid())
         return;
-    mBackgroundColor = color;
-    refreshImageButtonColors(true);
+    mMapping->setBackgroundColor(color);
+    mMapping->refreshImageButtonColors(true);
     emit stateChanged();
 }
 
@@ -471,21 +381,21 @@ void ZelExportSettingsPanel::on_canvasSizeCombobox_currentIndexChanged(int)
 
 void ZelExportSettingsPanel::on_salientEdgeColorButton_clicked()
 {
-    const QColor color = km::ColorDialog::GetColor(mSalientColor, false, this);
+    const QColor color = km::ColorDialog::GetColor(mMapping->salientColor(), false, this);
     if (!color.isValid())
         return;
-    mSalientColor = color;
-    refreshSvgButtonColors();
+    mMapping->setSalientColor(color);
+    mMapping->refreshSvgButtonColors();
     emit stateChanged();
 }
 
 void ZelExportSettingsPanel::on_silhouetteEdgeColorButton_clicked()
 {
-    const QColor color = km::ColorDialog::GetColor(mSilhouetteColor, false, this);
+    const QColor color = km::ColorDialog::GetColor(mMapping->silhouetteColor(), false, this);
     if (!color.isValid())
         return;
-    mSilhouetteColor = color;
-    refreshSvgButtonColors();
+    mMapping->setSilhouetteColor(color);
+    mMapping->refreshSvgButtonColors();
     emit stateChanged();
 }
 
@@ -503,20 +413,17 @@ void ZelExportSettingsPanel::on_resetSVGButton_clicked()
 {
     // The canvas is left alone: only the edge look goes back to the host's defaults.
     const SVGExportSettings defaults;
-    mSilhouetteColor = defaults.silhouetteEdgeColor;
-    mSalientColor = defaults.salientEdgeColor;
+    mMapping->setSilhouetteColor(defaults.silhouetteEdgeColor);
+    mMapping->setSalientColor(defaults.salientEdgeColor);
     mUi->salientEdgeWidthSpinBox->setValue(double(defaults.salientEdgeWidth));
     mUi->silhouetteEdgeWidthSpinBox->setValue(double(defaults.silhouetteEdgeWidth));
-    refreshSvgButtonColors();
+    mMapping->refreshSvgButtonColors();
     emit stateChanged();
 }
 
 void ZelExportSettingsPanel::on_bomFormatComboBox_currentIndexChanged(int pIndex)
 {
-    const bool french = pIndex == 1;
-    mColumnSeparator = french ? QStringLiteral(";") : QStringLiteral(",");
-    mDecimalSeparator = french ? QStringLiteral(",") : QStringLiteral(".");
-    mStringDelimiter = QStringLiteral("\"");
+    mMapping->chooseBomFormat(pIndex);
     emit stateChanged();
 }
 
@@ -532,7 +439,7 @@ void ZelExportSettingsPanel::on_hiddenBranchesCheckbox_stateChanged(int)
 
 void ZelExportSettingsPanel::on_noSimplifButton_toggled(bool pChecked)
 {
-    if (!pChecked || mSimplificationState == NoSimplification)
+    if (!pChecked || mMapping->simplificationState() == NoSimplification)
         return;
     emit previewToggled(false);
     setSimplificationState(NoSimplification);
@@ -541,7 +448,7 @@ void ZelExportSettingsPanel::on_noSimplifButton_toggled(bool pChecked)
 
 void ZelExportSettingsPanel::on_simplifRatioButton_toggled(bool pChecked)
 {
-    if (!pChecked || mSimplificationState == RatioSimplification)
+    if (!pChecked || mMapping->simplificationState() == RatioSimplification)
         return;
     setSimplificationState(RatioSimplification);
     emit stateChanged();
@@ -549,7 +456,7 @@ void ZelExportSettingsPanel::on_simplifRatioButton_toggled(bool pChecked)
 
 void ZelExportSettingsPanel::on_simplifNoTrianglesButton_toggled(bool pChecked)
 {
-    if (!pChecked || mSimplificationState == TargetTrianglesSimplification)
+    if (!pChecked || mMapping->simplificationState() == TargetTrianglesSimplification)
         return;
     setSimplificationState(TargetTrianglesSimplification);
     emit stateChanged();
@@ -557,7 +464,7 @@ void ZelExportSettingsPanel::on_simplifNoTrianglesButton_toggled(bool pChecked)
 
 void ZelExportSettingsPanel::on_simplifRatioSpinBox_valueChanged(int)
 {
-    if (mSimplificationState != RatioSimplification)
+    if (mMapping->simplificationState() != RatioSimplification)
         return;
     updateTrianglesStatsLabel();
     emit stateChanged();
@@ -565,7 +472,7 @@ void ZelExportSettingsPanel::on_simplifRatioSpinBox_valueChanged(int)
 
 void ZelExportSettingsPanel::on_simplifNoTrianglesSpinBox_valueChanged(int)
 {
-    if (mSimplificationState != TargetTrianglesSimplification)
+    if (mMapping->simplificationState() != TargetTrianglesSimplification)
         return;
     updateTrianglesStatsLabel();
     emit stateChanged();
@@ -573,12 +480,14 @@ void ZelExportSettingsPanel::on_simplifNoTrianglesSpinBox_valueChanged(int)
 
 void ZelExportSettingsPanel::saveSettingsInternal()
 {
+    if (!mApplication)
+        return;
     FiguraExportSettings& record = mApplication->grabFiguraExportSettings();
     ExportModel model;
     readSettings(model);
     getCurrentModel(model);
-    // Each setter may announce its change, and the widgets follow the record; the model
-    // has been read by then.
+    // Each setter may announce its change and the controls of that part follow the record;
+    // the model has been read by then.
     record.setImageExportSettings(model.getImageExportSettings());
     record.setSVGExportSettings(model.getSVGExportSettings());
     record.setBOMExportSettings(model.getBOMExportSettings());
@@ -587,49 +496,17 @@ void ZelExportSettingsPanel::saveSettingsInternal()
 
 void ZelExportSettingsPanel::saveImageSettings()
 {
-    if (!mFillingGuard)
+    if (!mFillingGuard || !mApplication)
         return;
-    mApplication->grabFiguraExportSettings().setImageExportSettings(currentImageSettings());
+    mApplication->grabFiguraExportSettings().setImageExportSettings(mMapping->image());
 }
 
 void ZelExportSettingsPanel::getCurrentModel(ExportModel& pModel) const
 {
-    pModel.setImageExportSettings(currentImageSettings());
-
-    SVGExportSettings svg;
-    const int canvas = mUi->canvasSizeCombobox->currentData().toInt();
-    svg.canvasWidth = canvas & kCanvasWidthMask;
-    svg.canvasHeight = canvas >> kCanvasHeightShift;
-    svg.salientEdgeColor = mSalientColor;
-    svg.salientEdgeWidth = float(mUi->salientEdgeWidthSpinBox->value());
-    svg.silhouetteEdgeColor = mSilhouetteColor;
-    svg.silhouetteEdgeWidth = float(mUi->silhouetteEdgeWidthSpinBox->value());
-    svg.exportAsImage = pModel.getSVGExportSettings().exportAsImage;
-    pModel.setSVGExportSettings(svg);
-
-    BOMExportSettings bom;
-    bom.columnSeparator = mColumnSeparator;
-    bom.decimalSeparator = mDecimalSeparator;
-    bom.stringDelimiter = mStringDelimiter;
-    bom.groupByComponent = false;
-    bom.headers = mUi->mHeaderSelectorWidget->getHeaders();
-    pModel.setBOMExportSettings(bom);
-
-    GeometryExportSettings geometry;
-    switch (mSimplificationState) {
-    case NoSimplification:
-        geometry.simplification = 0.0f;
-        break;
-    case RatioSimplification:
-        geometry.simplification = -float(mUi->simplifRatioSpinBox->value());
-        break;
-    case TargetTrianglesSimplification:
-        geometry.simplification = float(mUi->simplifNoTrianglesSpinBox->value());
-        break;
-    }
-    geometry.scatteredExport = mUi->scatteredExport->isChecked();
-    geometry.keepHiddenBranches = mUi->hiddenBranchesCheckbox->isChecked();
-    pModel.setGeometryExportSettings(geometry);
+    pModel.setImageExportSettings(mMapping->image());
+    pModel.setSVGExportSettings(mMapping->svg(pModel.getSVGExportSettings()));
+    pModel.setBOMExportSettings(mMapping->bom(pModel.getBOMExportSettings()));
+    pModel.setGeometryExportSettings(mMapping->geometry());
 }
 
 void ZelExportSettingsPanel::applyModel(const ExportModel& pModel)
@@ -642,7 +519,9 @@ void ZelExportSettingsPanel::applyModel(const ExportModel& pModel)
 
 void ZelExportSettingsPanel::readSettings(ExportModel& pModel) const
 {
-    pModel = mApplication->getFiguraExportSettings();
+    // Without an application the panel edits a record of the host's defaults.
+    if (mApplication)
+        pModel = mApplication->getFiguraExportSettings();
 }
 
 void ZelExportSettingsPanel::getDefaultSettings(ExportModel&) const
@@ -650,23 +529,13 @@ void ZelExportSettingsPanel::getDefaultSettings(ExportModel&) const
     // A default-constructed record already carries the host's defaults.
 }
 
-ImageExportSettings ZelExportSettingsPanel::currentImageSettings() const
-{
-    ImageExportSettings image;
-    image.imageSize = mUi->definitionCombobox->currentData().toSize();
-    image.overrideBackground = mUi->overrideBgCheckBox->isChecked();
-    image.backgroundColor = mBackgroundColor;
-    image.superSampling = mUi->SuperSamplingComboBox->currentData().toInt();
-    return image;
-}
-
 void ZelExportSettingsPanel::exportVector(bool pAsImage)
 {
-    ExportModel model;
-    getCurrentModel(model);
-    SVGExportSettings svg = model.getSVGExportSettings();
-    svg.exportAsImage = pAsImage;
-    mApplication->grabFiguraExportSettings().setSVGExportSettings(svg);
+    if (mApplication) {
+        SVGExportSettings applied;
+        applied.exportAsImage = pAsImage;
+        mApplication->grabFiguraExportSettings().setSVGExportSettings(mMapping->svg(applied));
+    }
     emit exportRequested();
 }
 
@@ -684,34 +553,22 @@ void ZelExportSettingsPanel::setTabVisible(int pIndex)
 
 void ZelExportSettingsPanel::setSimplificationState(tSimplificationState pState)
 {
-    mSimplificationState = pState;
+    mMapping->setSimplificationState(pState);
     mUi->preview3DButton->setEnabled(pState != NoSimplification);
     updateTrianglesStatsLabel();
 }
 
-void ZelExportSettingsPanel::refreshImageButtonColors(bool pEnabled)
+void ZelExportSettingsPanel::setStatisticsLine(const QString& pLine)
 {
-    const QColor color = pEnabled ? mBackgroundColor : kDisabledSwatchColor;
-    mUi->backgroundColorButton->setStyleSheet(
-        QStringLiteral("background-color:")
-        + QStringLiteral("rgba(%1,%2,%3,%4)")
-              .arg(color.red())
-              .arg(color.green())
-              .arg(color.blue())
-              .arg(color.alpha())
-        + QLatin1Char(';'));
-}
-
-void ZelExportSettingsPanel::refreshSvgButtonColors()
-{
-    const QString sheet = QStringLiteral("background-color:\"%1\"");
-    mUi->salientEdgeColorButton->setStyleSheet(sheet.arg(mSalientColor.name()));
-    mUi->silhouetteEdgeColorButton->setStyleSheet(sheet.arg(mSilhouetteColor.name()));
+    if (mUi->trianglesStatsLabel->text() == pLine)
+        return;
+    mUi->trianglesStatsLabel->setText(pLine);
+    settleLayouts(mUi->trianglesStatsLabel, this);
 }
 
 quint64 ZelExportSettingsPanel::sceneTriangles() const
 {
-    const kmDMRenderer* renderer = mApplication->getRenderer();
+    const kmDMRenderer* renderer = mApplication ? mApplication->getRenderer() : nullptr;
     const zelSceneGraphAnalyzer* analyzer = renderer ? renderer->getSceneGraphAnalyzer()
                                                      : nullptr;
     if (!analyzer)
@@ -726,34 +583,6 @@ quint64 ZelExportSettingsPanel::sceneTriangles() const
     analyzer->getSceneStats(components, instances, parts, bodies, faces, triangles, edges,
                             false);
     return triangles;
-}
-
-void ZelExportSettingsPanel::fillLists()
-{
-    const QSignalBlocker definitionBlocker(mUi->definitionCombobox);
-    const QSignalBlocker canvasBlocker(mUi->canvasSizeCombobox);
-    const QSignalBlocker superSamplingBlocker(mUi->SuperSamplingComboBox);
-
-    for (const Definition& definition : kDefinitions) {
-        mUi->definitionCombobox->addItem(
-            QCoreApplication::translate("ScreenshotProfileWidget", definition.text),
-            QSize(definition.width, definition.height));
-    }
-
-    mUi->canvasSizeCombobox->clearCombo();
-    for (const Definition& canvas : kCanvases) {
-        mUi->canvasSizeCombobox->addItem(
-            QString::fromLatin1(canvas.text),
-            int(packCanvas(canvas.width, canvas.height)));
-    }
-
-    mUi->SuperSamplingComboBox->clearCombo();
-    const QStringList levels = {QCoreApplication::translate("ZelExportSettingsPanel", "none"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "4X"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "8X"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "16X")};
-    for (int level = 0; level < levels.size(); ++level)
-        mUi->SuperSamplingComboBox->addItem(levels[level], level);
 }
 
 } // namespace zel

@@ -4,9 +4,7 @@
 #include "ZelSettingsPanel.h"
 #include "zelExport.h"
 
-#include <QColor>
 #include <QList>
-#include <QString>
 
 class QSignalMapper;
 class QStyledItemDelegate;
@@ -16,6 +14,8 @@ class ZelExportSettingsPanel;
 }
 
 namespace zel {
+
+class ExportRecordMapping;
 
 // The export settings: a settings page with four sections, or, built with the tool layout,
 // the host's export tool with its tabs, previews and export buttons. The values live in
@@ -110,28 +110,20 @@ private:
     void readSettings(ExportModel& pModel) const;
     void getDefaultSettings(ExportModel& pModel) const;
 
-    ImageExportSettings currentImageSettings() const;
     void exportVector(bool pAsImage);
     void setTabVisible(int pIndex);
     void setSimplificationState(tSimplificationState pState);
-    void refreshImageButtonColors(bool pEnabled);
-    void refreshSvgButtonColors();
+    void setStatisticsLine(const QString& pLine);
     quint64 sceneTriangles() const;
-    void fillLists();
 
     Ui::ZelExportSettingsPanel* mUi;
     QSignalMapper* mTabMapper;
     QStyledItemDelegate* mDefinitionDelegate;
     QStyledItemDelegate* mCanvasDelegate;
-    QColor mSalientColor;
-    QColor mSilhouetteColor;
-    QColor mBackgroundColor;
+    ExportRecordMapping* mMapping;
     QList<QWidget*> mTabPages;
     int mActiveTab = -1;
-    QString mColumnSeparator;
-    QString mDecimalSeparator;
-    QString mStringDelimiter;
-    tSimplificationState mSimplificationState = NoSimplification;
+    // Down while a record is being shown in the controls; no edit is read or written then.
     bool mFillingGuard = false;
 };
 
