@@ -1,24 +1,97 @@
 #include "PanelHarness.h"
 
 #include "SettingsDialog.h"
+#include "ZelExportSettingsPanel.h"
 #include "ZelGeneralSettingsPanel.h"
 #include "ZelImportSettingsPanel.h"
 #include "ZelPrivacySettingsPanel.h"
+#include "kmDMManager.h"
+#include "kmDMRenderer.h"
+#include "zelSceneGraphAnalyzer.h"
+
+#include <QAccessible>
 
 using namespace zel;
 
+namespace {
+
+// The controls that a person operates; the parts that make up a combo box, a spin box or a
+// scroll area are theirs, not the panel's.
+QList<QWidget*> OperableControls(const QWidget* pPanel)
+{
+    QList<QWidget*> controls;
+    const QList<QWidget*> widgets = pPanel->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const bool operable = qobject_cast<QAbstractButton*>(widget)
+                              || qobject_cast<QAbstractSpinBox*>(widget)
+                              || qobject_cast<QComboBox*>(widget)
+                              || qobject_cast<QSlider*>(widget)
+                              || qobject_cast<QAbstractItemView*>(widget);
+        bool part = false;
+        for (QWidget* owner = widget->parentWidget(); owner && owner != pPanel;
+             owner = owner->parentWidget())
+            part |= qobject_cast<QComboBox*>(owner) || qobject_cast<QAbstractSpinBox*>(owner);
+        if (operable && !part)
+            controls.append(widget);
+    }
+    return controls;
+}
+
+// What a screen reader calls the control. A combo box reads out its current item as its
+// name on some platforms, so it also needs a label of its own.
+QString AccessibleName(QWidget* pControl)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pControl);
+    if (!accessible)
+        return QString();
+    if (qobject_cast<QComboBox*>(pControl) && pControl->accessibleName().isEmpty()
+        && accessible->relations(QAccessible::Label).isEmpty())
+        return QString();
+    return accessible->text(QAccessible::Name).trimmed();
+}
+
+// An auto-exclusive button is reached with Tab through the checked button of its group and
+// then with the arrow keys.
+bool ReachedThroughGroup(const QWidget* pControl, const QList<QWidget*>& pReached)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(pControl);
+    if (!button || !button->autoExclusive())
+        return false;
+    for (QWidget* other : pReached) {
+        const auto* member = qobject_cast<QAbstractButton*>(other);
+        if (member && member->autoExclusive() && member->isChecked()
+            && member->parentWidget() == button->parentWidget())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // Each panel as the host application uses it: registered in the control center or in the
-// settings dialog, edited there, then cancelled, applied and reset with the host's buttons.
+// settings dialog, edited there, then cancelled, applied and reset with the host's buttons;
+// and the flows in which nothing may change that the person did not change.
 class tst_PanelsInHosts : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { zeltest::InitTestCase(); }
+    void initTestCase()
+    {
+        zeltest::InitTestCase();
+        QLocale::setDefault(QLocale::c());
+    }
+    void init()
+    {
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        mStoreBefore.clear();
+        mStoreEdits.clear();
+    }
     void cleanup()
     {
         // The hosts forget a panel that goes, whether or not it sits in their tree.
-        mPanel.reset();
+        mPanels.clear();
+        qApp->setStyleSheet(QString());
         mHost.reset();
         mHarness.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -39,8 +112,9 @@ private Q_SLOTS:
             QTest::addRow("import, %s", host) << "import" << dialog << "highQuality"
                                               << "Tesselation/TesselationQualitySet" << "true"
                                               << "false";
+            // Usage data is shared only on the person's own click: a reset leaves it off.
             QTest::addRow("privacy, %s", host) << "privacy" << dialog << "activityReportCheckBox"
-                                               << "Privacy/sendreport" << "false" << "true";
+                                               << "Privacy/sendreport" << "false" << "false";
         }
     }
 
@@ -52,61 +126,39 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, edited);
         QFETCH(QString, reset);
-        mHarness = std::make_unique<zeltest::PanelHarness>();
         QVERIFY(mHarness->checkStore());
         QSettings& settings = mHarness->mSettings;
-        kmDMIApplication* application = &mHarness->mApplication;
-        if (panel == QLatin1String("import"))
-            mPanel = std::make_unique<ZelImportSettingsPanel>(application, settings);
-        else if (panel == QLatin1String("privacy"))
-            mPanel = std::make_unique<ZelPrivacySettingsPanel>(application, settings);
-        else
-            mPanel = std::make_unique<ZelGeneralSettingsPanel>(application, settings);
+        ZelSettingsPanel* edit = addPanel(panel);
         const QString stored = settings.value(key).toString();
-        const auto edit = [&] {
-            zeltest::Child<QAbstractButton>(mPanel.get(), qPrintable(clicked))->click();
-            return mPanel->hasModifications();
+        openHost(dialog);
+        const auto person = [&] {
+            zeltest::Press(zeltest::Child<QAbstractButton>(edit, qPrintable(clicked)));
+            return edit->hasModifications();
         };
 
         if (dialog) {
-            auto* settingsDialog = new SettingsDialog(application);
-            mHost.reset(settingsDialog);
-            settingsDialog->registerSettingsPanel(mPanel.get());
-            settingsDialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(settingsDialog));
-            QVERIFY(mPanel->isVisible());
-            QVERIFY(edit());
+            QVERIFY(person());
             QCOMPARE(click("cancelButton"), QString());
-            QVERIFY(!settingsDialog->isVisible());
-            QCOMPARE(settingsDialog->result(), int(QDialog::Rejected));
-            settingsDialog->show();
-        } else {
-            auto* center = new ZelControlCenter(application);
-            mHost.reset(center);
-            center->registerSettingsPanel(mPanel.get());
-            QVERIFY(center->isAncestorOf(mPanel.get()));
-            center->resize(900, 700);
-            center->show();
-            center->openMenu(true);
-            QTRY_VERIFY(center->isMenuOpen());
-            center->openSettings();
-            QTRY_VERIFY(center->isSettingsOpen());
+            QVERIFY(!mHost->isVisible());
+            QCOMPARE(static_cast<QDialog*>(mHost.get())->result(), int(QDialog::Rejected));
+            mHost->show();
+            QVERIFY(QTest::qWaitForWindowExposed(mHost.get()));
         }
-        QVERIFY(!mPanel->hasModifications());
+        QVERIFY(!edit->hasModifications());
         QCOMPARE(settings.value(key).toString(), stored);
 
-        QVERIFY(edit());
+        QVERIFY(person());
         QCOMPARE(click("applyButton"), QString());
         QCOMPARE(settings.value(key).toString(), edited);
-        QVERIFY(!mPanel->hasModifications());
+        QVERIFY(!edit->hasModifications());
         QCOMPARE(mHost->isVisible(), !dialog);
         if (dialog)
             mHost->show();
 
         // Reset puts the defaults in the panel only; the next apply stores them.
-        QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
+        QSignalSpy spy(edit, SIGNAL(stateChanged()));
         click("resetButton");
-        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.count(), reset == edited ? 0 : 1);
         QVERIFY(mHost->isVisible());
         QCOMPARE(settings.value(key).toString(), edited);
         QCOMPARE(click("applyButton"), QString());
@@ -114,20 +166,251 @@ private Q_SLOTS:
 
         // The control center gives the panel back to its owner; the dialog keeps it in its tree.
         if (auto* center = qobject_cast<ZelControlCenter*>(mHost.get())) {
-            center->unregisterSettingsPanel(mPanel.get());
-            QVERIFY(!mPanel->parent());
+            center->unregisterSettingsPanel(edit);
+            QVERIFY(!edit->parent());
         }
     }
 
+    // Each flow leaves the store's bytes and the host's export record exactly as the person
+    // left them.
+    void nothingChangesBehindTheBack_data()
+    {
+        QTest::addColumn<QString>("flow");
+        QTest::addRow("export of one kind, edits on other tabs") << "exportOneKind";
+        QTest::addRow("host writes while the tool fills, tool applies on stateChanged")
+            << "writesWhileFilling";
+        QTest::addRow("one apply with edits on two tabs") << "oneApplyTwoTabs";
+        QTest::addRow("apply with no model loaded") << "noModel";
+        QTest::addRow("validator bounds, control center") << "boundsInControlCenter";
+        QTest::addRow("validator bounds, settings dialog") << "boundsInDialog";
+    }
+
+    void nothingChangesBehindTheBack()
+    {
+        QFETCH(QString, flow);
+        // The host registers the keys that it reads itself, so the check run fills them too.
+        QSettings& settings = mHarness->mSettings;
+        settings.setValue(QStringLiteral("engine/fillCutplane"), true);
+        settings.setValue(QStringLiteral("display/displayps"), true);
+        settings.setValue(QStringLiteral("display/displaytool"), true);
+        settings.setValue(QStringLiteral("display/namingPolicy"), 0);
+        QVERIFY(mHarness->checkStore());
+        const QByteArray flowName = flow.toLatin1();
+        QVERIFY(QMetaObject::invokeMethod(this, flowName.constData(), Qt::DirectConnection));
+        QVERIFY2(!mStoreBefore.isEmpty(), "the flow did not begin");
+
+        // The store as it was, with the person's own edits only.
+        const QString expectedPath = mHarness->mDir.filePath(QStringLiteral("expected.ini"));
+        QFile::remove(expectedPath);
+        {
+            QFile expectedFile(expectedPath);
+            QVERIFY(expectedFile.open(QIODevice::WriteOnly));
+            expectedFile.write(mStoreBefore);
+        }
+        {
+            QSettings expected(expectedPath, QSettings::IniFormat);
+            for (auto edit = mStoreEdits.cbegin(); edit != mStoreEdits.cend(); ++edit)
+                expected.setValue(edit.key(), edit.value());
+        }
+        QFile expectedFile(expectedPath);
+        QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+        // Byte for byte, line by line so that a failure names the line.
+        QCOMPARE(QString::fromUtf8(storeBytes()).split('\n'),
+                 QString::fromUtf8(expectedFile.readAll()).split('\n'));
+        QVERIFY(record() == *mRecordExpected);
+    }
+
+    void everyControlNamed_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("host");
+        for (const char* panel : {"general", "import", "export", "privacy"}) {
+            for (const char* host : {"none", "control center", "settings dialog"})
+                QTest::addRow("%s, %s", panel, host) << panel << host;
+        }
+        QTest::addRow("export tool") << "tool" << "none";
+    }
+
+    void everyControlNamed()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, host);
+        ZelSettingsPanel* named = addPanel(panel);
+        if (host == QLatin1String("none"))
+            showAlone(named);
+        else
+            openHost(host == QLatin1String("settings dialog"));
+        QStringList unnamed;
+        const QList<QWidget*> controls = OperableControls(named);
+        for (QWidget* control : controls) {
+            if (AccessibleName(control).isEmpty())
+                unnamed << control->metaObject()->className() + (' ' + control->objectName());
+        }
+        QCOMPARE(unnamed.join(", "), QString());
+        QVERIFY(!controls.isEmpty());
+    }
+
+    // Tab goes through every control that a person can operate, from the top down and from
+    // left to right.
+    void everyControlReachedByTab_data()
+    {
+        QTest::addColumn<QString>("panel");
+        for (const char* panel : {"general", "import", "export", "tool", "privacy"})
+            QTest::newRow(panel) << panel;
+    }
+
+    void everyControlReachedByTab()
+    {
+        QFETCH(QString, panel);
+        QVERIFY(mHarness->checkStore());
+        // Every limit set, so that the spin boxes that it enables can take the focus.
+        for (const char* limit : {"Sag", "Length", "Angle"})
+            mHarness->mSettings.setValue(
+                QStringLiteral("Tesselation/TesselationMaxFace%1Set").arg(limit), true);
+        // With the library's sheet, as the host shows the panels.
+        QFile css(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        ZelSettingsPanel* walked = addPanel(panel);
+        showAlone(walked);
+        QList<QWidget*> reached;
+        if (!QApplication::focusWidget())
+            QTest::keyClick(walked, Qt::Key_Tab);
+        // Round the chain once; a label with links keeps the focus for a few presses.
+        for (int press = 0; press < 200; ++press) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (!reached.isEmpty() && focus == reached.first() && reached.last() != focus)
+                break;
+            if (!reached.contains(focus))
+                reached << focus;
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QStringList missed;
+        for (QWidget* control : OperableControls(walked)) {
+            if (control->isVisibleTo(walked) && control->isEnabled() && !reached.contains(control)
+                && !ReachedThroughGroup(control, reached))
+                missed << control->objectName();
+        }
+        QCOMPARE(missed.join(", "), QString());
+        QStringList backwards;
+        for (int index = 1; index < reached.size(); ++index) {
+            const QRect before(reached[index - 1]->mapTo(walked, QPoint()),
+                               reached[index - 1]->size());
+            const QRect after(reached[index]->mapTo(walked, QPoint()), reached[index]->size());
+            if (after.top() < before.top() - 4 && after.left() < before.right() - 4)
+                backwards << reached[index - 1]->objectName() + " > " + reached[index]->objectName();
+        }
+        QCOMPARE(backwards.join(", "), QString());
+    }
+
 private:
+    // The flows of nothingChangesBehindTheBack, each from the checked store.
+    Q_INVOKABLE void exportOneKind();
+    Q_INVOKABLE void writesWhileFilling();
+    Q_INVOKABLE void oneApplyTwoTabs();
+    Q_INVOKABLE void noModel();
+    Q_INVOKABLE void boundsInControlCenter() { bounds(false); }
+    Q_INVOKABLE void boundsInDialog() { bounds(true); }
+    void bounds(bool pDialog);
+
+    ZelSettingsPanel* addPanel(const QString& pKind);
+    void showAlone(ZelSettingsPanel* pPanel);
+    void openHost(bool pDialog);
     QString click(const char* pButton);
+    // From here on the flow is the person's: what the store and the record hold is the start.
+    void begin()
+    {
+        mStoreBefore = storeBytes();
+        mRecordExpected = std::make_unique<FiguraExportSettings>(record());
+    }
+    QByteArray storeBytes()
+    {
+        mHarness->mSettings.sync();
+        QFile file(mHarness->mSettings.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    FiguraExportSettings& record() { return mHarness->mApplication.grabFiguraExportSettings(); }
+    void setSceneTriangles(quint64 pTriangles)
+    {
+        zelSceneGraphAnalyzer::SceneStats stats;
+        stats.triangles = pTriangles;
+        mHarness->mApplication.getRenderer()->getSceneGraphAnalyzer()->setSceneStats(stats);
+    }
+    template <typename T = QWidget>
+    T* child(int pPanel, const char* pName) const
+    {
+        return zeltest::Child<T>(mPanels.at(pPanel).get(), pName);
+    }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelSettingsPanel> mPanel;
     std::unique_ptr<QWidget> mHost;
+    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
+    QByteArray mStoreBefore;
+    QMap<QString, QVariant> mStoreEdits;
+    std::unique_ptr<FiguraExportSettings> mRecordExpected;
 };
 
-// Clicks a host button; returns the text of the message box it showed, if any.
+// A panel as the host makes it: "tool" is the export panel with the export tool's layout.
+ZelSettingsPanel* tst_PanelsInHosts::addPanel(const QString& pKind)
+{
+    kmDMIApplication* application = &mHarness->mApplication;
+    QSettings& settings = mHarness->mSettings;
+    std::unique_ptr<ZelSettingsPanel> panel;
+    if (pKind == QLatin1String("import"))
+        panel = std::make_unique<ZelImportSettingsPanel>(application, settings);
+    else if (pKind == QLatin1String("privacy"))
+        panel = std::make_unique<ZelPrivacySettingsPanel>(application, settings);
+    else if (pKind == QLatin1String("export") || pKind == QLatin1String("tool"))
+        panel = std::make_unique<ZelExportSettingsPanel>(pKind == QLatin1String("export"),
+                                                         application, settings);
+    else
+        panel = std::make_unique<ZelGeneralSettingsPanel>(application, settings);
+    mPanels.push_back(std::move(panel));
+    return mPanels.back().get();
+}
+
+// Filled and shown on its own, as the viewer shows its export tool.
+void tst_PanelsInHosts::showAlone(ZelSettingsPanel* pPanel)
+{
+    pPanel->initializeWidget();
+    pPanel->getActionWidget()->hide();
+    pPanel->resize(700, 1400);
+    pPanel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pPanel));
+    QApplication::setActiveWindow(pPanel);
+    QVERIFY(QTest::qWaitForWindowActive(pPanel));
+}
+
+// Registers every panel made so far with a new host, which is then shown with its settings.
+void tst_PanelsInHosts::openHost(bool pDialog)
+{
+    if (pDialog) {
+        auto* dialog = new SettingsDialog(&mHarness->mApplication);
+        mHost.reset(dialog);
+        for (const auto& panel : mPanels)
+            dialog->registerSettingsPanel(panel.get());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(mPanels.front()->isVisible());
+        return;
+    }
+    auto* center = new ZelControlCenter(&mHarness->mApplication);
+    mHost.reset(center);
+    for (const auto& panel : mPanels) {
+        center->registerSettingsPanel(panel.get());
+        QVERIFY(center->isAncestorOf(panel.get()));
+    }
+    center->resize(900, 700);
+    center->show();
+    QVERIFY(QTest::qWaitForWindowExposed(center));
+    center->openMenu(true);
+    QTRY_VERIFY(center->isMenuOpen());
+    center->openSettings();
+    QTRY_VERIFY(center->isSettingsOpen());
+}
+
+// Presses a host button; returns the text of the message box it showed, if any.
 QString tst_PanelsInHosts::click(const char* pButton)
 {
     QString notice;
@@ -135,9 +418,178 @@ QString tst_PanelsInHosts::click(const char* pButton)
         notice = pBox->text();
         pBox->button(QMessageBox::Ok)->click();
     });
-    zeltest::Child<QPushButton>(mHost.get(), pButton)->click();
+    zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
     qDeleteAll(mHarness->mAnswers.children());
     return notice;
+}
+
+// A vector export while the image and BOM tabs hold edits: the export writes the vector
+// part of the record, and the other tabs keep their edits.
+void tst_PanelsInHosts::exportOneKind()
+{
+    // An earlier "Export as image" left its mark in the record.
+    SVGExportSettings svg;
+    svg.exportAsImage = true;
+    record().setSVGExportSettings(svg);
+    auto* tool = static_cast<ZelExportSettingsPanel*>(addPanel(QStringLiteral("tool")));
+    showAlone(tool);
+    begin();
+
+    zeltest::Choose(child<QComboBox>(0, "SuperSamplingComboBox"), 2);
+    zeltest::Press(child(0, "mSettingBOMPushButton"));
+    zeltest::Choose(child<QComboBox>(0, "bomFormatComboBox"), 1);
+    zeltest::Press(child(0, "mSettingVecPushButton"));
+    QSignalSpy requests(tool, &ZelExportSettingsPanel::exportRequested);
+    zeltest::Press(child(0, "exportVECButton"));
+    QCOMPARE(requests.count(), 1);
+
+    svg.exportAsImage = false;
+    mRecordExpected->setSVGExportSettings(svg);
+    QCOMPARE(child<QComboBox>(0, "SuperSamplingComboBox")->currentIndex(), 2);
+    QCOMPARE(child<QComboBox>(0, "bomFormatComboBox")->currentIndex(), 1);
+    QVERIFY(tool->hasModifications());
+}
+
+// The host changes the record while the tool shows a preview, which the tool follows by
+// applying on every stateChanged(): the tool writes nothing back while it fills.
+void tst_PanelsInHosts::writesWhileFilling()
+{
+    setSceneTriangles(100000);
+    mHarness->mSettings.setValue(QStringLiteral("folders/lastexportmodule"), 3);
+    auto* tool = static_cast<ZelExportSettingsPanel*>(addPanel(QStringLiteral("tool")));
+    showAlone(tool);
+    connect(tool, &ZelExportSettingsPanel::stateChanged, tool,
+            &ZelExportSettingsPanel::applyModifications);
+    QSignalSpy stateSpy(tool, &ZelExportSettingsPanel::stateChanged);
+    begin();
+
+    AttributesDictionary& dictionary =
+        mHarness->mApplication.getDMManager()->getAttributesDictionary();
+    dictionary.setComponentAttributeNames({"Name", "Mass"});
+    GeometryExportSettings ratio;
+    ratio.simplification = -25.0f;
+    BOMExportSettings french;
+    french.columnSeparator = QStringLiteral(";");
+    french.decimalSeparator = QStringLiteral(",");
+    french.headers = QStringList{QStringLiteral("Name"), QStringLiteral("Mass")};
+    GeometryExportSettings target;
+    target.simplification = 7000.0f;
+    target.keepHiddenBranches = false;
+    for (FiguraExportSettings* settings : {&record(), mRecordExpected.get()}) {
+        settings->setGeometryExportSettings(ratio);
+        settings->setBOMExportSettings(french);
+        settings->setGeometryExportSettings(target);
+    }
+    QCOMPARE(stateSpy.count(), 0);
+    QCOMPARE(child<QSpinBox>(0, "simplifNoTrianglesSpinBox")->value(), 7000);
+}
+
+// Edits on the 3D and image tabs applied at once: the tool does not announce the end of a
+// preview that nobody ended.
+void tst_PanelsInHosts::oneApplyTwoTabs()
+{
+    setSceneTriangles(100000);
+    mHarness->mSettings.setValue(QStringLiteral("folders/lastexportmodule"), 3);
+    auto* tool = static_cast<ZelExportSettingsPanel*>(addPanel(QStringLiteral("tool")));
+    showAlone(tool);
+    QSignalSpy previews(tool, &ZelExportSettingsPanel::previewToggled);
+    begin();
+
+    zeltest::Press(child(0, "simplifRatioButton"));
+    zeltest::Press(child(0, "mSetting2DPushButton"));
+    zeltest::Choose(child<QComboBox>(0, "SuperSamplingComboBox"), 3);
+    QVERIFY(!tool->applyModifications());
+
+    GeometryExportSettings geometry = mRecordExpected->getGeometryExportSettings();
+    geometry.simplification = -50.0f;
+    mRecordExpected->setGeometryExportSettings(geometry);
+    ImageExportSettings image = mRecordExpected->getImageExportSettings();
+    image.superSampling = 3;
+    mRecordExpected->setImageExportSettings(image);
+    QCOMPARE(previews.count(), 0);
+    QVERIFY(!tool->hasModifications());
+}
+
+// No model is loaded, so the header selector offers nothing: the chosen headers stay in the
+// record through an apply of every panel, and through an edit of the BOM part itself.
+void tst_PanelsInHosts::noModel()
+{
+    BOMExportSettings bom;
+    bom.headers = QStringList{QStringLiteral("Name"), QStringLiteral("Mass")};
+    record().setBOMExportSettings(bom);
+    addPanel(QStringLiteral("general"));
+    auto* exporting = addPanel(QStringLiteral("export"));
+    openHost(false);
+    begin();
+    QVERIFY(!exporting->hasModifications());
+
+    zeltest::Press(child(0, "displayToolCheckbox"));
+    mStoreEdits.insert(QStringLiteral("display/displaytool"), false);
+    QCOMPARE(click("applyButton"), QString());
+    zeltest::Choose(child<QComboBox>(1, "bomFormatComboBox"), 1);
+    QCOMPARE(click("applyButton"), QString());
+
+    bom.columnSeparator = QStringLiteral(";");
+    bom.decimalSeparator = QStringLiteral(",");
+    mRecordExpected->setBOMExportSettings(bom);
+}
+
+// Every value at a bound that the start-up check accepts, or one that a control cannot show:
+// loading is no edit, and an apply of another setting leaves them all as they were.
+void tst_PanelsInHosts::bounds(bool pDialog)
+{
+    QSettings& settings = mHarness->mSettings;
+    const std::pair<const char*, QVariant> stored[] = {
+        {"units/nbDecimals", 10},
+        {"Resources/MaxCPUMemory3D", Q_UINT64_C(8489271296)},
+        {"Resources/MaxGPUMemory", Q_UINT64_C(134217729)},
+        {"Resources/LODTrianglesCap", 500000000},
+        {"DBCache/cacheSize", 102400},
+        {"Tesselation/TesselationMaxFaceSag", 100},
+        {"Tesselation/TesselationMaxFaceSagSet", true},
+        {"Tesselation/TesselationMaxFaceLength", 0.123457},
+        {"Tesselation/TesselationMaxFaceLengthSet", true},
+        {"Tesselation/TesselationMaxFaceAngle", 359},
+        {"Tesselation/TesselationMaxFaceAngleSet", true}};
+    for (const auto& value : stored)
+        settings.setValue(QLatin1String(value.first), value.second);
+    QVERIFY(mHarness->checkStore());
+    for (const auto& value : stored)
+        QCOMPARE(settings.value(QLatin1String(value.first)).toString(), value.second.toString());
+
+    ImageExportSettings image;
+    image.imageSize = QSize(1000, 1000);
+    image.superSampling = 7;
+    record().setImageExportSettings(image);
+    SVGExportSettings svg;
+    svg.canvasWidth = 100;
+    svg.canvasHeight = 100;
+    svg.salientEdgeWidth = 0.125f;
+    svg.silhouetteEdgeWidth = 25.0f;
+    record().setSVGExportSettings(svg);
+    // A target above the scene's count, or a ratio finer than a whole percent.
+    GeometryExportSettings geometry;
+    geometry.simplification = pDialog ? -25.5f : 7000.0f;
+    record().setGeometryExportSettings(geometry);
+    setSceneTriangles(5000);
+
+    for (const char* kind : {"general", "import", "export"})
+        addPanel(QLatin1String(kind));
+    openHost(pDialog);
+    begin();
+    for (const auto& panel : mPanels)
+        QVERIFY2(!panel->hasModifications(), qPrintable(panel->getPanelName()));
+    // A smaller model does not lower the target.
+    setSceneTriangles(3000);
+    mPanels.at(2)->initializeWidget();
+    QVERIFY(!mPanels.at(2)->hasModifications());
+
+    if (pDialog)
+        zeltest::Press(mPanels.at(1)->getActionWidget());
+    zeltest::Press(child(1, "loadAnnotationsCheckBox"));
+    mStoreEdits.insert(QStringLiteral("Import/LoadAnnotations"),
+                       !settings.value(QStringLiteral("Import/LoadAnnotations")).toBool());
+    QCOMPARE(click("applyButton"), QString());
 }
 
 QTEST_MAIN(tst_PanelsInHosts)

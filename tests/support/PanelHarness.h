@@ -80,6 +80,35 @@ T* Child(const QObject* pParent, const char* pName)
     return child;
 }
 
+// A person's click at the control's place in its window, scrolled into view first; check
+// boxes and radio buttons are hit on their indicator.
+inline void Press(QWidget* pControl)
+{
+    for (QWidget* owner = pControl->parentWidget(); owner; owner = owner->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(owner))
+            area->ensureWidgetVisible(pControl);
+    }
+    QWidget* window = pControl->window();
+    const bool indicator = qobject_cast<QCheckBox*>(pControl)
+                           || qobject_cast<QRadioButton*>(pControl);
+    const QPoint local = indicator ? QPoint(4, pControl->height() / 2)
+                                   : pControl->rect().center();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      pControl->mapTo(window, local));
+}
+
+// Opens the combo box with the mouse and picks the item at pIndex with the keys.
+inline void Choose(QComboBox* pCombo, int pIndex)
+{
+    Press(pCombo);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    for (int step = 0; step < pIndex; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
+
 // Answers the next visible modal widget of type T while the code under test sits in exec().
 // The widget may take a few event loop turns to show, so the timer keeps looking.
 template <typename T>
