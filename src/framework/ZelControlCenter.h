@@ -142,6 +142,7 @@ public:
     static SettingValidator GetValidatorByName(const QString& pName);
 
 private:
+    friend class ZelSettingsCheck;
     using NamedValidator = std::pair<const char*, SettingValidator>;
     static const std::vector<NamedValidator>& NamedValidators();
     static void CleanupFolder(QString& pPath);

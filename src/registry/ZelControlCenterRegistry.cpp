@@ -1,8 +1,6 @@
 #include "ZelControlCenter.h"
 
-#include <QMetaType>
-#include <QSettings>
-#include <QVariant>
+#include "ZelSettingsCheck.h"
 
 #include <algorithm>
 
@@ -51,41 +49,16 @@ void ZelControlCenter::ClearSettings()
 
 bool ZelControlCenter::EnsureSettings(QSettings& pSettings, QString& pErrorMessage)
 {
-    for (const auto& entry : mDefaultSettingsValues) {
-        const QString& key = entry.first;
-        const QString& defaultValue = entry.second.first;
-
-        const QVariant stored = pSettings.value(key);
-        QString value;
-        // Only a missing key takes the default; a stored invalid value reads as "".
-        if (stored.isValid())
-            value = stored.toString();
-        else if (!pSettings.contains(key))
-            value = defaultValue;
-
-        if (!entry.second.second(key, defaultValue, value, pErrorMessage))
-            return false;
-
-        // Any set, even of the value already held, makes QSettings rewrite the whole file
-        // at the next sync; a healthy store must stay untouched.
-        if (stored.userType() != QMetaType::QString || stored.toString() != value)
-            pSettings.setValue(key, value);
-    }
-
-    pSettings.sync();
-
-    // By index: an end check may register another one while the list is walked.
-    for (std::size_t i = 0; i < msCheckFunctions.size(); ++i) {
-        if (!msCheckFunctions[i](pSettings, pErrorMessage))
-            return false;
-    }
-    return true;
+    return ZelSettingsCheck(pSettings).run(pErrorMessage);
 }
 
 void ZelControlCenter::CleanupFolder(QString& pPath)
 {
     pPath.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (pPath.endsWith(QLatin1Char('/')))
+    // Every trailing separator goes at once, so that a cleaned path stays as it is at the
+    // next start; a drive's root keeps its own.
+    while (pPath.endsWith(QLatin1Char('/'))
+           && !(pPath.size() == 3 && pPath.at(1) == QLatin1Char(':')))
         pPath.chop(1);
 }
 

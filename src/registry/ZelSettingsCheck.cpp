@@ -1,0 +1,138 @@
+#include "ZelSettingsCheck.h"
+
+#include "ZelControlCenter.h"
+#include "ZelSettingsFile.h"
+#include "ZelSettingsLock.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QVariant>
+
+namespace zel {
+
+ZelSettingsCheck::ZelSettingsCheck(QSettings& pSettings) : mSettings(pSettings) {}
+
+bool ZelSettingsCheck::run(QString& pErrorMessage)
+{
+    mResults.clear();
+    mStoppedKey.clear();
+    mStoppedValue.clear();
+    mDamagedLine = 0;
+    mBusy = false;
+    const bool checked = ZelSettingsLock::IsFileStore(mSettings)
+        ? checkFile(pErrorMessage)
+        : checkThroughSettings(pErrorMessage);
+    return checked && runEndChecks(pErrorMessage);
+}
+
+bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
+{
+    const QString path = mSettings.fileName();
+    ZelSettingsLock lock(path);
+    if (!lock.lock(pErrorMessage)) {
+        mBusy = true;
+        return false;
+    }
+    // The host's own changes reach the file first.
+    mSettings.sync();
+    ZelSettingsFile file;
+    if (!file.load(path)) {
+        pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                    "The settings file \"%1\" cannot be read")
+                            .arg(path);
+        return false;
+    }
+    if (file.damagedLine() != 0) {
+        mDamagedLine = file.damagedLine();
+        pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                    "Line %2 of the settings file \"%1\" cannot "
+                                                    "be read safely; correct or remove it")
+                            .arg(path)
+                            .arg(mDamagedLine);
+        return false;
+    }
+
+    // A copy: a validator of the host's may change the registrations while they are walked.
+    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    std::vector<Edit> edits;
+    for (const auto& entry : table) {
+        const QString& key = entry.first;
+        const QString& defaultValue = entry.second.first;
+        QString stored;
+        const ZelSettingsFile::tValueKind kind = file.value(key, &stored);
+        if (kind == ZelSettingsFile::NotText)
+            stored = file.writtenValue(key);
+        QString value = kind == ZelSettingsFile::Text ? stored : defaultValue;
+        if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
+            mStoppedKey = key;
+            mStoppedValue = stored;
+            return false;
+        }
+        const bool kept = kind == ZelSettingsFile::Text && file.holds(key, value);
+        if (!kept)
+            edits.push_back({key, value});
+        mResults.push_back({key,
+                            kind == ZelSettingsFile::Missing ? Filled : kept ? Kept : Repaired,
+                            stored, value});
+    }
+
+    for (const Edit& edit : edits) {
+        if (!file.setValue(edit.mKey, edit.mValue)) {
+            pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                        "\"%1\" cannot be written to the settings "
+                                                        "file \"%2\" without changing the lines "
+                                                        "around it")
+                                .arg(edit.mKey, path);
+            return false;
+        }
+    }
+    QString error;
+    if (file.isModified() && !file.save(error)) {
+        // A store that cannot be written still gives the host the repaired values.
+        for (const Edit& edit : edits)
+            mSettings.setValue(edit.mKey, edit.mValue);
+    }
+    mSettings.sync();
+    return true;
+}
+
+bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
+{
+    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    std::vector<Edit> edits;
+    for (const auto& entry : table) {
+        const QString& key = entry.first;
+        const QString& defaultValue = entry.second.first;
+        const QVariant stored = mSettings.value(key);
+        const bool present = stored.isValid() || mSettings.contains(key);
+        const bool text = stored.userType() == QMetaType::QString;
+        QString value = present && text ? stored.toString() : defaultValue;
+        if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
+            mStoppedKey = key;
+            mStoppedValue = text ? stored.toString() : QString();
+            return false;
+        }
+        const bool kept = present && text && stored.toString() == value;
+        if (!kept)
+            edits.push_back({key, value});
+        mResults.push_back({key, !present ? Filled : kept ? Kept : Repaired,
+                            text ? stored.toString() : QString(), value});
+    }
+    for (const Edit& edit : edits)
+        mSettings.setValue(edit.mKey, edit.mValue);
+    mSettings.sync();
+    return true;
+}
+
+bool ZelSettingsCheck::runEndChecks(QString& pErrorMessage)
+{
+    // By index: an end check may register another one while the list is walked.
+    const auto& functions = ZelControlCenter::msCheckFunctions;
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+        if (!functions[i](mSettings, pErrorMessage))
+            return false;
+    }
+    return true;
+}
+
+} // namespace zel

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "zelExport.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace zel {
+
+// The text of an INI settings store, read the way QSettings reads it but without ever
+// building a typed value: a serialized object, a list or an invalid value is only known as
+// "not text". Values are changed in place in the lines that hold them; every other byte of
+// the file stays as it was, so that comments and the keys of others survive.
+class ZEL_EXPORT ZelSettingsFile
+{
+public:
+    enum tValueKind
+    {
+        Missing,
+        Text,
+        NotText
+    };
+
+    ZelSettingsFile() = default;
+    explicit ZelSettingsFile(const QByteArray& pData);
+
+    // A missing file reads as an empty store. False when the file cannot be read.
+    bool load(const QString& pPath);
+    const QString& fileName() const { return mPath; }
+    const QByteArray& data() const { return mData; }
+    bool isModified() const { return mData != mOriginal; }
+
+    // The first line, counted from 1, that QSettings cannot read cleanly (a section header
+    // without "]", a line that is neither a setting nor a comment): it would drop or rename
+    // what that line holds when it rewrites the file. 0 when every line reads cleanly.
+    int damagedLine() const { return mDamagedLine; }
+
+    // The value that QSettings reads for pKey, when it is text.
+    tValueKind value(const QString& pKey, QString* pText = nullptr) const;
+    // The value as it is written in the file, escapes and all; for messages.
+    QString writtenValue(const QString& pKey) const;
+    // True when pKey is stored and every line that holds it reads as pText.
+    bool holds(const QString& pKey, const QString& pText) const;
+    QStringList keys() const;
+
+    // Writes pText into every line that holds pKey, or adds a line to the key's section.
+    // False, with nothing changed, when the text around the key would make QSettings read
+    // another line differently.
+    bool setValue(const QString& pKey, const QString& pText);
+
+    // Replaces the file in one step. The modification time always moves on, so that the
+    // QSettings objects that read the old text read the new one at their next sync.
+    bool save(QString& pErrorMessage);
+
+    // How QSettings writes pText as a value.
+    static QByteArray EscapedValue(const QString& pText);
+
+private:
+    struct Entry
+    {
+        QString mKey;
+        std::size_t mSection;
+        qsizetype mValueStart;
+        qsizetype mValueEnd;
+    };
+    struct Section
+    {
+        QString mName;
+        qsizetype mBodyEnd;
+    };
+
+    void parse();
+    // The entries of pKey in the order in which QSettings reads them: the last one wins.
+    std::vector<const Entry*> entriesOf(const QString& pKey) const;
+    tValueKind readEntry(const Entry& pEntry, QString* pText) const;
+    QByteArray lineEnd() const;
+    bool insertLine(const QString& pKey, const QByteArray& pValue);
+
+    QString mPath;
+    QByteArray mData;
+    QByteArray mOriginal;
+    QDateTime mOriginalModified;
+    std::vector<Entry> mEntries;
+    std::vector<Section> mSections;
+    int mDamagedLine = 0;
+};
+
+} // namespace zel
