@@ -319,13 +319,12 @@ void ZelSettingsFile::parse()
 
     // A byte order mark is read as part of the first line.
     qsizetype position = 0;
-    mSections.push_back({QString(), mData.size()});
+    mSections.push_back({QString(), 0});
     qsizetype start = 0;
     qsizetype length = 0;
     qsizetype equals = 0;
     while (readLine(mData, position, start, length, equals)) {
         if (mData.at(start) == '[') {
-            mSections.back().mBodyEnd = start;
             qsizetype close = mData.indexOf(']', start);
             if (close == -1 || close >= start + length) {
                 damaged(start);
@@ -339,7 +338,7 @@ void ZelSettingsFile::parse()
                     : unescapedKey(name);
                 section += QLatin1Char('/');
             }
-            mSections.push_back({section, mData.size()});
+            mSections.push_back({section, position});
             continue;
         }
         if (equals == -1) {
@@ -441,25 +440,42 @@ bool ZelSettingsFile::insertLine(const QString& pKey, const QByteArray& pValue)
     // QSettings files a key under the group before its first slash.
     const qsizetype slash = pKey.indexOf(QLatin1Char('/'));
     const QString section = slash == -1 ? QString() : pKey.left(slash + 1);
-    const QByteArray line = escapedKey(pKey.mid(slash + 1)) + '=' + pValue + lineEnd();
-    for (auto it = mSections.rbegin(); it != mSections.rend(); ++it) {
-        if (it->mName != section)
+    const QByteArray line = escapedKey(pKey.mid(slash + 1)) + '=' + pValue;
+
+    // After the last line of the section's last appearance, or after its header.
+    for (std::size_t index = mSections.size(); index-- > 0;) {
+        if (mSections[index].mName != section)
             continue;
-        QByteArray text = line;
-        if (it->mBodyEnd > 0 && !mData.endsWith('\n') && !mData.endsWith('\r')
-            && it->mBodyEnd == mData.size())
-            text.prepend(lineEnd());
-        mData.insert(it->mBodyEnd, text);
+        qsizetype anchor = mSections[index].mHeaderEnd;
+        // The keys before the first header have no header line to follow.
+        bool found = index > 0;
+        for (const Entry& entry : mEntries) {
+            if (entry.mSection == index) {
+                anchor = std::max(anchor, entry.mValueEnd);
+                found = true;
+            }
+        }
+        if (!found)
+            continue;
+        qsizetype end = anchor;
+        while (end < mData.size() && mData.at(end) != '\n' && mData.at(end) != '\r')
+            ++end;
+        mData.insert(end, lineEnd() + line);
         return true;
     }
 
+    if (section.isEmpty()) {
+        const QByteArray block = "[General]" + lineEnd() + line + lineEnd();
+        mData.insert(0, mData.isEmpty() ? block : block + lineEnd());
+        return true;
+    }
     QByteArray header = escapedKey(section.chopped(1));
     if (header.compare("general", Qt::CaseInsensitive) == 0)
         header.prepend('%');
     QByteArray text;
     if (!mData.isEmpty())
         text = (mData.endsWith('\n') || mData.endsWith('\r')) ? lineEnd() : lineEnd() + lineEnd();
-    mData += text + '[' + header + ']' + lineEnd() + line;
+    mData += text + '[' + header + ']' + lineEnd() + line + lineEnd();
     return true;
 }
 

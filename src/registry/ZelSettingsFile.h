@@ -70,7 +70,8 @@ private:
     struct Section
     {
         QString mName;
-        qsizetype mBodyEnd;
+        // Where its header line ends; 0 for the keys before the first header.
+        qsizetype mHeaderEnd;
     };
 
     void parse();

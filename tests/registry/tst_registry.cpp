@@ -3,6 +3,7 @@
 
 #include "ZelControlCenter.h"
 #include "ZelDirectory.h"
+#include "ZelSettingsFile.h"
 #include "kmDMIApplication.h"
 #include "kmSystemUtils.h"
 #include "zelRegistryTestSupport.h"
@@ -161,13 +162,32 @@ private Q_SLOTS:
         QCOMPARE(message, QStringLiteral("refused b"));
         QCOMPARE(gVisited, (QStringList{"A", "B", "Zed", "a/x", "b"}));
         QVERIFY(gEndChecks.isEmpty());
-        QCOMPARE(settings.value("A").toString(), QStringLiteral("checked d"));
-        QCOMPARE(settings.value("Zed").toString(), QStringLiteral("checked stored"));
-        QVERIFY(!settings.contains("b") && !settings.contains("engine"));
+        // Nothing of the run persists, not even once the store object is gone.
+        QVERIFY(!settings.contains("A") && !settings.contains("b"));
+        QCOMPARE(settings.value("Zed").toString(), QStringLiteral("stored"));
+        settings.sync();
         QCOMPARE(FileStamp::of(storePath()).mBytes, before);
     }
 
-    // The store is rewritten only to repair it: one bad key is written back alone, and a
+    // A host validator that empties the registry mid-run: the run goes on over what was
+    // registered when it started (the sanitizers catch any read of the freed table).
+    void validatorClearingTheRegistry()
+    {
+        const auto clearing = [](const QString& pKey, const QString&, QString& pValue,
+                                 QString&) {
+            ZelControlCenter::ClearSettings();
+            gVisited.append(pKey);
+            pValue = QStringLiteral("x");
+            return true;
+        };
+        for (const char* key : {"a", "b", "c"})
+            QVERIFY(ZelControlCenter::RegisterSetting(key, "d", clearing));
+        QCOMPARE(checkRun(storePath()), QString());
+        QCOMPARE(gVisited, (QStringList{"a", "b", "c"}));
+        QVERIFY(ZelControlCenter::GetDefaultSettingsValues().empty());
+    }
+
+    // The store is rewritten only to repair it: one bad key is mended in its line, and a
     // healthy store keeps its bytes, inode and modification time, even one nobody can write.
     // Open files keep their inodes, so a rewritten file cannot get the old one.
     void storeIsWrittenOnlyForRepairs()
@@ -175,7 +195,13 @@ private Q_SLOTS:
         ZelControlCenter::InitDefaultSettingsValues();
         QCOMPARE(checkRun(storePath()), QString());
         const QByteArray healthy = FileStamp::of(storePath()).mBytes;
-        QSettings(storePath(), QSettings::IniFormat).setValue("engine/coreNumber", "letters");
+        const QByteArray coreLine = "coreNumber=" + cores(4).toUtf8() + '\n';
+        QVERIFY(healthy.contains(coreLine));
+        {
+            QFile file(storePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(healthy).replace(coreLine, "coreNumber=letters\n"));
+        }
         QFile pinBroken(storePath());
         QVERIFY(pinBroken.open(QIODevice::ReadOnly));
         const FileStamp broken = FileStamp::of(storePath());
@@ -307,6 +333,88 @@ private Q_SLOTS:
         QCOMPARE(function(QStringLiteral("some/key"), defaultValue, value, message), result);
         QCOMPARE(message == QLatin1String("untouched") ? value : message, expected);
         QVERIFY2(created.isEmpty() || QFileInfo(created).isDir(), qPrintable(created));
+    }
+
+    // Stores as people and other programs leave them (%T: a temporary folder holding the
+    // folder "existing"): the value that one check leaves for the key, or the start of its
+    // message when it stops. A check over its own output changes no byte; a check that
+    // stops changes none either.
+    void stores_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        const QString cache = QStringLiteral("DBCache/cacheDirectory");
+        const QString logFile = QStringLiteral("Logging/logFile");
+        QTest::addRow("folder, two separators")
+            << QByteArray("[DBCache]\ncacheDirectory=%T/existing//\n") << cache << "%T/existing";
+        QTest::addRow("folder, backslashes")
+            << QByteArray("[DBCache]\ncacheDirectory=\"%T\\\\existing\\\\\\\\\"\n") << cache
+            << "%T/existing";
+        QTest::addRow("folder, root twice") << QByteArray("[DBCache]\ncacheDirectory=//\n")
+                                            << cache << "=DBCache/cacheDirectory";
+        QTest::addRow("export folder, two separators")
+            << QByteArray("[folders]\nlastexportfolder=%T/existing//\n")
+            << "folders/lastexportfolder" << "%T/existing";
+        QTest::addRow("log file, separators")
+            << QByteArray("[Logging]\nlogFile=%T/existing//log.txt//\n") << logFile
+            << "%T/existing//log.txt";
+        // Typed values are never built: they count as invalid and get the default.
+        QTest::addRow("serialized bitmap")
+            << QByteArray("[engine]\nuseFXAA=@Variant(\\0\\0\\0I)\n") << "engine/useFXAA" << "true";
+        QTest::addRow("huge serialized list")
+            << QByteArray("[engine]\ncoreNumber=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n")
+            << "engine/coreNumber" << cores(4);
+        QTest::addRow("list") << QByteArray("[CSVDriver]\nImport\\columnSeparator=,\n")
+                              << "CSVDriver/Import/columnSeparator" << ",";
+        QTest::addRow("escaped at sign")
+            << QByteArray("[units]\nname=\\x40Invalid()\n") << "units/name" << "mm";
+        // One key under two spellings of its section: QSettings reads either, depending on
+        // what it was asked before; the one it reads last is repaired, and both lines agree.
+        QTest::addRow("two spellings")
+            << QByteArray("[CSVDriver\\Import]\ndecimalSeparator=x\n[CSVDriver]\n"
+                          "Import\\decimalSeparator=,\n")
+            << "CSVDriver/Import/decimalSeparator" << ".";
+        QTest::addRow("empty column separator")
+            << QByteArray("[CSVDriver]\nImport\\columnSeparator=\n[units]\nname=ft\n")
+            << "CSVDriver/Import/columnSeparator" << "!";
+        QTest::addRow("line without equals sign")
+            << QByteArray("[units]\nname=ft\n# note\n") << "units/name"
+            << "!~Line 3 of the settings file";
+        QTest::addRow("unclosed header") << QByteArray("[units]\nname=ft\n[engine\n")
+                                         << "units/name" << "!~Line 3 of the settings file";
+    }
+
+    void stores()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("existing")));
+        stored.replace("%T", QFile::encodeName(mDir->path()));
+        expected.replace(QStringLiteral("%T"), mDir->path());
+        {
+            QFile file(storePath());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+        }
+        ZelControlCenter::InitDefaultSettingsValues();
+        const FileStamp before = FileStamp::of(storePath());
+        const QString result = checkRun(storePath());
+        if (expected.startsWith(QLatin1Char('!'))) {
+            QVERIFY2(result.startsWith("failed: " + expected.mid(1)), qPrintable(result));
+            QVERIFY(FileStamp::of(storePath()) == before);
+            return;
+        }
+        QCOMPARE(result, QString());
+        if (expected.startsWith(QLatin1Char('=')))
+            expected = ZelControlCenter::GetDefaultSettingsValue(expected.mid(1));
+        zel::ZelSettingsFile file;
+        QVERIFY(file.load(storePath()));
+        QVERIFY(file.holds(key, expected));
+        QCOMPARE(QSettings(storePath(), QSettings::IniFormat).value(key).toString(), expected);
+        const QByteArray once = FileStamp::of(storePath()).mBytes;
+        QCOMPARE(checkRun(storePath()), QString());
+        QCOMPARE(FileStamp::of(storePath()).mBytes, once);
     }
 
     void firstStart_data()
