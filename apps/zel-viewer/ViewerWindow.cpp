@@ -41,22 +41,6 @@ const int kToolWidth = 360;
 // can be read on.
 const char kActionListStyle[] = "#actionFrame { background: rgb(91, 111, 214); }";
 
-// The keys that the panels use without the library registering them; the viewer gives
-// them defaults and validators so that the start-up check fills and repairs them too.
-struct ViewerSetting
-{
-    const char* key;
-    const char* value;
-    const char* validator;
-};
-
-const ViewerSetting kViewerSettings[] = {
-    {"engine/fillCutplane", "true", "ensureBool"},
-    {"display/displayps", "true", "ensureBool"},
-    {"display/displaytool", "true", "ensureBool"},
-    {"display/namingPolicy", "0", "ensureUInt"},
-};
-
 } // namespace
 
 ViewerWindow::ViewerWindow(kmDMIApplication* pApplication, QSettings& pSettings,
@@ -144,15 +128,6 @@ void ViewerWindow::placeControlCenter()
     pane->resize(pane->width(), height);
     mControlCenter->raise();
     pane->raise();
-}
-
-void ViewerWindow::RegisterViewerSettings()
-{
-    for (const ViewerSetting& setting : kViewerSettings) {
-        ZelControlCenter::RegisterSetting(
-            QLatin1String(setting.key), QLatin1String(setting.value),
-            ZelControlCenter::GetValidatorByName(QLatin1String(setting.validator)));
-    }
 }
 
 void ViewerWindow::ApplyStoredSettings(kmDMIApplication& pApplication, QSettings& pSettings)

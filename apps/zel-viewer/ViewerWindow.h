@@ -39,8 +39,6 @@ public:
 
     // Gives the host the values of the store, as at every start.
     static void ApplyStoredSettings(kmDMIApplication& pApplication, QSettings& pSettings);
-    // Registers the settings that the viewer keeps beside the library's own.
-    static void RegisterViewerSettings();
 
     ZelControlCenter* controlCenter() const { return mControlCenter; }
     const QList<ZelSettingsPanel*>& controlCenterPanels() const { return mPanels; }

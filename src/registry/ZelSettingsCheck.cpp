@@ -17,6 +17,7 @@ bool ZelSettingsCheck::run(QString& pErrorMessage)
     mResults.clear();
     mStoppedKey.clear();
     mStoppedValue.clear();
+    mWriteError.clear();
     mDamagedLine = 0;
     mBusy = false;
     const bool checked = ZelSettingsLock::IsFileStore(mSettings)
@@ -54,7 +55,7 @@ bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
 
     // A copy: a validator of the host's may change the registrations while they are walked.
     const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
-    std::vector<Edit> edits;
+    Values edits;
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString& defaultValue = entry.second.first;
@@ -70,36 +71,88 @@ bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
         }
         const bool kept = kind == ZelSettingsFile::Text && file.holds(key, value);
         if (!kept)
-            edits.push_back({key, value});
+            edits.emplace_back(key, value);
         mResults.push_back({key,
                             kind == ZelSettingsFile::Missing ? Filled : kept ? Kept : Repaired,
                             stored, value});
     }
 
-    for (const Edit& edit : edits) {
-        if (!file.setValue(edit.mKey, edit.mValue)) {
-            pErrorMessage = QCoreApplication::translate("ZelControlCenter",
-                                                        "\"%1\" cannot be written to the settings "
-                                                        "file \"%2\" without changing the lines "
-                                                        "around it")
-                                .arg(edit.mKey, path);
-            return false;
-        }
-    }
-    QString error;
-    if (file.isModified() && !file.save(error)) {
+    if (!editFile(file, edits, pErrorMessage))
+        return false;
+    if (file.isModified() && !file.save(mWriteError)) {
         // A store that cannot be written still gives the host the repaired values.
-        for (const Edit& edit : edits)
-            mSettings.setValue(edit.mKey, edit.mValue);
+        for (const auto& edit : edits)
+            mSettings.setValue(edit.first, edit.second);
     }
     mSettings.sync();
     return true;
 }
 
+bool ZelSettingsCheck::editFile(ZelSettingsFile& pFile, const Values& pValues,
+                                QString& pErrorMessage)
+{
+    for (const auto& value : pValues) {
+        if (!pFile.setValue(value.first, value.second)) {
+            pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                        "\"%1\" cannot be written to the settings "
+                                                        "file \"%2\" without changing the lines "
+                                                        "around it")
+                                .arg(value.first, pFile.fileName());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ZelSettingsCheck::WriteValues(QSettings& pSettings, const Values& pValues,
+                                   QString& pErrorMessage)
+{
+    if (!ZelSettingsLock::IsFileStore(pSettings)) {
+        for (const auto& value : pValues)
+            pSettings.setValue(value.first, value.second);
+        pSettings.sync();
+        return true;
+    }
+    const QString path = pSettings.fileName();
+    ZelSettingsLock lock(path);
+    if (!lock.lock(pErrorMessage))
+        return false;
+    pSettings.sync();
+    ZelSettingsFile file;
+    if (!file.load(path)) {
+        pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                    "The settings file \"%1\" cannot be read")
+                            .arg(path);
+        return false;
+    }
+    if (!editFile(file, pValues, pErrorMessage)
+        || (file.isModified() && !file.save(pErrorMessage)))
+        return false;
+    pSettings.sync();
+    return true;
+}
+
+bool ZelSettingsCheck::ResetValues(QSettings& pSettings, const QStringList& pKeys,
+                                   QString& pErrorMessage)
+{
+    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    Values values;
+    for (const QString& key : pKeys) {
+        const auto entry = table.find(key);
+        if (entry == table.end())
+            continue;
+        QString value = entry->second.first;
+        if (!entry->second.second(key, entry->second.first, value, pErrorMessage))
+            return false;
+        values.emplace_back(key, value);
+    }
+    return WriteValues(pSettings, values, pErrorMessage);
+}
+
 bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
 {
     const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
-    std::vector<Edit> edits;
+    Values edits;
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString& defaultValue = entry.second.first;
@@ -114,12 +167,12 @@ bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
         }
         const bool kept = present && text && stored.toString() == value;
         if (!kept)
-            edits.push_back({key, value});
+            edits.emplace_back(key, value);
         mResults.push_back({key, !present ? Filled : kept ? Kept : Repaired,
                             text ? stored.toString() : QString(), value});
     }
-    for (const Edit& edit : edits)
-        mSettings.setValue(edit.mKey, edit.mValue);
+    for (const auto& edit : edits)
+        mSettings.setValue(edit.first, edit.second);
     mSettings.sync();
     return true;
 }

@@ -3,12 +3,16 @@
 #include "zelExport.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <utility>
 #include <vector>
 
 class QSettings;
 
 namespace zel {
+
+class ZelSettingsFile;
 
 // One check run over a settings store: every registered key in key order is read as text,
 // validated and, once every validator has accepted, written back; then the end checks run.
@@ -36,9 +40,18 @@ public:
         QString mValue;
     };
 
+    using Values = std::vector<std::pair<QString, QString>>;
+
     explicit ZelSettingsCheck(QSettings& pSettings);
 
     bool run(QString& pErrorMessage);
+
+    // Writes text values the way the check does, under the store's writer lock.
+    static bool WriteValues(QSettings& pSettings, const Values& pValues, QString& pErrorMessage);
+    // Writes the defaults of registered keys, each passed through its validator first, so
+    // that a check right after keeps them; nothing is written when a validator refuses.
+    static bool ResetValues(QSettings& pSettings, const QStringList& pKeys,
+                            QString& pErrorMessage);
 
     const std::vector<Result>& results() const { return mResults; }
     // The key whose validator stopped the check, and its stored value (empty when missing).
@@ -48,14 +61,11 @@ public:
     int damagedLine() const { return mDamagedLine; }
     // True when the check could not start because another program was writing the store.
     bool wasBusy() const { return mBusy; }
+    // Why the repairs could not be written to the store (the host still has them), or empty.
+    const QString& writeError() const { return mWriteError; }
 
 private:
-    struct Edit
-    {
-        QString mKey;
-        QString mValue;
-    };
-
+    static bool editFile(ZelSettingsFile& pFile, const Values& pValues, QString& pErrorMessage);
     bool checkFile(QString& pErrorMessage);
     bool checkThroughSettings(QString& pErrorMessage);
     bool runEndChecks(QString& pErrorMessage);
@@ -64,6 +74,7 @@ private:
     std::vector<Result> mResults;
     QString mStoppedKey;
     QString mStoppedValue;
+    QString mWriteError;
     int mDamagedLine = 0;
     bool mBusy = false;
 };

@@ -317,7 +317,10 @@ void ZelSettingsFile::parse()
             mDamagedLine = lineNumber(mData, pPosition);
     };
 
-    // A byte order mark is read as part of the first line.
+    // QSettings reads a byte order mark as part of the first line's key, or as a line of its
+    // own before a header, and Qt 5 changes how it reads the values after it.
+    if (mData.startsWith("\xef\xbb\xbf"))
+        damaged(0);
     qsizetype position = 0;
     mSections.push_back({QString(), 0});
     qsizetype start = 0;

@@ -1,0 +1,36 @@
+#include "ViewerSettings.h"
+
+#include "ZelControlCenter.h"
+
+namespace zel {
+
+namespace {
+
+struct ViewerSetting
+{
+    const char* mKey;
+    const char* mDefault;
+    const char* mValidator;
+};
+
+// Keys that the panels and the viewer read without the library registering them.
+const ViewerSetting kViewerSettings[] = {
+    {"engine/fillCutplane", "true", "ensureBool"},
+    {"display/displayps", "true", "ensureBool"},
+    {"display/displaytool", "true", "ensureBool"},
+    {"display/namingPolicy", "0", "ensureUInt"},
+    {"Privacy/sendreport", "true", "ensureBool"},
+};
+
+} // namespace
+
+void ViewerSettings::Register()
+{
+    for (const ViewerSetting& setting : kViewerSettings) {
+        ZelControlCenter::RegisterSetting(
+            QLatin1String(setting.mKey), QLatin1String(setting.mDefault),
+            ZelControlCenter::GetValidatorByName(QLatin1String(setting.mValidator)));
+    }
+}
+
+} // namespace zel
