@@ -1,13 +1,12 @@
+#include "StartupCheck.h"
 #include "ViewerTour.h"
 #include "ViewerWindow.h"
-#include "ZelControlCenter.h"
 #include "kmDMIApplication.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
 
@@ -141,20 +140,9 @@ int main(int pArgc, char** pArgv)
         : std::make_unique<QSettings>(options.settings, QSettings::IniFormat);
 
     // Start-up: the defaults, then the check of the store, which fills and repairs it.
-    zel::ViewerWindow::RegisterViewerSettings();
-    zel::ZelControlCenter::InitDefaultSettingsValues();
-    if (!zel::ZelControlCenter::EnsureSettings(*settings, error)) {
-        // Some checks fail without a word; the user still has to learn what went wrong.
-        if (error.isEmpty()) {
-            error = QCoreApplication::translate("main", "The settings in %1 could not be checked")
-                        .arg(QDir::toNativeSeparators(settings->fileName()));
-        }
-        if (tour || QGuiApplication::platformName() == QLatin1String("offscreen"))
-            QTextStream(stderr) << error << '\n';
-        else
-            QMessageBox::critical(nullptr, QStringLiteral("Vantora"), error);
+    const bool ask = !tour && QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (!zel::StartupCheck::Run(*settings, ask))
         return 1;
-    }
 
     zel::kmDMIApplication host;
     host.setSettings(settings.get());

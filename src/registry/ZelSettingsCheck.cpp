@@ -132,11 +132,10 @@ bool ZelSettingsCheck::WriteValues(QSettings& pSettings, const Values& pValues,
     return true;
 }
 
-bool ZelSettingsCheck::ResetValues(QSettings& pSettings, const QStringList& pKeys,
-                                   QString& pErrorMessage)
+bool ZelSettingsCheck::CheckedDefaults(const QStringList& pKeys, Values& pValues,
+                                       QString& pErrorMessage)
 {
     const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
-    Values values;
     for (const QString& key : pKeys) {
         const auto entry = table.find(key);
         if (entry == table.end())
@@ -144,9 +143,9 @@ bool ZelSettingsCheck::ResetValues(QSettings& pSettings, const QStringList& pKey
         QString value = entry->second.first;
         if (!entry->second.second(key, entry->second.first, value, pErrorMessage))
             return false;
-        values.emplace_back(key, value);
+        pValues.emplace_back(key, value);
     }
-    return WriteValues(pSettings, values, pErrorMessage);
+    return true;
 }
 
 bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)

@@ -48,10 +48,10 @@ public:
 
     // Writes text values the way the check does, under the store's writer lock.
     static bool WriteValues(QSettings& pSettings, const Values& pValues, QString& pErrorMessage);
-    // Writes the defaults of registered keys, each passed through its validator first, so
-    // that a check right after keeps them; nothing is written when a validator refuses.
-    static bool ResetValues(QSettings& pSettings, const QStringList& pKeys,
-                            QString& pErrorMessage);
+    // The defaults of registered keys, each passed through its validator as the check would,
+    // so that a check right after keeps them. False when a validator refuses its default.
+    static bool CheckedDefaults(const QStringList& pKeys, Values& pValues,
+                                QString& pErrorMessage);
 
     const std::vector<Result>& results() const { return mResults; }
     // The key whose validator stopped the check, and its stored value (empty when missing).

@@ -2,6 +2,9 @@
 
 #include "zelRegistryTestSupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QThread>
@@ -31,6 +34,16 @@ Run zelsettings(const QStringList& pArguments)
     return run;
 }
 
+void replaceInFile(const QString& pPath, const QByteArray& pFrom, const QByteArray& pTo)
+{
+    QFile file(pPath);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains(pFrom));
+    bytes.replace(pFrom, pTo);
+    QVERIFY(file.resize(0) && file.write(bytes) == bytes.size());
+}
+
 } // namespace
 
 class tst_zelsettings : public QObject
@@ -57,7 +70,8 @@ private Q_SLOTS:
 
     // Words split at spaces; %S is "--store" and the store, '' an empty word, %T the temporary
     // folder, %B a path under a plain file. The output (stdout after success, else stderr) is
-    // the whole text when it ends a line, else its beginning. "after" is key=value.
+    // the whole text when it ends a line, else its beginning. "after" is key=value; a store
+    // is left byte for byte as it was unless "after" names a change.
     void commands_data()
     {
         QTest::addColumn<QString>("stored");
@@ -66,30 +80,49 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("after");
         const QString error = "zelsettings: ";
-        QTest::addRow("help") << "" << "check -h" << 0 << "Usage: zelsettings" << "";
+        QTest::addRow("help") << "" << "check -h" << 0 << "Usage: " << "";
+        QTest::addRow("version") << "" << "--version" << 0 << "zelsettings 1." << "";
         QTest::addRow("unknown command") << "" << "frobnicate" << 2 << error << "";
         QTest::addRow("unknown option") << "" << "check --verbose" << 2 << error << "";
+        QTest::addRow("json elsewhere") << "" << "get --json units/name" << 2 << error << "";
         QTest::addRow("unknown key") << "units/name=cm" << "get %S no/such" << 2 << error << "";
         QTest::addRow("reset empty key") << "" << "reset %S ''" << 2 << error << "";
         QTest::addRow("set unwritable") << "" << "set --store %B units/name m" << 2 << error << "";
 
-        // The keys checked before the failing one keep their repairs, as in the viewer.
-        QTest::addRow("check fails")
+        // A check that stops changes nothing and names the command that gets past it.
+        QTest::addRow("check stops")
             << "Controls/controller=walk CSVDriver/Import/columnSeparator=" << "check %S" << 1
-            << error + "check failed at \"CSVDriver/Import/columnSeparator\": "
-                   "the value of \"CSVDriver/Import/columnSeparator\" cannot be used\n"
-            << "Controls/controller=walk";
+            << error + "check stopped at \"CSVDriver/Import/columnSeparator\" (stored value "
+                   "\"\"): the value cannot be used (any text but an empty one)\n" + error
+                   + "nothing was changed; to reset this setting to its default, run: "
+                     "zelsettings reset --store %T/Vantora.ini "
+                     "CSVDriver/Import/columnSeparator\n"
+            << "";
         QTest::addRow("get") << "units/name=cm" << "get %S units/name" << 0 << "cm\n" << "";
+        QTest::addRow("get viewer key") << "Privacy/sendreport=false"
+                                        << "get %S Privacy/sendreport" << 0 << "false\n" << "";
         QTest::addRow("get not stored") << "units/name=cm" << "get %S units/nbDecimals" << 1
                                         << error << "";
-        QTest::addRow("set repaired") << "" << "set %S units/nbDecimals 11" << 0 << "2\n"
-                                      << "units/nbDecimals=2";
+        // A value that the check would replace is refused, and what it would store is told.
+        QTest::addRow("set replaced") << "units/name=cm" << "set %S units/name furlong" << 1
+            << error + "units/name: 'furlong' is not accepted (mm, cm, m or in); the check "
+                       "would store 'mm'\n"
+            << "";
+        QTest::addRow("set negative") << "" << "set %S DBCache/cacheSize -5" << 1
+            << error + "DBCache/cacheSize: '-5' is not accepted (10 to 102400); the check "
+                       "would store '1024'\n"
+            << "";
+        QTest::addRow("set colour name") << "engine/backgroundColor=#ff0000"
+                                         << "set %S engine/backgroundColor red" << 1 << error
+                                         << "";
+        QTest::addRow("set accepted") << "units/name=cm engine=software"
+                                      << "set %S units/nbDecimals 10" << 0 << "10\n"
+                                      << "units/nbDecimals=10";
         QTest::addRow("set accented folder")
             << "" << "set %S Logging/logFile %T/donn\u00e9es/log.txt" << 0
             << "%T/donn\u00e9es/log.txt\n" << "Logging/logFile=%T/donn\u00e9es/log.txt";
         QTest::addRow("set rejected") << "CSVDriver/Import/columnSeparator=;"
-            << "set %S CSVDriver/Import/columnSeparator ''" << 1 << error
-            << "CSVDriver/Import/columnSeparator=;";
+            << "set %S CSVDriver/Import/columnSeparator ''" << 1 << error << "";
         QTest::addRow("reset one") << "units/name=cm engine=software" << "reset %S units/name"
                                    << 0 << "" << "units/name=mm";
         QTest::addRow("reset all") << "units/name=cm engine=software" << "reset %S" << 0 << ""
@@ -121,6 +154,9 @@ private Q_SLOTS:
             else
                 words << (word == "''" ? QString() : word.replace("%B", tmp + "/blocker/s"));
         }
+        // Held open, so that a rewritten file cannot get the old inode back.
+        QFile pin(store());
+        pin.open(QIODevice::ReadOnly);
         const FileStamp before = FileStamp::of(store());
 
         const Run run = zelsettings(words);
@@ -130,12 +166,11 @@ private Q_SLOTS:
                                                            : shown.startsWith(output),
                  qPrintable(shown));
         QVERIFY(exitCode != 0 || run.mErr.isEmpty());
-        if (exitCode == 2) {
+        if (exitCode == 2)
             QVERIFY(run.mOut.isEmpty());
-            // Misuse leaves the store as it was, even when there was none.
+        if (after.isEmpty()) {
             QVERIFY(FileStamp::of(store()) == before);
-        }
-        if (!after.isEmpty()) {
+        } else {
             QSettings settings(store(), QSettings::IniFormat);
             QCOMPARE(settings.value(after.section('=', 0, 0)).toString(), after.section('=', 1));
         }
@@ -155,7 +190,7 @@ private Q_SLOTS:
                 if (!line.startsWith(QLatin1String(pState)))
                     others << line;
             }
-            return run.mExitCode == 0 && run.lines().size() == 33 ? others
+            return run.mExitCode == 0 && run.lines().size() == 38 ? others
                                                                   : QStringList("failed");
         };
         QCOMPARE(check("filled\t"), QStringList());
@@ -176,24 +211,89 @@ private Q_SLOTS:
         const FileStamp healthy = FileStamp::of(store);
         QCOMPARE(check("kept\t"), QStringList());
         QVERIFY(FileStamp::of(store) == healthy);
+        // A reset writes what the check keeps, folders made, so the check after it keeps all.
+        QCOMPARE(zelsettings({"reset", "--store", store}).mExitCode, 0);
+        QCOMPARE(check("kept\t"), QStringList());
         zeltest::ImmutableFile readOnly(store);
         if (!readOnly.isApplied())
             QSKIP("this file system cannot make a file immutable");
         QCOMPARE(check("kept\t"), QStringList());
     }
 
-    // The viewer's own store by default. list names the keys in check order and writes
-    // nothing (its defaults and validators are the registry tests' concern).
+    // Two programs writing the store at once, round after round: a set beside a set, a check
+    // that repairs and a reset. Each holds the writer lock from reading to writing, so
+    // neither loses the other's change.
+    void twoWriters()
+    {
+        const QString path = store();
+        QCOMPARE(zelsettings({"check", "--store", path}).mExitCode, 0);
+        const int rounds = 240;
+        int lost = 0;
+        for (int round = 0; round < rounds; ++round) {
+            const QString angle = QString::number(round % 360);
+            const QString decimals = QString::number(round % 11);
+            QStringList other{QString(), "--store", path};
+            QString key;
+            QString expected;
+            switch (round % 3) {
+            case 0:
+                other[0] = "set";
+                other << "units/nbDecimals" << decimals;
+                key = "units/nbDecimals";
+                expected = decimals;
+                break;
+            case 1:
+                other[0] = "check";
+                key = "engine";
+                expected = "deferred";
+                replaceInFile(path, "engine=deferred", "engine=Deferred");
+                break;
+            default:
+                other[0] = "reset";
+                other << "units/name";
+                key = "units/name";
+                expected = "mm";
+                replaceInFile(path, "name=mm", "name=cm");
+                break;
+            }
+            QProcess setter;
+            QProcess writer;
+            setter.start(QStringLiteral(ZELSETTINGS_PATH),
+                         {"set", "--store", path, "Tesselation/TesselationMaxFaceAngle", angle});
+            writer.start(QStringLiteral(ZELSETTINGS_PATH), other);
+            QVERIFY(setter.waitForFinished(120000) && writer.waitForFinished(120000));
+            QCOMPARE(setter.exitCode(), 0);
+            QCOMPARE(writer.exitCode(), 0);
+            const QSettings settings(path, QSettings::IniFormat);
+            if (settings.value("Tesselation/TesselationMaxFaceAngle").toString() != angle
+                || settings.value(key).toString() != expected)
+                ++lost;
+        }
+        QVERIFY2(lost == 0, qPrintable(QStringLiteral("lost in %1 of %2 rounds").arg(lost).arg(rounds)));
+    }
+
+    // The viewer's own store by default. list names the library's and the viewer's keys in
+    // check order, in words and as JSON, and writes nothing.
     void viewersOwnStore()
     {
+        QStringList expected = zeltest::checkOrder();
+        expected << "engine/fillCutplane" << "display/displayps" << "display/displaytool"
+                 << "display/namingPolicy" << "Privacy/sendreport";
+        std::sort(expected.begin(), expected.end());
         QStringList keys;
         for (const QString& line : zelsettings({"list"}).lines())
             keys << line.section(QLatin1Char('\t'), 0, 0);
-        QCOMPARE(keys, zeltest::checkOrder());
+        QCOMPARE(keys, expected);
+        const QJsonArray json =
+            QJsonDocument::fromJson(zelsettings({"list", "--json"}).mOut.toUtf8()).array();
+        QCOMPARE(json.size(), expected.size());
+        QCOMPARE(json.at(0).toObject().value("key").toString(), expected.first());
+        QCOMPARE(json.at(0).toObject().value("accepts").toString(),
+                 QStringLiteral("any text but an empty one"));
         const QString store = mHome.folder("XDG_CONFIG_HOME") + "/Vantora/Vantora.ini";
         QVERIFY(!QFile::exists(store));
         QCOMPARE(zelsettings({"check"}).mExitCode, 0);
-        QCOMPARE(QSettings(store, QSettings::IniFormat).allKeys().size(), 33);
+        QCOMPARE(QSettings(store, QSettings::IniFormat).allKeys().size(), 38);
         const QString exportFolder = mHome.folder("HOME") + QStringLiteral("/Documents/Vantora");
         QCOMPARE(zelsettings({"get", "folders/lastexportfolder"}).mOut, exportFolder + '\n');
     }

@@ -1,298 +1,37 @@
 // zelsettings: lists, checks, reads and writes a viewer's settings through the registry.
 
+#include "SettingsTool.h"
+#include "ViewerSettings.h"
 #include "ZelControlCenter.h"
+#include "ZelControlCenterVersion.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
-#include <QVariant>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
-#include <memory>
-#include <vector>
 
-using zel::ZelControlCenter;
+using zel::SettingsTool;
 
 namespace {
 
-enum ExitCode
-{
-    kSuccess = 0,
-    kRejected = 1,
-    kUsageError = 2
-};
-
-const char kUsage[] =
-    "Usage: zelsettings COMMAND [--store FILE] [ARGUMENTS]\n"
+const char kDescription[] =
+    "Prepares or repairs a viewer's settings, as its start-up check does.\n"
     "\n"
     "Commands:\n"
-    "  list                      every registered key, its default and its validator,\n"
-    "                            tab-separated, in check order\n"
-    "  check                     fill and repair the store as the viewer does at start-up;\n"
-    "                            one line per key: kept, filled or repaired (old, new value)\n"
-    "  get KEY                   the stored value of KEY\n"
-    "  set KEY VALUE             VALUE passed through the validator of KEY, then stored\n"
-    "  reset [KEY]               the default of KEY, or of every registered key\n"
+    "  list                every registered key, its default and what it accepts, in check\n"
+    "                      order; with --store, also the stored value\n"
+    "  check               fill and repair the store as the viewer does at start-up; one line\n"
+    "                      per key: kept, filled or repaired (old, new value)\n"
+    "  get KEY             the stored value of KEY\n"
+    "  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing\n"
+    "                      and tell what the check would store\n"
+    "  reset [KEY]         the default of KEY, or of every registered key, as the check\n"
+    "                      keeps it\n"
     "\n"
-    "Options:\n"
-    "  --store FILE              the INI settings file to work on (created when missing,\n"
-    "                            except by get); default: the viewer's own settings file\n"
-    "  -h, --help                this text\n"
-    "\n"
-    "Exit status: 0 success; 1 the check failed, a value was rejected or a key is not\n"
-    "stored; 2 bad usage, unknown key, or a file that cannot be read or written.\n";
-
-void print(FILE* pStream, const QString& pText)
-{
-    std::fputs(pText.toUtf8().constData(), pStream);
-}
-
-int fail(int pCode, const QString& pMessage)
-{
-    print(stderr, QStringLiteral("zelsettings: ") + pMessage + QLatin1Char('\n'));
-    return pCode;
-}
-
-int usageError(const QString& pMessage)
-{
-    fail(kUsageError, pMessage);
-    print(stderr, QStringLiteral("Try 'zelsettings --help'.\n"));
-    return kUsageError;
-}
-
-struct Invocation
-{
-    QString mCommand;
-    QString mStore;
-    bool mHasStore = false;
-    bool mHelp = false;
-    QStringList mArguments;
-};
-
-bool parse(const QStringList& pArguments, Invocation& pInvocation, QString& pError)
-{
-    bool optionsEnded = false;
-    for (int i = 0; i < pArguments.size(); ++i) {
-        const QString& argument = pArguments.at(i);
-        if (!optionsEnded && argument == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == QLatin1String("--help")
-                                     || argument == QLatin1String("-h"))) {
-            pInvocation.mHelp = true;
-        } else if (!optionsEnded && (argument == QLatin1String("--store")
-                                     || argument.startsWith(QLatin1String("--store=")))) {
-            if (pInvocation.mHasStore) {
-                pError = QStringLiteral("--store given twice");
-                return false;
-            }
-            if (argument == QLatin1String("--store")) {
-                if (++i == pArguments.size()) {
-                    pError = QStringLiteral("--store needs a file");
-                    return false;
-                }
-                pInvocation.mStore = pArguments.at(i);
-            } else {
-                pInvocation.mStore = argument.mid(int(qstrlen("--store=")));
-            }
-            if (pInvocation.mStore.isEmpty()) {
-                pError = QStringLiteral("--store needs a file");
-                return false;
-            }
-            pInvocation.mHasStore = true;
-        } else if (!optionsEnded && argument.startsWith(QLatin1String("--"))) {
-            pError = QStringLiteral("unknown option '%1'").arg(argument);
-            return false;
-        } else if (pInvocation.mCommand.isEmpty()) {
-            pInvocation.mCommand = argument;
-        } else {
-            // Values such as "-1" are arguments, not options.
-            pInvocation.mArguments.append(argument);
-        }
-    }
-    return true;
-}
-
-// What a stored value looks like to the user; INI lists come back as QStringList.
-QString displayText(const QVariant& pValue)
-{
-    if (pValue.userType() == QMetaType::QStringList)
-        return pValue.toStringList().join(QLatin1Char(','));
-    return pValue.toString();
-}
-
-class Store
-{
-public:
-    // Opens the INI file; when it is missing, it is created on the first write, unless
-    // pMustExist.
-    bool open(const QString& pPath, bool pMustExist, QString& pError)
-    {
-        const QFileInfo info(pPath);
-        if (info.exists()) {
-            QFile file(pPath);
-            if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-                pError = QStringLiteral("cannot read the settings file \"%1\"").arg(pPath);
-                return false;
-            }
-        } else if (pMustExist) {
-            pError = QStringLiteral("the settings file \"%1\" does not exist").arg(pPath);
-            return false;
-        }
-        mSettings = std::make_unique<QSettings>(pPath, QSettings::IniFormat);
-        if (mSettings->status() != QSettings::NoError) {
-            pError = QStringLiteral("cannot read the settings file \"%1\"").arg(pPath);
-            return false;
-        }
-        return true;
-    }
-
-    // QSettings keeps write failures to itself; the tool must not report them as success.
-    bool save(QString& pError)
-    {
-        mSettings->sync();
-        return written(pError);
-    }
-
-    bool written(QString& pError) const
-    {
-        if (mSettings->status() == QSettings::NoError)
-            return true;
-        pError =
-            QStringLiteral("cannot write the settings file \"%1\"").arg(mSettings->fileName());
-        return false;
-    }
-
-    QSettings& settings() { return *mSettings; }
-
-private:
-    std::unique_ptr<QSettings> mSettings;
-};
-
-bool isRegistered(const QString& pKey)
-{
-    const ZelControlCenter::SettingsMap& table = ZelControlCenter::GetDefaultSettingsValues();
-    return table.find(pKey) != table.end();
-}
-
-int unknownKey(const QString& pKey)
-{
-    return fail(kUsageError, QStringLiteral("unknown key \"%1\"").arg(pKey));
-}
-
-int list()
-{
-    for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues()) {
-        print(stdout, entry.first + QLatin1Char('\t') + entry.second.first + QLatin1Char('\t')
-                          + ZelControlCenter::GetValidatorName(entry.second.second)
-                          + QLatin1Char('\n'));
-    }
-    return kSuccess;
-}
-
-struct Snapshot
-{
-    QVariant mValue;
-    bool mPresent = false;
-};
-
-// The key at which the check stopped: its validator is the first to refuse the value that
-// the store held.
-QString failingKey(const std::vector<Snapshot>& pBefore)
-{
-    std::size_t index = 0;
-    for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues()) {
-        const Snapshot& before = pBefore.at(index++);
-        QString value = before.mPresent ? before.mValue.toString() : entry.second.first;
-        QString message;
-        if (!entry.second.second(entry.first, entry.second.first, value, message))
-            return entry.first;
-    }
-    return QString();
-}
-
-int check(Store& pStore)
-{
-    QSettings& settings = pStore.settings();
-    const ZelControlCenter::SettingsMap& table = ZelControlCenter::GetDefaultSettingsValues();
-    std::vector<Snapshot> before;
-    before.reserve(table.size());
-    for (const auto& entry : table) {
-        Snapshot snapshot;
-        snapshot.mValue = settings.value(entry.first);
-        snapshot.mPresent = snapshot.mValue.isValid() || settings.contains(entry.first);
-        before.push_back(snapshot);
-    }
-
-    QString message;
-    if (!ZelControlCenter::EnsureSettings(settings, message)) {
-        const QString key = failingKey(before);
-        if (message.isEmpty())
-            message = QStringLiteral("the value of \"%1\" cannot be used").arg(key);
-        return fail(kRejected, QStringLiteral("check failed at \"%1\": %2").arg(key, message));
-    }
-    QString error;
-    if (!pStore.written(error))
-        return fail(kUsageError, error);
-
-    std::size_t index = 0;
-    for (const auto& entry : table) {
-        const Snapshot& old = before.at(index++);
-        const QString value = settings.value(entry.first).toString();
-        QString line;
-        if (!old.mPresent)
-            line = QStringLiteral("filled\t%1\t%2").arg(entry.first, value);
-        else if (old.mValue.userType() == QMetaType::QString && old.mValue.toString() == value)
-            line = QStringLiteral("kept\t%1\t%2").arg(entry.first, value);
-        else
-            line = QStringLiteral("repaired\t%1\t%2\t%3")
-                       .arg(entry.first, displayText(old.mValue), value);
-        print(stdout, line + QLatin1Char('\n'));
-    }
-    return kSuccess;
-}
-
-int get(Store& pStore, const QString& pKey)
-{
-    QSettings& settings = pStore.settings();
-    if (!settings.contains(pKey)) {
-        if (!isRegistered(pKey))
-            return unknownKey(pKey);
-        return fail(kRejected, QStringLiteral("\"%1\" is not stored in \"%2\"")
-                                   .arg(pKey, settings.fileName()));
-    }
-    print(stdout, displayText(settings.value(pKey)) + QLatin1Char('\n'));
-    return kSuccess;
-}
-
-int set(Store& pStore, const QString& pKey, const QString& pValue)
-{
-    const auto entry = ZelControlCenter::GetDefaultSettingsValues().find(pKey);
-    QString value = pValue;
-    QString message;
-    if (!entry->second.second(pKey, entry->second.first, value, message)) {
-        if (message.isEmpty())
-            message = QStringLiteral("\"%1\" is not a valid value for \"%2\"").arg(pValue, pKey);
-        return fail(kRejected, message);
-    }
-    pStore.settings().setValue(pKey, value);
-    QString error;
-    if (!pStore.save(error))
-        return fail(kUsageError, error);
-    print(stdout, value + QLatin1Char('\n'));
-    return kSuccess;
-}
-
-int reset(Store& pStore, const QStringList& pKeys)
-{
-    for (const QString& key : pKeys)
-        pStore.settings().setValue(key, ZelControlCenter::GetDefaultSettingsValue(key));
-    QString error;
-    if (!pStore.save(error))
-        return fail(kUsageError, error);
-    return kSuccess;
-}
+    "Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or\n"
+    "another program was changing the store; 2 bad usage, an unknown key, or a file that\n"
+    "cannot be read or written.";
 
 struct Command
 {
@@ -304,13 +43,98 @@ struct Command
 const Command kCommands[] = {
     {"list", 0, 0}, {"check", 0, 0}, {"get", 1, 1}, {"set", 2, 2}, {"reset", 0, 1}};
 
-int run(const Invocation& pInvocation)
+int usageError(const QString& pMessage)
 {
-    const QString& command = pInvocation.mCommand;
-    const QStringList& arguments = pInvocation.mArguments;
-    if (command.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+    SettingsTool::Fail(SettingsTool::UsageError, pMessage);
+    std::fputs("Try 'zelsettings --help'.\n", stderr);
+    return SettingsTool::UsageError;
+}
 
+// Values such as "-5" are arguments, not options: they are hidden from the parser.
+const QChar kHidden(0xE000);
+
+QStringList hideNumbers(const QStringList& pArguments)
+{
+    static const QRegularExpression number(QStringLiteral("^-[0-9.]"));
+    QStringList arguments;
+    for (const QString& argument : pArguments)
+        arguments.append(argument.contains(number) ? kHidden + argument : argument);
+    return arguments;
+}
+
+QStringList shownNumbers(QStringList pArguments)
+{
+    for (QString& argument : pArguments) {
+        if (argument.startsWith(kHidden))
+            argument.remove(0, 1);
+    }
+    return pArguments;
+}
+
+// The tool speaks for itself on standard error; Qt's notes about the offscreen platform
+// would only get in the way of scripts that read it.
+void onlyCritical(QtMsgType pType, const QMessageLogContext& pContext, const QString& pText)
+{
+    if (pType == QtCriticalMsg || pType == QtFatalMsg)
+        std::fputs((qFormatLogMessage(pType, pContext, pText) + QLatin1Char('\n')).toUtf8(),
+                   stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A store may hold serialized images or colours; building one needs a GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyCritical);
+    QGuiApplication application(argc, argv);
+    // The folder defaults follow the application's names; they must be the viewer's.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantora"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("list, check, get, set or reset"));
+    const QCommandLineOption store(QStringLiteral("store"),
+                                   QStringLiteral("The INI settings file to work on (created "
+                                                  "when missing, except by get and list); "
+                                                  "default: the viewer's own."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("list: one JSON array, for scripts."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("The library's version."));
+    parser.addOptions({store, json, version});
+    const QCommandLineOption help = parser.addHelpOption();
+
+    // Taken as UTF-8 whatever the locale, like the values that the store holds.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromUtf8(argv[i]));
+    if (!parser.parse(hideNumbers(arguments)))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return SettingsTool::Success;
+    }
+    if (parser.isSet(version)) {
+        using LibraryVersion = ::ZelControlCenter::Version;
+        SettingsTool::Print(QStringLiteral("zelsettings %1\nZelControlCenter %2\n")
+                                .arg(QLatin1String(LibraryVersion::GetDescStringMajorMinorRelease()),
+                                     QLatin1String(LibraryVersion::
+                                                       GetDescStringMajorMinorReleaseRevisionDate())));
+        return SettingsTool::Success;
+    }
+    if (parser.values(store).size() > 1)
+        return usageError(QStringLiteral("--store given twice"));
+    if (parser.isSet(store) && parser.value(store).isEmpty())
+        return usageError(QStringLiteral("--store needs a file"));
+
+    QStringList words = shownNumbers(parser.positionalArguments());
+    if (words.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString command = words.takeFirst();
     const Command* known = nullptr;
     for (const Command& candidate : kCommands) {
         if (command == QLatin1String(candidate.mName))
@@ -318,69 +142,21 @@ int run(const Invocation& pInvocation)
     }
     if (!known)
         return usageError(QStringLiteral("unknown command '%1'").arg(command));
-    if (arguments.size() < known->mMinArguments || arguments.size() > known->mMaxArguments)
+    if (words.size() < known->mMinArguments || words.size() > known->mMaxArguments)
         return usageError(QStringLiteral("wrong number of arguments for '%1'").arg(command));
-    if (command == QLatin1String("list") && pInvocation.mHasStore)
-        return usageError(QStringLiteral("'list' does not read a store"));
+    if (parser.isSet(json) && command != QLatin1String("list"))
+        return usageError(QStringLiteral("--json is for 'list' only"));
 
-    ZelControlCenter::InitDefaultSettingsValues();
+    zel::ViewerSettings::Register();
+    zel::ZelControlCenter::InitDefaultSettingsValues();
+    SettingsTool tool(parser.value(store));
     if (command == QLatin1String("list"))
-        return list();
-
-    // Keys are checked before the store is opened, so a typo never creates a file.
-    const QString key = arguments.value(0);
-    const bool writesKey = command == QLatin1String("set") || command == QLatin1String("reset");
-    if (writesKey && !arguments.isEmpty() && !isRegistered(key))
-        return unknownKey(key);
-
-    const QString path = pInvocation.mHasStore
-        ? pInvocation.mStore
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantora"),
-                    QStringLiteral("Vantora"))
-              .fileName();
-    Store store;
-    QString error;
-    if (!store.open(path, command == QLatin1String("get"), error))
-        return fail(kUsageError, error);
-
+        return tool.list(parser.isSet(store), parser.isSet(json));
     if (command == QLatin1String("check"))
-        return check(store);
+        return tool.check();
     if (command == QLatin1String("get"))
-        return get(store, key);
+        return tool.get(words.at(0));
     if (command == QLatin1String("set"))
-        return set(store, key, arguments.at(1));
-
-    QStringList keys;
-    if (arguments.isEmpty()) {
-        for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues())
-            keys.append(entry.first);
-    } else {
-        keys.append(key);
-    }
-    return reset(store, keys);
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    // The folder defaults follow the application's names; they must be the viewer's.
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantora"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
-
-    // Taken as UTF-8 whatever the locale, like the values that the store holds.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromUtf8(argv[i]));
-
-    Invocation invocation;
-    QString error;
-    if (!parse(arguments, invocation, error))
-        return usageError(error);
-    if (invocation.mHelp) {
-        print(stdout, QString::fromLatin1(kUsage));
-        return kSuccess;
-    }
-    return run(invocation);
+        return tool.set(words.at(0), words.at(1));
+    return tool.reset(words);
 }

@@ -1,0 +1,297 @@
+#include "SettingsTool.h"
+
+#include "ZelControlCenter.h"
+#include "ZelSettingsCheck.h"
+#include "ZelSettingsFile.h"
+#include "ZelSettingsLock.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QThread>
+
+#include <cstdio>
+
+namespace zel {
+
+namespace {
+
+struct Acceptance
+{
+    const char* mValidator;
+    const char* mWords;
+};
+
+const Acceptance kAcceptances[] = {
+    {"noOp", "anything"},
+    {"ensureBool", "true or false"},
+    {"ensureEngine", "deferred or software"},
+    {"ensureNavigationMode", "arcball or examine"},
+    {"ensureSceneUnit", "mm, cm, m or in"},
+    {"ensureDecimalSeparator", ". or ,"},
+    {"ensureColumnSeparator", "any text but an empty one"},
+    {"ensureStringDelimiter", "\" only"},
+    {"ensureUInt", "0 to 10"},
+    {"ensureCacheSize", "10 to 102400"},
+    {"ensureCoreNumber", "1 to %1 (the machine's cores)"},
+    {"ensureTesselationMaxFaceAngle", "0 to 359"},
+    {"ensureTesselationMaxFaceLength", "0 to 100"},
+    {"ensureTesselationMaxFaceSag", "0 to 100"},
+    {"ensureLODTrianglesCap", "50000 to 500000000"},
+    {"ensureMaxCPUMemory3D", "134217728 to 8489271296 (bytes)"},
+    {"ensureMaxGPUMemory", "134217728 to 8489271296 (bytes)"},
+    {"ensureColor", "a colour #RRGGBB or #AARRGGBB"},
+    {"ensureSettingsVersion", "the default only"},
+    {"ensureFile", "a file in an existing folder (the default's folder is created)"},
+    {"ensureDMCacheFolder", "an existing folder (the default is created when missing)"},
+    {"ensureTmpFolder", "an existing folder (the default is created when missing)"},
+    {"ensureSimplificationRAM", "67108864 to 8489271296 (bytes)"},
+    {"ensureLogLevel", "any whole number"},
+    {"ensureSimplificationRatios", "five ratios joined by /"},
+};
+
+const ZelControlCenter::SettingsMap& table()
+{
+    return ZelControlCenter::GetDefaultSettingsValues();
+}
+
+bool isRegistered(const QString& pKey)
+{
+    return table().find(pKey) != table().end();
+}
+
+int unknownKey(const QString& pKey)
+{
+    return SettingsTool::Fail(SettingsTool::UsageError,
+                              QStringLiteral("unknown key \"%1\"").arg(pKey));
+}
+
+QString outcomeName(ZelSettingsCheck::tOutcome pOutcome)
+{
+    switch (pOutcome) {
+    case ZelSettingsCheck::Kept: return QStringLiteral("kept");
+    case ZelSettingsCheck::Filled: return QStringLiteral("filled");
+    case ZelSettingsCheck::Repaired: break;
+    }
+    return QStringLiteral("repaired");
+}
+
+} // namespace
+
+SettingsTool::SettingsTool(const QString& pStore) : mStore(pStore) {}
+
+SettingsTool::~SettingsTool() = default;
+
+void SettingsTool::Print(const QString& pText)
+{
+    std::fputs(pText.toUtf8().constData(), stdout);
+}
+
+int SettingsTool::Fail(int pCode, const QString& pMessage)
+{
+    std::fputs((QStringLiteral("zelsettings: ") + pMessage + QLatin1Char('\n')).toUtf8(),
+               stderr);
+    return pCode;
+}
+
+QString SettingsTool::Accepted(const QString& pKey)
+{
+    const auto entry = table().find(pKey);
+    const QString name = entry == table().end()
+        ? QString()
+        : ZelControlCenter::GetValidatorName(entry->second.second);
+    for (const Acceptance& acceptance : kAcceptances) {
+        if (name == QLatin1String(acceptance.mValidator)) {
+            QString words = QString::fromLatin1(acceptance.mWords);
+            if (words.contains(QLatin1String("%1")))
+                words = words.arg(QThread::idealThreadCount());
+            return words;
+        }
+    }
+    return QStringLiteral("what the host's own check accepts");
+}
+
+QString SettingsTool::storePath() const
+{
+    if (!mStore.isEmpty())
+        return mStore;
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantora"),
+                     QStringLiteral("Vantora"))
+        .fileName();
+}
+
+// QSettings only reads the file here; the values go through the check's own reading.
+bool SettingsTool::openStore(bool pMustExist, int& pCode)
+{
+    const QString path = storePath();
+    const QFileInfo info(path);
+    pCode = UsageError;
+    if (!info.exists() && pMustExist) {
+        Fail(pCode, QStringLiteral("the settings file \"%1\" does not exist").arg(path));
+        return false;
+    }
+    ZelSettingsFile file;
+    if ((info.exists() && !info.isFile()) || !file.load(path)) {
+        Fail(pCode, QStringLiteral("cannot read the settings file \"%1\"").arg(path));
+        return false;
+    }
+    mSettings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return true;
+}
+
+int SettingsTool::list(bool pWithStore, bool pJson)
+{
+    int code = Success;
+    ZelSettingsFile file;
+    if (pWithStore) {
+        if (!openStore(true, code))
+            return code;
+        file.load(storePath());
+    }
+    QJsonArray keys;
+    for (const auto& entry : table()) {
+        const QString& key = entry.first;
+        QString stored;
+        const ZelSettingsFile::tValueKind kind = file.value(key, &stored);
+        if (kind == ZelSettingsFile::NotText)
+            stored = file.writtenValue(key);
+        if (pJson) {
+            QJsonObject object{{QStringLiteral("key"), key},
+                               {QStringLiteral("default"), entry.second.first},
+                               {QStringLiteral("accepts"), Accepted(key)}};
+            if (pWithStore) {
+                object.insert(QStringLiteral("stored"),
+                              kind == ZelSettingsFile::Missing ? QJsonValue() : stored);
+                object.insert(QStringLiteral("storedIsText"), kind == ZelSettingsFile::Text);
+            }
+            keys.append(object);
+            continue;
+        }
+        QString line = key + QLatin1Char('\t') + entry.second.first + QLatin1Char('\t')
+            + Accepted(key);
+        if (pWithStore) {
+            line += QLatin1Char('\t')
+                + (kind == ZelSettingsFile::Missing ? QStringLiteral("(not stored)")
+                   : kind == ZelSettingsFile::Text  ? stored
+                                                    : QStringLiteral("(not text) ") + stored);
+        }
+        Print(line + QLatin1Char('\n'));
+    }
+    if (pJson)
+        Print(QString::fromUtf8(QJsonDocument(keys).toJson()));
+    return Success;
+}
+
+int SettingsTool::check()
+{
+    int code = Success;
+    if (!openStore(false, code))
+        return code;
+    ZelSettingsCheck check(*mSettings);
+    QString message;
+    if (!check.run(message)) {
+        if (check.stoppedKey().isEmpty())
+            return Fail(Refused, message);
+        const QString key = check.stoppedKey();
+        if (message.isEmpty())
+            message = QStringLiteral("the value cannot be used (%1)").arg(Accepted(key));
+        Fail(Refused, QStringLiteral("check stopped at \"%1\" (stored value \"%2\"): %3")
+                          .arg(key, check.stoppedValue(), message));
+        return Fail(Refused, QStringLiteral("nothing was changed; to reset this setting to its "
+                                            "default, run: zelsettings reset --store %1 %2")
+                                 .arg(storePath(), key));
+    }
+    if (!check.writeError().isEmpty())
+        return Fail(UsageError, check.writeError());
+    for (const ZelSettingsCheck::Result& result : check.results()) {
+        QString line = outcomeName(result.mOutcome) + QLatin1Char('\t') + result.mKey;
+        if (result.mOutcome == ZelSettingsCheck::Repaired)
+            line += QLatin1Char('\t') + result.mStored;
+        Print(line + QLatin1Char('\t') + result.mValue + QLatin1Char('\n'));
+    }
+    return Success;
+}
+
+int SettingsTool::get(const QString& pKey)
+{
+    int code = Success;
+    if (!openStore(true, code))
+        return code;
+    ZelSettingsFile file;
+    file.load(storePath());
+    QString text;
+    switch (file.value(pKey, &text)) {
+    case ZelSettingsFile::Missing:
+        if (!isRegistered(pKey))
+            return unknownKey(pKey);
+        return Fail(Refused, QStringLiteral("\"%1\" is not stored in \"%2\"")
+                                 .arg(pKey, storePath()));
+    case ZelSettingsFile::NotText:
+        return Fail(Refused, QStringLiteral("\"%1\" holds a value that is not text: %2")
+                                 .arg(pKey, file.writtenValue(pKey)));
+    case ZelSettingsFile::Text:
+        break;
+    }
+    Print(text + QLatin1Char('\n'));
+    return Success;
+}
+
+int SettingsTool::set(const QString& pKey, const QString& pValue)
+{
+    const auto entry = table().find(pKey);
+    if (entry == table().end())
+        return unknownKey(pKey);
+    QString value = pValue;
+    QString message;
+    // Run as the check runs it, so that the folders that the value needs are made too.
+    if (!entry->second.second(pKey, entry->second.first, value, message)) {
+        if (message.isEmpty())
+            message = QStringLiteral("'%1' is not accepted (%2)").arg(pValue, Accepted(pKey));
+        return Fail(Refused, pKey + QStringLiteral(": ") + message);
+    }
+    if (value != pValue) {
+        return Fail(Refused, QStringLiteral("%1: '%2' is not accepted (%3); the check would "
+                                            "store '%4'")
+                                 .arg(pKey, pValue, Accepted(pKey), value));
+    }
+    int code = Success;
+    ZelSettingsLock lock(storePath());
+    if (!openStore(false, code))
+        return code;
+    if (!lock.lock(message))
+        return Fail(Refused, message);
+    if (!ZelSettingsCheck::WriteValues(*mSettings, {{pKey, value}}, message))
+        return Fail(UsageError, message);
+    Print(value + QLatin1Char('\n'));
+    return Success;
+}
+
+int SettingsTool::reset(const QStringList& pKeys)
+{
+    QStringList keys = pKeys;
+    for (const QString& key : keys) {
+        if (!isRegistered(key))
+            return unknownKey(key);
+    }
+    if (keys.isEmpty()) {
+        for (const auto& entry : table())
+            keys.append(entry.first);
+    }
+    QString message;
+    ZelSettingsCheck::Values values;
+    if (!ZelSettingsCheck::CheckedDefaults(keys, values, message))
+        return Fail(Refused, message);
+    int code = Success;
+    ZelSettingsLock lock(storePath());
+    if (!openStore(false, code))
+        return code;
+    if (!lock.lock(message))
+        return Fail(Refused, message);
+    if (!ZelSettingsCheck::WriteValues(*mSettings, values, message))
+        return Fail(UsageError, message);
+    return Success;
+}
+
+} // namespace zel
