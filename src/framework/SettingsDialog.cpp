@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
@@ -176,10 +177,24 @@ void SettingsDialog::on_closeButton_clicked()
 void SettingsDialog::on_applyButton_clicked()
 {
     bool restart = false;
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels) {
-        if (panel->applyModifications())
-            restart = true;
+    {
+        // Written with the store's writer lock held; while another program holds it, the
+        // dialog stays open with the edits pending.
+        ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
+        QString busy;
+        if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
+            if (mApplication && mApplication->getMainWindow())
+                km::kmMessageBox::ShowMessage(tr("Settings Modification"), busy, QMessageBox::Ok,
+                                              window(), QString::fromLatin1(kButtonClass), false,
+                                              km::kmMessageBox::ButtonTexts(),
+                                              km::kmMessageBox::ButtonTexts());
+            return;
+        }
+        const QList<ZelSettingsPanel*> panels = mPanels;
+        for (ZelSettingsPanel* panel : panels) {
+            if (panel->applyModifications())
+                restart = true;
+        }
     }
 
     if (restart && mApplication && mApplication->getMainWindow()) {

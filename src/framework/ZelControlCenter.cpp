@@ -1,6 +1,7 @@
 #include "ZelControlCenter.h"
 
 #include "ZelCCActionItem.h"
+#include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
@@ -576,7 +577,23 @@ void ZelControlCenter::onScrollBarValueChanged(int pValue)
 
 void ZelControlCenter::on_applyButton_clicked()
 {
-    if (applyModifications() && hostMainWindow()) {
+    // The panels write with the store's writer lock held, so that another program's change
+    // made meanwhile is not lost; while another program holds it, the edits stay pending.
+    bool restart = false;
+    {
+        ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
+        QString busy;
+        if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
+            if (hostMainWindow())
+                km::kmMessageBox::ShowMessage(tr("Settings Modification"), busy, QMessageBox::Ok,
+                                              window(), QString::fromLatin1(kButtonClass), false,
+                                              km::kmMessageBox::ButtonTexts(),
+                                              km::kmMessageBox::ButtonTexts());
+            return;
+        }
+        restart = applyModifications();
+    }
+    if (restart && hostMainWindow()) {
         km::kmMessageBox::ShowMessage(
             tr("Settings Modification"),
             tr("You need to restart your application to turn settings modification effective."),

@@ -16,6 +16,8 @@ class ZEL_EXPORT ZelSettingsLock
 {
 public:
     static const int kDefaultTimeout = 10000;
+    // For a person waiting at a button.
+    static const int kInteractiveTimeout = 3000;
 
     explicit ZelSettingsLock(const QString& pStorePath);
     // With a QSettings object: it reads the store again once the lock is taken, and writes
