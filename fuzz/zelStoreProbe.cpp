@@ -76,6 +76,30 @@ bool check(const QString& pPath, QString& pMessage)
     return zel::ZelSettingsCheck(settings).run(pMessage);
 }
 
+// After a check that passed: every registered key holds text that its validator keeps, a
+// second check changes no byte, and QSettings reads what the check wrote.
+QString checkOutcome(const QString& pPath, const QString& pCopy)
+{
+    const QByteArray after = readFile(pPath);
+    const ZelSettingsFile file(after);
+    for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues()) {
+        QString text;
+        if (file.value(entry.first, &text) != ZelSettingsFile::Text
+            || !file.holds(entry.first, text))
+            return QStringLiteral("\"%1\" is not text after the check").arg(entry.first);
+        QString validated = text;
+        QString error;
+        if (!entry.second.second(entry.first, entry.second.first, validated, error)
+            || validated != text)
+            return QStringLiteral("\"%1\" does not pass its validator").arg(entry.first);
+    }
+    QString message;
+    if (!check(pPath, message) || readFile(pPath) != after)
+        return QStringLiteral("a second check changed the file");
+    writeFile(pCopy, after);
+    return compareWithQSettings(pCopy, after);
+}
+
 } // namespace
 
 void PrepareRegistry(const QString& pRoot)
@@ -100,35 +124,11 @@ QString ProbeStore(const QByteArray& pBytes)
 
     QString result = compareWithQSettings(copy, pBytes);
     QString message;
-    const bool checked = result.isEmpty() && check(path, message);
-    const QByteArray after = readFile(path);
-    if (!result.isEmpty()) {
-    } else if (!checked) {
-        if (after != pBytes)
+    if (result.isEmpty() && !check(path, message)) {
+        if (readFile(path) != pBytes)
             result = QStringLiteral("a failed check changed the file: ") + message;
-    } else {
-        const ZelSettingsFile file(after);
-        for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues()) {
-            QString text;
-            QString error;
-            if (file.value(entry.first, &text) != ZelSettingsFile::Text
-                || !file.holds(entry.first, text)) {
-                result = QStringLiteral("\"%1\" is not text after the check").arg(entry.first);
-                break;
-            }
-            QString validated = text;
-            if (!entry.second.second(entry.first, entry.second.first, validated, error)
-                || validated != text) {
-                result = QStringLiteral("\"%1\" does not pass its validator").arg(entry.first);
-                break;
-            }
-        }
-        if (result.isEmpty() && (!check(path, message) || readFile(path) != after))
-            result = QStringLiteral("a second check changed the file");
-        if (result.isEmpty()) {
-            writeFile(copy, after);
-            result = compareWithQSettings(copy, after);
-        }
+    } else if (result.isEmpty()) {
+        result = checkOutcome(path, copy);
     }
     QFile::remove(path);
     QFile::remove(copy);

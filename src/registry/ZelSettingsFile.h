@@ -56,9 +56,6 @@ public:
     // QSettings objects that read the old text read the new one at their next sync.
     bool save(QString& pErrorMessage);
 
-    // How QSettings writes pText as a value.
-    static QByteArray EscapedValue(const QString& pText);
-
 private:
     struct Entry
     {

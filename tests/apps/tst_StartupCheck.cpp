@@ -80,7 +80,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QString>("text");
-        const QByteArray emptySeparator("[CSVDriver]\nImport\\columnSeparator=\n[units]\nname=cm\n");
+        const QByteArray emptySeparator(
+            "[CSVDriver]\nImport\\columnSeparator=\n[units]\nname=cm\n");
         const QString stopped = QStringLiteral(
             "The setting \"CSVDriver/Import/columnSeparator\" in the settings file %F holds "
             "\"\", which cannot be used.\n\nReset this setting to its default and check again?");

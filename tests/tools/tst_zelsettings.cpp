@@ -269,7 +269,8 @@ private Q_SLOTS:
                 || settings.value(key).toString() != expected)
                 ++lost;
         }
-        QVERIFY2(lost == 0, qPrintable(QStringLiteral("lost in %1 of %2 rounds").arg(lost).arg(rounds)));
+        QVERIFY2(lost == 0,
+                 qPrintable(QStringLiteral("lost in %1 of %2 rounds").arg(lost).arg(rounds)));
     }
 
     // The viewer's own store by default. list names the library's and the viewer's keys in

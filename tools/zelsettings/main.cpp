@@ -119,11 +119,11 @@ int main(int argc, char** argv)
         return SettingsTool::Success;
     }
     if (parser.isSet(version)) {
-        using LibraryVersion = ::ZelControlCenter::Version;
-        SettingsTool::Print(QStringLiteral("zelsettings %1\nZelControlCenter %2\n")
-                                .arg(QLatin1String(LibraryVersion::GetDescStringMajorMinorRelease()),
-                                     QLatin1String(LibraryVersion::
-                                                       GetDescStringMajorMinorReleaseRevisionDate())));
+        using Version = ::ZelControlCenter::Version;
+        SettingsTool::Print(
+            QStringLiteral("zelsettings %1\nZelControlCenter %2\n")
+                .arg(QLatin1String(Version::GetDescStringMajorMinorRelease()),
+                     QLatin1String(Version::GetDescStringMajorMinorReleaseRevisionDate())));
         return SettingsTool::Success;
     }
     if (parser.values(store).size() > 1)
