@@ -22,7 +22,9 @@ private Q_SLOTS:
     void replay_data()
     {
         QTest::addColumn<QString>("path");
-        const QDir corpus(QStringLiteral(ZEL_FUZZ_CORPUS));
+        // ZEL_STORE_CORPUS replays another corpus, such as the one that a fuzzing run grew.
+        const QDir corpus(
+            qEnvironmentVariable("ZEL_STORE_CORPUS", QStringLiteral(ZEL_FUZZ_CORPUS)));
         const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
         QVERIFY(names.size() >= 10);
         for (const QString& name : names)
