@@ -116,7 +116,7 @@ ZelSettingsFile::tValueKind ZelSettingsFile::readEntry(const Entry& pEntry, QStr
 {
     QString text;
     if (ZelIniSyntax::UnescapedValue(mData.constData() + pEntry.mValueStart,
-                       pEntry.mValueEnd - pEntry.mValueStart, text))
+                                     pEntry.mValueEnd - pEntry.mValueStart, text))
         return NotText;
     if (text.startsWith(QLatin1Char('@'))) {
         if (ZelIniSyntax::IsTypedText(text))
@@ -156,16 +156,6 @@ bool ZelSettingsFile::holds(const QString& pKey, const QString& pText) const
     return !entries.empty();
 }
 
-QStringList ZelSettingsFile::keys() const
-{
-    QStringList keys;
-    for (const Entry& entry : mEntries)
-        keys.append(entry.mKey);
-    keys.removeDuplicates();
-    keys.sort();
-    return keys;
-}
-
 QByteArray ZelSettingsFile::lineEnd() const
 {
     const qsizetype end = mData.indexOf('\n');
@@ -173,7 +163,7 @@ QByteArray ZelSettingsFile::lineEnd() const
                                                   : QByteArrayLiteral("\n");
 }
 
-bool ZelSettingsFile::insertLine(const QString& pKey, const QByteArray& pValue)
+void ZelSettingsFile::insertLine(const QString& pKey, const QByteArray& pValue)
 {
     // QSettings files a key under the group before its first slash.
     const qsizetype slash = pKey.indexOf(QLatin1Char('/'));
@@ -199,13 +189,13 @@ bool ZelSettingsFile::insertLine(const QString& pKey, const QByteArray& pValue)
         while (end < mData.size() && mData.at(end) != '\n' && mData.at(end) != '\r')
             ++end;
         mData.insert(end, lineEnd() + line);
-        return true;
+        return;
     }
 
     if (section.isEmpty()) {
         const QByteArray block = "[General]" + lineEnd() + line + lineEnd();
         mData.insert(0, mData.isEmpty() ? block : block + lineEnd());
-        return true;
+        return;
     }
     QByteArray header = ZelIniSyntax::EscapedKey(section.chopped(1));
     if (header.compare("general", Qt::CaseInsensitive) == 0)
@@ -214,7 +204,6 @@ bool ZelSettingsFile::insertLine(const QString& pKey, const QByteArray& pValue)
     if (!mData.isEmpty())
         text = (mData.endsWith('\n') || mData.endsWith('\r')) ? lineEnd() : lineEnd() + lineEnd();
     mData += text + '[' + header + ']' + lineEnd() + line + lineEnd();
-    return true;
 }
 
 bool ZelSettingsFile::setValue(const QString& pKey, const QString& pText)

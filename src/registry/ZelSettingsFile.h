@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -45,7 +44,6 @@ public:
     QString writtenValue(const QString& pKey) const;
     // True when pKey is stored and every line that holds it reads as pText.
     bool holds(const QString& pKey, const QString& pText) const;
-    QStringList keys() const;
 
     // Writes pText into every line that holds pKey, or adds a line to the key's section.
     // False, with nothing changed, when the text around the key would make QSettings read
@@ -76,7 +74,7 @@ private:
     std::vector<const Entry*> entriesOf(const QString& pKey) const;
     tValueKind readEntry(const Entry& pEntry, QString* pText) const;
     QByteArray lineEnd() const;
-    bool insertLine(const QString& pKey, const QByteArray& pValue);
+    void insertLine(const QString& pKey, const QByteArray& pValue);
 
     QString mPath;
     QByteArray mData;
