@@ -1,0 +1,452 @@
+// The two hosts of the settings panels with the four real panels, against plain Qt, in one
+// run: every figure is a median over interleaved rounds, every measured dialog and pane a
+// fresh widget tree (showing again and the slide's frames excepted, which reuse one).
+//
+//   floor      a QDialog with a QTabWidget of four QFormLayout pages that hold as many check
+//              boxes, spin boxes, combo boxes, line edits and labels as the four real panels
+//              (counted from the panels' widgets at the start of the run), no style sheet,
+//              given the size that the settings dialog takes; built, shown and painted
+//   dialog     the settings dialog: built, the four panels built and registered, shown and
+//              painted; without a style sheet and with the library's sheet on the
+//              application, as the viewer sets it          (goals <= 1.0 and <= 1.5 floors)
+//   again      the same dialog, hidden, shown and painted again, with the sheet
+//                                                          (goal <= 0.25 floor)
+//   pane       a host window with the control center and the four panels, with the sheet:
+//              built and shown; the pane opened (from the collapsed action list to the
+//              pane's first painted frame), first and again
+//   frame      one frame of the pane's slide: its width set, layouts settled, the control
+//              center and the pane rendered            (goal <= 4 ms; floor: rendered only)
+//
+// "Painted" ends when the event loop is free after the window's first paint. The sheet is
+// parsed before each round's first use, outside the clock, as a running viewer has it.
+// The start-up check has its own benchmark (bench_registry).
+
+#include "BenchClock.h"
+#include "BenchHost.h"
+#include "PlainSettingsDialog.h"
+#include "RealPanels.h"
+#include "WidgetCensus.h"
+
+#include "SettingsDialog.h"
+#include "ZelControlCenter.h"
+#include "ZelSettingsPanel.h"
+#include "kmMainWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const int kDefaultRounds = 9;
+const double kDialogGoal = 1.5;
+const double kPlainDialogGoal = 1.0;
+const double kShowAgainGoal = 0.25;
+const double kFrameGoalMs = 4.0;
+// The widths of one 350 ms slide at 60 frames a second, both ways.
+const int kFramesPerSlide = 21;
+const int kPaneWidth = 450;
+const QSize kHostWindowSize(1400, 900);
+const int kUnboundedSize = 16777215;
+const char kSheetPath[] = ":/css/ViewerApp/resources/css/figura.css";
+
+void QuietOffscreen(QtMsgType pType, const QMessageLogContext& pContext, const QString& pText)
+{
+    if (pText.contains(QLatin1String("propagateSizeHints")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(pType, pContext, pText)));
+}
+
+QString LoadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    const QList<QByteArray> fields = file.readAll().split(' ');
+    return fields.size() >= 3 ? QString::fromLatin1(fields[0] + ' ' + fields[1] + ' ' + fields[2])
+                              : QStringLiteral("unknown");
+}
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The application's sheet on or off; once on, parsed before anything is measured with it.
+void UseSheet(const QString& pSheet)
+{
+    qApp->setStyleSheet(pSheet);
+    QWidget warm;
+    QLabel label(&warm);
+    warm.ensurePolished();
+    FlushDeletes();
+}
+
+// Shows pWidget and records the laps "shown" and "painted".
+bool ShowAndPaint(QWidget* pWidget, Laps& pLaps, const QString& pShown)
+{
+    EventProbe paint(pWidget, QEvent::Paint);
+    pWidget->show();
+    pLaps.lap(pShown);
+    if (!PumpUntil([&paint] { return paint.isDone(); }))
+        return false;
+    pLaps.lapAt(QStringLiteral("painted"), paint.doneAt());
+    return true;
+}
+
+bool ShowAgain(QWidget* pWidget, Measure& pAgain)
+{
+    pWidget->hide();
+    QCoreApplication::processEvents();
+    Laps laps;
+    laps.start();
+    if (!ShowAndPaint(pWidget, laps, QStringLiteral("shown")))
+        return false;
+    pAgain.add(laps);
+    return true;
+}
+
+bool MeasureFloor(const QList<WidgetCensus>& pPages, const QSize& pSize, Measure& pBuild,
+                  Measure* pAgain)
+{
+    Laps laps;
+    laps.start();
+    auto dialog = std::make_unique<PlainSettingsDialog>(pPages);
+    dialog->resize(pSize);
+    laps.lap(QStringLiteral("built"));
+    dialog->ensurePolished();
+    laps.lap(QStringLiteral("polished"));
+    if (!ShowAndPaint(dialog.get(), laps, QStringLiteral("shown (layout, show events)")))
+        return false;
+    pBuild.add(laps);
+    const bool shown = !pAgain || ShowAgain(dialog.get(), *pAgain);
+    dialog.reset();
+    FlushDeletes();
+    return shown;
+}
+
+void DestroyDialog(zel::SettingsDialog* pDialog, const QList<zel::ZelSettingsPanel*>& pPanels)
+{
+    // The host takes its panels back before the dialog goes.
+    for (zel::ZelSettingsPanel* panel : pPanels) {
+        pDialog->unregisterSettingsPanel(panel);
+        delete panel;
+    }
+    delete pDialog;
+    FlushDeletes();
+}
+
+bool MeasureDialog(BenchHost& pHost, Measure& pBuild, Measure* pAgain, QSize* pSize = nullptr)
+{
+    Laps laps;
+    laps.start();
+    auto* dialog = new zel::SettingsDialog(pHost.application());
+    laps.lap(QStringLiteral("dialog built"));
+    const QList<zel::ZelSettingsPanel*> panels = CreateRealPanels(
+        pHost.application(), pHost.store(),
+        [&laps](const char* pName) { laps.lap(QStringLiteral("%1 panel built").arg(pName)); });
+    for (int i = 0; i < panels.size(); ++i) {
+        dialog->registerSettingsPanel(panels.at(i));
+        laps.lap(QStringLiteral("%1 panel registered").arg(kRealPanelNames[i]));
+    }
+    dialog->ensurePolished();
+    laps.lap(QStringLiteral("polished"));
+    bool shown = ShowAndPaint(dialog, laps, QStringLiteral("shown (layout, show events)"));
+    if (shown) {
+        pBuild.add(laps);
+        if (pSize)
+            *pSize = dialog->size();
+        shown = !pAgain || ShowAgain(dialog, *pAgain);
+    }
+    DestroyDialog(dialog, panels);
+    return shown;
+}
+
+// The settings pane as a host has it: the control center and its pane side by side at the
+// left of the main window, the rest of the window the 3D view.
+struct PaneTree
+{
+    zel::kmDMIApplication mHost;
+    std::unique_ptr<zel::kmMainWindow> mWindow;
+    QWidget* mSide = nullptr;
+    zel::ZelControlCenter* mCenter = nullptr;
+    QList<zel::ZelSettingsPanel*> mPanels;
+
+    ~PaneTree()
+    {
+        for (zel::ZelSettingsPanel* panel : mPanels) {
+            mCenter->unregisterSettingsPanel(panel, false);
+            delete panel;
+        }
+        mWindow.reset();
+        FlushDeletes();
+    }
+
+    QWidget* actionFrame() const
+    {
+        return mCenter->findChild<QWidget*>(QStringLiteral("actionFrame"));
+    }
+};
+
+std::unique_ptr<PaneTree> BuildPane(BenchHost& pHost, Measure& pBuild)
+{
+    Laps laps;
+    laps.start();
+    auto tree = std::make_unique<PaneTree>();
+    tree->mHost.setSettings(&pHost.store());
+    tree->mWindow = std::make_unique<zel::kmMainWindow>();
+    auto* central = new QWidget(tree->mWindow.get());
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    tree->mSide = new QWidget(central);
+    auto* sideLayout = new QHBoxLayout(tree->mSide);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
+    tree->mCenter = new zel::ZelControlCenter(&tree->mHost, tree->mSide);
+    sideLayout->addWidget(tree->mCenter);
+    sideLayout->addWidget(tree->mCenter->settingsWidget());
+    row->addWidget(tree->mSide);
+    auto* view = new QWidget(central);
+    row->addWidget(view, 1);
+    tree->mWindow->setCentralWidget(central);
+    tree->mWindow->setPrimaryWorkArea(view);
+    tree->mHost.setMainWindow(tree->mWindow.get());
+    tree->mWindow->resize(kHostWindowSize);
+    laps.lap(QStringLiteral("host window and control center built"));
+
+    tree->mPanels = CreateRealPanels(
+        &tree->mHost, pHost.store(),
+        [&laps](const char* pName) { laps.lap(QStringLiteral("%1 panel built").arg(pName)); });
+    for (int i = 0; i < tree->mPanels.size(); ++i) {
+        tree->mCenter->registerSettingsPanel(tree->mPanels.at(i));
+        laps.lap(QStringLiteral("%1 panel registered").arg(kRealPanelNames[i]));
+    }
+    tree->mWindow->ensurePolished();
+    laps.lap(QStringLiteral("polished"));
+    if (!ShowAndPaint(tree->mWindow.get(), laps, QStringLiteral("shown (layout, show events)")))
+        return nullptr;
+    pBuild.add(laps);
+
+    tree->mCenter->openMenu(true);
+    if (!PumpUntil([&tree] { return tree->mCenter->isMenuOpen(); }))
+        return nullptr;
+    return tree;
+}
+
+// From the moment the action list has collapsed (the pane's opening starts there) to the
+// end of the pane's first painted frame; the slide then runs to its end, unmeasured.
+bool MeasureOpening(PaneTree& pTree, Measure& pOpening)
+{
+    EventProbe collapsed(pTree.actionFrame(), QEvent::Hide);
+    EventProbe paneFrame(pTree.mCenter->settingsWidget(), QEvent::Paint);
+    pTree.mCenter->openSettings();
+    if (!PumpUntil([&] { return collapsed.count() > 0 && paneFrame.isDone(); }))
+        return false;
+    pOpening.add((paneFrame.doneAt() - collapsed.firstAt()) / 1e6);
+    return PumpUntil([&pTree] { return pTree.mCenter->isSettingsOpen(); });
+}
+
+// Leaves settings mode and waits for the action list's slide back: false when the list did
+// not come back, so that the next opening would start from another state.
+bool CloseSettings(PaneTree& pTree)
+{
+    pTree.mCenter->openSettings();
+    const QWidget* actions = pTree.actionFrame();
+    PumpUntil([&] {
+        return !pTree.mCenter->isSettingsOpen() && actions->maximumHeight() == kUnboundedSize;
+    });
+    return actions->isVisible() && actions->height() > 0;
+}
+
+int SlideWidth(int pFrame)
+{
+    // Forward then backward across the pane's range, as opening and closing draw it.
+    const int step = pFrame % (2 * kFramesPerSlide);
+    const int forward = step < kFramesPerSlide ? step : 2 * kFramesPerSlide - 1 - step;
+    return kPaneWidth * (forward + 1) / kFramesPerSlide;
+}
+
+void MeasureFrames(PaneTree& pTree, Measure& pFrames, Measure& pFloors)
+{
+    QPixmap canvas(pTree.mSide->size());
+    const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); };
+    const int frames = 2 * kFramesPerSlide;
+    qint64 start = Now();
+    for (int frame = 0; frame < frames; ++frame) {
+        pTree.mCenter->setSettingsWidth(SlideWidth(frame));
+        settle();
+        pTree.mSide->render(&canvas);
+    }
+    pFrames.add((Now() - start) / 1e6 / frames);
+    pTree.mCenter->setSettingsWidth(kPaneWidth);
+    settle();
+    start = Now();
+    for (int frame = 0; frame < frames; ++frame) {
+        settle();
+        pTree.mSide->render(&canvas);
+    }
+    pFloors.add((Now() - start) / 1e6 / frames);
+}
+
+void PrintRatio(const char* pName, double pValue, double pFloor, double pGoal)
+{
+    const double ratio = pValue / pFloor;
+    if (pGoal > 0)
+        std::printf("  %-36s %6.2f   goal <= %.2f  %s\n", pName, ratio, pGoal,
+                    ratio <= pGoal ? "met" : "MISSED");
+    else
+        std::printf("  %-36s %6.2f   (no goal)\n", pName, ratio);
+}
+
+int Rounds(int pArgc, char** pArgv)
+{
+    for (int i = 1; i + 1 < pArgc; ++i) {
+        if (std::strcmp(pArgv[i], "--rounds") == 0)
+            return qMax(1, std::atoi(pArgv[i + 1]));
+    }
+    return kDefaultRounds;
+}
+
+int Fail(const char* pWhat)
+{
+    std::fprintf(stderr, "%s\n", pWhat);
+    return 1;
+}
+
+} // namespace
+
+int main(int pArgc, char** pArgv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietOffscreen);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication application(pArgc, pArgv);
+    const int rounds = Rounds(pArgc, pArgv);
+    const QString loadBefore = LoadAverage();
+
+    BenchHost host;
+    QString message;
+    if (!host.isValid(message))
+        return Fail(qPrintable(message));
+    QFile sheetFile(QString::fromLatin1(kSheetPath));
+    if (!sheetFile.open(QIODevice::ReadOnly))
+        return Fail("the library's style sheet is missing");
+    const QString sheet = QString::fromUtf8(sheetFile.readAll());
+
+    // The floor's pages hold what the real panels hold, and it takes our dialog's size.
+    QList<WidgetCensus> pages;
+    WidgetCensus panelsTotal;
+    for (zel::ZelSettingsPanel* panel : CreateRealPanels(host.application(), host.store())) {
+        pages.append(WidgetCensus::Take(panel));
+        panelsTotal += pages.last();
+        delete panel;
+    }
+    Measure sizing(QStringLiteral("sizing"));
+    QSize dialogSize;
+    if (!MeasureDialog(host, sizing, nullptr, &dialogSize))
+        return Fail("the settings dialog was not painted");
+    int dialogWidgets = 0;
+    int floorWidgets = 0;
+    {
+        zel::SettingsDialog dialog(host.application());
+        const QList<zel::ZelSettingsPanel*> panels =
+            CreateRealPanels(host.application(), host.store());
+        for (zel::ZelSettingsPanel* panel : panels)
+            dialog.registerSettingsPanel(panel);
+        dialogWidgets = dialog.findChildren<QWidget*>().size();
+        for (zel::ZelSettingsPanel* panel : panels) {
+            dialog.unregisterSettingsPanel(panel);
+            delete panel;
+        }
+        floorWidgets = PlainSettingsDialog(pages).findChildren<QWidget*>().size();
+    }
+
+    Measure floor(QStringLiteral("floor: plain-Qt dialog built, shown, painted"));
+    Measure floorAgain(QStringLiteral("floor shown again"));
+    Measure floorSheet(QStringLiteral("floor with the library's sheet (for comparison)"));
+    Measure plain(QStringLiteral("settings dialog, no style sheet"));
+    Measure styled(QStringLiteral("settings dialog, with the library's sheet"));
+    Measure again(QStringLiteral("settings dialog shown again, with the sheet"));
+    Measure paneBuilt(QStringLiteral("host window with the control center and panels built"));
+    Measure paneOpened(QStringLiteral("pane opened, first time"));
+    Measure paneReopened(QStringLiteral("pane opened again"));
+    Measure frames(QStringLiteral("slide frame: width set, layouts settled, rendered"));
+    Measure frameFloors(QStringLiteral("frame floor: rendered only"));
+
+    int listMissing = 0;
+    for (int round = 0; round < rounds; ++round) {
+        UseSheet(QString());
+        if (!MeasureFloor(pages, dialogSize, floor, &floorAgain))
+            return Fail("the floor dialog was not painted");
+        if (!MeasureDialog(host, plain, nullptr))
+            return Fail("the settings dialog was not painted");
+
+        UseSheet(sheet);
+        if (!MeasureDialog(host, styled, &again))
+            return Fail("the settings dialog was not painted");
+        if (!MeasureFloor(pages, dialogSize, floorSheet, nullptr))
+            return Fail("the floor dialog was not painted");
+
+        std::unique_ptr<PaneTree> tree = BuildPane(host, paneBuilt);
+        if (!tree || !MeasureOpening(*tree, paneOpened))
+            return Fail("the settings pane did not open");
+        MeasureFrames(*tree, frames, frameFloors);
+        if (!CloseSettings(*tree))
+            ++listMissing;
+        else if (!MeasureOpening(*tree, paneReopened))
+            return Fail("the settings pane did not open again");
+    }
+
+    std::printf("Settings hosts with the four real panels against plain Qt: %s, %s, "
+                "Fusion, median of %d rounds\n",
+                qVersion(), qPrintable(QGuiApplication::platformName()), rounds);
+    std::printf("load average: %s at the start, %s at the end\n", qPrintable(loadBefore),
+                qPrintable(LoadAverage()));
+    std::printf("the real panels hold (counted from their widgets):\n");
+    for (int i = 0; i < pages.size(); ++i) {
+        std::printf("  %-8s %s; not mirrored: %s (%d widgets)\n", kRealPanelNames[i],
+                    qPrintable(pages[i].describe()), qPrintable(pages[i].describeOthers()),
+                    pages[i].mWidgets);
+    }
+    std::printf("  all      %s; not mirrored: %s (%d widgets)\n",
+                qPrintable(panelsTotal.describe()), qPrintable(panelsTotal.describeOthers()),
+                panelsTotal.mWidgets);
+    std::printf("widgets: the settings dialog with the panels %d, the floor %d; both %dx%d\n",
+                dialogWidgets, floorWidgets, dialogSize.width(), dialogSize.height());
+
+    std::printf("figures (median ms, with the median of each step):\n");
+    for (const Measure* measure : {&floor, &floorAgain, &floorSheet, &plain, &styled, &again,
+                                   &paneBuilt, &paneOpened, &paneReopened, &frames,
+                                   &frameFloors})
+        measure->printSteps();
+
+    const double floorMs = floor.median();
+    std::printf("ratios to the floor (%.2f ms):\n", floorMs);
+    PrintRatio("settings dialog, no style sheet", plain.median(), floorMs, kPlainDialogGoal);
+    PrintRatio("settings dialog, with the sheet", styled.median(), floorMs, kDialogGoal);
+    PrintRatio("settings dialog shown again", again.median(), floorMs, kShowAgainGoal);
+    PrintRatio("floor with the sheet", floorSheet.median(), floorMs, 0);
+    PrintRatio("pane's host window built", paneBuilt.median(), floorMs, 0);
+    PrintRatio("pane opened, first time", paneOpened.median(), floorMs, 0);
+    if (listMissing < rounds)
+        PrintRatio("pane opened again", paneReopened.median(), floorMs, 0);
+    if (listMissing > 0) {
+        std::printf("  pane opened again: not measured in %d of %d rounds: the action list "
+                    "did not come back when settings mode ended\n",
+                    listMissing, rounds);
+    }
+    std::printf("slide frame: %.2f ms, %.2fx the frame floor   goal <= %.0f ms  %s\n",
+                frames.median(), frames.median() / frameFloors.median(), kFrameGoalMs,
+                frames.median() <= kFrameGoalMs ? "met" : "MISSED");
+    return 0;
+}
