@@ -1,19 +1,21 @@
 #include "BenchClock.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
 // Wakes a waiting event loop, so that a condition is seen soon after it holds.
 const int kWakeIntervalMs = 1;
 
-QElapsedTimer& Clock()
+QElapsedTimer& WallClock()
 {
     static QElapsedTimer clock;
     if (!clock.isValid())
@@ -21,11 +23,27 @@ QElapsedTimer& Clock()
     return clock;
 }
 
+qint64 ThreadCpuNanoseconds()
+{
+#if defined(CLOCK_THREAD_CPUTIME_ID)
+    timespec now{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) == 0)
+        return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+#endif
+    // Without a thread clock, the wall clock stands in.
+    return WallClock().nsecsElapsed();
+}
+
 } // namespace
 
-qint64 Now()
+Span Span::Between(const Stamp& pFrom, const Stamp& pTo)
 {
-    return Clock().nsecsElapsed();
+    return {(pTo.mWall - pFrom.mWall) / 1e6, (pTo.mCpu - pFrom.mCpu) / 1e6};
+}
+
+Stamp Now()
+{
+    return {WallClock().nsecsElapsed(), ThreadCpuNanoseconds()};
 }
 
 bool PumpUntil(const std::function<bool()>& pCondition, int pTimeoutMs)
@@ -54,8 +72,8 @@ EventProbe::EventProbe(QWidget* pWidget, QEvent::Type pType)
 void EventProbe::reset()
 {
     mCount = 0;
-    mFirstAt = -1;
-    mDoneAt = -1;
+    mFirstAt = Stamp();
+    mDoneAt = Stamp();
 }
 
 bool EventProbe::eventFilter(QObject*, QEvent* pEvent)
@@ -67,34 +85,50 @@ bool EventProbe::eventFilter(QObject*, QEvent* pEvent)
         // Posted now, delivered once the work that this event starts is over.
         QPointer<EventProbe> self(this);
         QTimer::singleShot(0, this, [self] {
-            if (self && self->mDoneAt < 0)
+            if (self && !self->mDoneAt.isValid())
                 self->mDoneAt = Now();
         });
     }
     return false;
 }
 
-void Laps::lapAt(const QString& pStep, qint64 pAt)
+void Laps::start()
 {
-    mSteps.emplace_back(pStep, (pAt - mLast) / 1e6);
+    mSteps.clear();
+    mLast = mStart = Now();
+}
+
+void Laps::lapAt(const QString& pStep, const Stamp& pAt)
+{
+    mSteps.emplace_back(pStep, Span::Between(mLast, pAt));
     mLast = pAt;
 }
 
 void Measure::add(const Laps& pLaps)
 {
-    mTotals.push_back(pLaps.totalMs());
+    add(pLaps.total());
     for (const auto& step : pLaps.steps()) {
         if (!mSteps.count(step.first))
             mOrder.push_back(step.first);
-        mSteps[step.first].push_back(step.second);
+        mSteps[step.first].first.push_back(step.second.mWall);
+        mSteps[step.first].second.push_back(step.second.mCpu);
     }
+}
+
+void Measure::add(const Span& pSpan)
+{
+    mWall.push_back(pSpan.mWall);
+    mCpu.push_back(pSpan.mCpu);
 }
 
 void Measure::printSteps() const
 {
-    std::printf("  %s: %.2f ms\n", qPrintable(mTitle), median());
-    for (const QString& step : mOrder)
-        std::printf("      %-44s %8.2f\n", qPrintable(step), Median(mSteps.at(step)));
+    const Span total = median();
+    std::printf("  %-58s %8.2f %8.2f\n", qPrintable(mTitle), total.mWall, total.mCpu);
+    for (const QString& step : mOrder) {
+        std::printf("      %-54s %8.2f %8.2f\n", qPrintable(step),
+                    Median(mSteps.at(step).first), Median(mSteps.at(step).second));
+    }
 }
 
 double Measure::Median(std::vector<double> pValues)
