@@ -42,6 +42,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -431,7 +432,8 @@ int main(int pArgc, char** pArgv)
     std::printf("  all      %s; not mirrored: %s (%d widgets)\n",
                 qPrintable(panelsTotal.describe()), qPrintable(panelsTotal.describeOthers()),
                 panelsTotal.mWidgets);
-    std::printf("widgets: the settings dialog with the panels %d, the floor %d; both %dx%d\n",
+    std::printf("widgets (counted without the sheet): the settings dialog with the panels %d, "
+                "the floor %d; both %dx%d\n",
                 dialogWidgets, floorWidgets, dialogSize.width(), dialogSize.height());
 
     std::printf("figures (medians; wall-clock ms, then the thread's CPU ms), with their steps:\n");
