@@ -4,10 +4,11 @@
 //
 //   zel_screenshots OUT [--compare BEFORE] [--home FOLDER]
 //
-// OUT receives dialog-<panel>.png (the settings dialog on each of its panels), menu.png (the
-// control center's action list), pane-<panel>.png (the control center's pane scrolled to
-// each panel), panel-<panel>.png (each panel alone) and export-tool-<tab>.png (the export
-// panel in its tool layout on each tab). With --compare, every image of BEFORE is compared
+// OUT receives dialog-<panel>.png and dialog-<panel>-end.png (the settings dialog on each of
+// its panels, scrolled to the top and to the end), menu.png (the control center's action
+// list), pane-<panel>.png (the control center's pane scrolled to each panel),
+// panel-<panel>.png (each panel alone) and export-tool-<tab>.png (the export panel in its
+// tool layout on each tab). With --compare, every image of BEFORE is compared
 // with its namesake in OUT: the count of differing pixels is printed per image, the
 // differences are drawn in red into OUT/diff, and the exit status is 1 when any image
 // differs. FOLDER (by default /tmp/zel-screenshots-home) holds the store and the folders
@@ -90,12 +91,19 @@ bool ShootDialog(BenchHost& pHost, const QDir& pFolder)
         dialog.registerSettingsPanel(panel);
     dialog.show();
     dialog.resize(kDialogSize);
-    bool saved = true;
-    for (int i = 0; i < panels.size(); ++i) {
+    auto* scroll = dialog.findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+    bool saved = scroll != nullptr;
+    for (int i = 0; saved && i < panels.size(); ++i) {
+        const QString name = QStringLiteral("dialog-%1").arg(kRealPanelNames[i]);
         dialog.selectPanel(panels.at(i)->getPanelName());
-        saved = Save(&dialog, pFolder, QStringLiteral("dialog-%1").arg(kRealPanelNames[i]))
-                && saved;
+        scroll->verticalScrollBar()->setValue(0);
+        saved = Save(&dialog, pFolder, name) && saved;
+        // The rest of a panel that does not fit, as the dialog shows it.
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        saved = Save(&dialog, pFolder, name + QStringLiteral("-end")) && saved;
     }
+    if (!scroll)
+        std::fprintf(stderr, "the settings dialog has no scroll area\n");
     for (zel::ZelSettingsPanel* panel : panels) {
         dialog.unregisterSettingsPanel(panel);
         delete panel;
