@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -35,18 +36,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QSvgRenderer>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 #include <QXmlStreamReader>
 
 #include <cstdio>
+#include <memory>
 
 namespace zel {
 
@@ -79,15 +84,44 @@ QString svgWidth(const QByteArray& pSvg)
     return QString();
 }
 
-void press(QWidget* pWidget)
+// A point of the window where the widget, or a part of it, is what a click meets; the
+// centre when it can, else the first such point line by line; (-1, -1) when there is none.
+QPoint reachablePoint(QWidget* pWidget)
 {
-    const QPoint at = pWidget->rect().center();
-    QMouseEvent down(QEvent::MouseButtonPress, at, pWidget->mapToGlobal(at), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, at, pWidget->mapToGlobal(at), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &up);
+    QWidget* window = pWidget->window();
+    if (!pWidget->isVisible() || !pWidget->isEnabled())
+        return QPoint(-1, -1);
+    const auto meets = [pWidget, window](const QPoint& pAt) {
+        const QWidget* hit = window->childAt(pAt);
+        return window->rect().contains(pAt)
+            && (hit == pWidget || (hit && pWidget->isAncestorOf(hit)));
+    };
+    const QPoint centre = pWidget->mapTo(window, pWidget->rect().center());
+    if (meets(centre))
+        return centre;
+    for (int y = 2; y < pWidget->height(); y += 4) {
+        for (int x = 2; x < pWidget->width(); x += 4) {
+            const QPoint at = pWidget->mapTo(window, QPoint(x, y));
+            if (meets(at))
+                return at;
+        }
+    }
+    return QPoint(-1, -1);
+}
+
+// The item's button of the control center's action of that name.
+QPushButton* itemButton(ZelControlCenter* pCenter, const QString& pName)
+{
+    for (ZelCCActionItem* item : pCenter->findChildren<ZelCCActionItem*>()) {
+        if (item->getZelAction()->getActionName() == pName)
+            return item->findChild<QPushButton*>(QStringLiteral("actionButton"));
+    }
+    return nullptr;
+}
+
+template<typename T = QWidget> T* part(QWidget* pParent, const char* pName)
+{
+    return pParent->findChild<T*>(QLatin1String(pName));
 }
 
 } // namespace
@@ -119,8 +153,11 @@ QString ViewerTour::StorePath(const QString& pFolder)
 bool ViewerTour::run()
 {
     mSettings.setValue(QStringLiteral("folders/lastexportfolder"), mFolder);
+    mSettings.sync();
     mWindow.show();
-    check(waitFor([this]() { return mWindow.isVisible(); }), QStringLiteral("window shown"));
+    mWindow.activateWindow();
+    check(waitFor([this]() { return mWindow.isActiveWindow(); }),
+          QStringLiteral("window shown"));
     spin(kSettle);
 
     atRest();
@@ -128,7 +165,9 @@ bool ViewerTour::run()
     settingsPane();
     backgroundColour();
     discardPrompt();
+    controlCenterByKeyboard();
     settingsDialog();
+    settingsDialogByKeyboard();
     exportTool();
     exports();
     activityReport();
@@ -154,60 +193,67 @@ void ViewerTour::atRest()
 
 void ViewerTour::controlCenter()
 {
-    mWindow.findChild<QPushButton*>(QStringLiteral("controlCenterButton"))->click();
-    check(waitFor([this]() { return mWindow.controlCenter()->isMenuOpen(); }),
+    ZelControlCenter* center = mWindow.controlCenter();
+    click(mWindow.menuButton(), QStringLiteral("the control center's button"));
+    check(waitFor([center]() { return center->isMenuOpen(); }),
           QStringLiteral("the control center opens"));
     spin(kSettle);
     shoot(QStringLiteral("control-center-open"));
-    check(mWindow.controlCenter()->findChildren<ZelCCActionItem*>().size() == 6,
+    check(center->findChildren<ZelCCActionItem*>().size() == 6,
           QStringLiteral("the control center lists Settings and the viewer's five actions"));
 }
 
 void ViewerTour::settingsPane()
 {
     ZelControlCenter* center = mWindow.controlCenter();
-    for (ZelCCActionItem* item : center->findChildren<ZelCCActionItem*>()) {
-        if (item->getZelAction()->getActionName() == QLatin1String("Settings"))
-            item->findChild<QPushButton*>(QStringLiteral("actionButton"))->click();
-    }
+    click(itemButton(center, QStringLiteral("Settings")), QStringLiteral("Settings"));
     check(waitFor([center]() { return center->isSettingsOpen(); }),
           QStringLiteral("the settings pane opens"));
     for (ZelSettingsPanel* panel : mWindow.controlCenterPanels()) {
-        panel->getActionWidget()->click();
+        spin(kClickDebounce);
+        click(panel->getActionWidget(), panel->getPanelName());
         spin(kSettle);
         shoot(QStringLiteral("settings-pane-%1").arg(panel->getPanelName().toLower()));
-        check(panel->getActionWidget()->isChecked(),
-              QStringLiteral("the tab of %1 is checked").arg(panel->getPanelName()));
+        check(panel->getActionWidget()->isChecked() && center->isSettingsOpen(),
+              QStringLiteral("the tab of %1 is checked, the pane stays").arg(panel->getPanelName()));
     }
 }
 
 void ViewerTour::backgroundColour()
 {
     ZelSettingsPanel* general = mWindow.controlCenterPanels().first();
-    general->getActionWidget()->click();
+    click(general->getActionWidget(), general->getPanelName());
     spin(kSettle);
+    const QByteArray before = storeBytes();
     bool chosen = false;
+    // The colour is typed into the dialog's HTML field, then OK is clicked.
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QColorDialog*>(pWidget) != nullptr; },
         [this, &chosen](QWidget* pWidget) {
-            auto* dialog = static_cast<QColorDialog*>(pWidget);
-            dialog->setCurrentColor(kTourColour);
+            for (auto* field : pWidget->findChildren<QLineEdit*>()) {
+                if (!qobject_cast<QAbstractSpinBox*>(field->parentWidget()))
+                    typeInto(field, kTourColour.name(), QStringLiteral("the colour's HTML field"));
+            }
             shoot(QStringLiteral("background-colour-chosen"));
-            chosen = true;
-            dialog->accept();
+            chosen = click(pWidget->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                           QStringLiteral("OK of the colour dialog"));
         });
-    general->findChild<QPushButton*>(QStringLiteral("backgroundColorButton"))->click();
+    click(part(general, "backgroundColorButton"), QStringLiteral("the background colour"));
     delete watch;
     check(chosen, QStringLiteral("the colour dialog opens"));
-    check(general->hasModifications(), QStringLiteral("the new colour is a pending edit"));
+    check(general->hasModifications() && storeBytes() == before,
+          QStringLiteral("the new colour is a pending edit, the store is untouched"));
 
     // A restart notice, should one come, is read and closed.
     watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QMessageBox*>(pWidget) != nullptr; },
-        [](QWidget* pWidget) { static_cast<QMessageBox*>(pWidget)->accept(); });
-    // The pane sits in the window's layout, beside the control center.
-    mWindow.controlCenter()->settingsWidget()->findChild<QPushButton*>(
-        QStringLiteral("applyButton"))->click();
+        [this](QWidget* pWidget) {
+            click(static_cast<QMessageBox*>(pWidget)->button(QMessageBox::Ok),
+                  QStringLiteral("OK of the restart notice"));
+        });
+    spin(kClickDebounce);
+    click(part(mWindow.controlCenter()->settingsWidget(), "applyButton"),
+          QStringLiteral("Apply of the pane"));
     delete watch;
     spin(kSettle);
     shoot(QStringLiteral("background-colour-applied"));
@@ -226,8 +272,11 @@ void ViewerTour::discardPrompt()
 {
     ZelSettingsPanel* general = mWindow.controlCenterPanels().first();
     const bool flat = mApplication.getRenderer()->isFlatLighting();
-    general->findChild<QCheckBox*>(QStringLiteral("flatShadingCheckbox"))->click();
-    check(general->hasModifications(), QStringLiteral("flat shading is a pending edit"));
+    const QByteArray before = storeBytes();
+    spin(kClickDebounce);
+    click(part(general, "flatShadingCheckbox"), QStringLiteral("Flat shading"));
+    check(general->hasModifications() && mWindow.controlCenter()->isSettingsOpen(),
+          QStringLiteral("flat shading is a pending edit, the pane stays"));
     spin(kClickDebounce);
     bool prompted = false;
     QPointer<QTimer> watch = answerNext(
@@ -237,36 +286,131 @@ void ViewerTour::discardPrompt()
         },
         [this, &prompted](QWidget* pWidget) {
             shoot(QStringLiteral("discard-prompt"));
-            prompted = true;
-            static_cast<QMessageBox*>(pWidget)->button(QMessageBox::Discard)->click();
+            prompted = click(static_cast<QMessageBox*>(pWidget)->button(QMessageBox::Discard),
+                             QStringLiteral("Discard"));
         });
-    press(mWindow.modelView());
+    click(mWindow.modelView(), QStringLiteral("the 3D view beside the pane"));
     delete watch;
     check(prompted, QStringLiteral("a press in the view asks before dropping the edit"));
     ZelControlCenter* center = mWindow.controlCenter();
     check(waitFor([center]() { return !center->isVisible(); }),
           QStringLiteral("the control center closes"));
-    check(mApplication.getRenderer()->isFlatLighting() == flat && !general->hasModifications(),
-          QStringLiteral("the dropped edit is not applied"));
+    check(mApplication.getRenderer()->isFlatLighting() == flat && !general->hasModifications()
+              && storeBytes() == before,
+          QStringLiteral("the dropped edit is neither applied nor stored"));
+}
+
+void ViewerTour::controlCenterByKeyboard()
+{
+    // Only keys from here: to the menu's button, into the menu, into settings mode, a
+    // switch, Apply, and out with Escape.
+    ZelControlCenter* center = mWindow.controlCenter();
+    ZelSettingsPanel* general = mWindow.controlCenterPanels().first();
+    const bool flat = mApplication.getRenderer()->isFlatLighting();
+    tabTo(mWindow.menuButton(), QStringLiteral("the control center's button"));
+    key(Qt::Key_Space);
+    check(waitFor([center]() { return center->isMenuOpen(); })
+              && QApplication::focusWidget() == itemButton(center, QStringLiteral("Settings")),
+          QStringLiteral("Space opens the control center, its first item takes the focus"));
+    key(Qt::Key_Return);
+    check(waitFor([center]() { return center->isSettingsOpen(); }),
+          QStringLiteral("Return on Settings opens the pane"));
+    tabTo(part(general, "flatShadingCheckbox"), QStringLiteral("Flat shading"));
+    key(Qt::Key_Space);
+    shoot(QStringLiteral("keyboard-flat-shading"));
+    tabTo(part(center->settingsWidget(), "applyButton"), QStringLiteral("Apply of the pane"));
+    spin(kAnswerPoll);
+    shoot(QStringLiteral("keyboard-apply-focused"));
+    key(Qt::Key_Space);
+    check(mApplication.getRenderer()->isFlatLighting() != flat
+              && mSettings.value(QStringLiteral("engine/flatShading")).toBool() != flat,
+          QStringLiteral("the switch applied from the keyboard takes effect and is stored"));
+    key(Qt::Key_Escape);
+    check(waitFor([center]() { return center->isHidden(); })
+              && QApplication::focusWidget() == mWindow.menuButton(),
+          QStringLiteral("Escape closes the control center, the focus goes back to its button"));
 }
 
 void ViewerTour::settingsDialog()
 {
-    mWindow.action(QStringLiteral("SettingsDialog"))->trigger();
-    SettingsDialog* dialog = mWindow.settingsDialog();
-    check(waitFor([dialog]() { return dialog->isVisible(); }),
-          QStringLiteral("the settings dialog opens"));
+    // With the mouse: Tools, Settings..., every tab, a switch, APPLY; then CANCEL.
+    SettingsDialog* dialog = nullptr;
+    const auto openByMenu = [this, &dialog]() {
+        QPointer<QTimer> menu = answerNext(
+            [](QWidget* pWidget) { return qobject_cast<QMenu*>(pWidget) != nullptr; },
+            [this](QWidget* pWidget) {
+                auto* popup = static_cast<QMenu*>(pWidget);
+                const QRect item = popup->actionGeometry(mWindow.action(QStringLiteral("SettingsDialog")));
+                QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, item.center());
+            });
+        QMenuBar* bar = mWindow.menuBar();
+        QTest::mouseClick(mWindow.windowHandle(), Qt::LeftButton, {},
+                          bar->mapTo(&mWindow, bar->actionGeometry(
+                                                   bar->actions().value(2))
+                                                   .center()));
+        waitFor([this]() { return mWindow.settingsDialog()->isVisible(); });
+        delete menu;
+        dialog = mWindow.settingsDialog();
+    };
+    openByMenu();
+    check(dialog->isVisible(), QStringLiteral("Tools > Settings... opens the settings dialog"));
+    waitFor([dialog]() { return dialog->isActiveWindow(); });
     spin(kSettle);
     for (ZelSettingsPanel* panel : mWindow.dialogPanels()) {
-        panel->getActionWidget()->click();
+        click(panel->getActionWidget(), panel->getPanelName());
         spin(kAnswerPoll);
         shoot(QStringLiteral("settings-dialog-%1").arg(panel->getPanelName().toLower()));
         check(panel->isVisible() && panel->getActionWidget()->isChecked(),
               QStringLiteral("the dialog shows %1").arg(panel->getPanelName()));
     }
-    dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-    check(waitFor([dialog]() { return !dialog->isVisible(); }),
-          QStringLiteral("the settings dialog closes"));
+    ZelSettingsPanel* general = mWindow.dialogPanels().first();
+    click(general->getActionWidget(), general->getPanelName());
+    const bool outline = mApplication.getRenderer()->isEdgeHiglightEnabled();
+    click(part(general, "deferredEDCheckBox"), QStringLiteral("Outline"));
+    shoot(QStringLiteral("settings-dialog-outline-switched"));
+    click(part(dialog, "applyButton"), QStringLiteral("APPLY"));
+    check(waitFor([dialog]() { return !dialog->isVisible(); })
+              && mApplication.getRenderer()->isEdgeHiglightEnabled() != outline,
+          QStringLiteral("APPLY closes the dialog, the switch takes effect"));
+
+    openByMenu();
+    const QByteArray before = storeBytes();
+    click(part(general, "deferredEDCheckBox"), QStringLiteral("Outline"));
+    click(part(dialog, "cancelButton"), QStringLiteral("CANCEL"));
+    check(waitFor([dialog]() { return !dialog->isVisible(); }) && storeBytes() == before
+              && mApplication.getRenderer()->isEdgeHiglightEnabled() != outline,
+          QStringLiteral("CANCEL closes the dialog and changes nothing"));
+}
+
+void ViewerTour::settingsDialogByKeyboard()
+{
+    // The shortcut, Tab to a switch, Space, Return; again with Escape, which keeps nothing.
+    SettingsDialog* dialog = mWindow.settingsDialog();
+    ZelSettingsPanel* general = mWindow.dialogPanels().first();
+    const bool outline = mApplication.getRenderer()->isEdgeHiglightEnabled();
+    mWindow.activateWindow();
+    waitFor([this]() { return mWindow.isActiveWindow(); });
+    key(Qt::Key_Comma, Qt::ControlModifier);
+    check(waitFor([dialog]() { return dialog->isActiveWindow(); }),
+          QStringLiteral("Ctrl+, opens the settings dialog"));
+    tabTo(part(general, "deferredEDCheckBox"), QStringLiteral("Outline"));
+    key(Qt::Key_Space);
+    shoot(QStringLiteral("settings-dialog-keyboard"));
+    key(Qt::Key_Return);
+    check(waitFor([dialog]() { return !dialog->isVisible(); })
+              && mApplication.getRenderer()->isEdgeHiglightEnabled() == !outline,
+          QStringLiteral("Return applies the switch and closes the dialog"));
+
+    waitFor([this]() { return mWindow.isActiveWindow(); });
+    const QByteArray before = storeBytes();
+    key(Qt::Key_Comma, Qt::ControlModifier);
+    waitFor([dialog]() { return dialog->isActiveWindow(); });
+    tabTo(part(general, "deferredEDCheckBox"), QStringLiteral("Outline"));
+    key(Qt::Key_Space);
+    key(Qt::Key_Escape);
+    check(waitFor([dialog]() { return !dialog->isVisible(); }) && storeBytes() == before
+              && mApplication.getRenderer()->isEdgeHiglightEnabled() == !outline,
+          QStringLiteral("Escape closes the dialog and changes nothing"));
 }
 
 void ViewerTour::exportTool()
@@ -285,23 +429,26 @@ void ViewerTour::exportTool()
     const ModelView::tPreview kinds[] = {ModelView::ImagePreview, ModelView::VectorPreview,
                                          ModelView::NoPreview, ModelView::GeometryPreview};
     for (int tab = 0; tab < tabs.size(); ++tab) {
-        tool->findChild<QPushButton*>(tabs[tab])->click();
+        click(tool->findChild<QPushButton*>(tabs[tab]), names[tab] + QStringLiteral(" tab"));
         check(tool->getActiveTab() == tab
                   && mSettings.value(QStringLiteral("folders/lastexportmodule")).toInt() == tab,
               QStringLiteral("the export tool shows and remembers the %1 tab").arg(names[tab]));
         if (tab == ExportController::GeometryTab) {
-            tool->findChild<QAbstractButton*>(QStringLiteral("simplifRatioButton"))->click();
-            tool->findChild<QSpinBox*>(QStringLiteral("simplifRatioSpinBox"))->setValue(kRatio);
+            click(part(tool, "simplifRatioButton"), QStringLiteral("the ratio choice"));
+            typeInto(part(tool, "simplifRatioSpinBox"), QString::number(kRatio),
+                     QStringLiteral("the ratio"));
+            check(part<QSpinBox>(tool, "simplifRatioSpinBox")->value() == kRatio,
+                  QStringLiteral("the ratio takes the typed value"));
         }
         shoot(QStringLiteral("export-tool-%1").arg(names[tab]));
         if (previews[tab].isEmpty())
             continue;
         auto* preview = tool->findChild<QPushButton*>(previews[tab]);
-        preview->click();
+        click(preview, QStringLiteral("PREVIEW"));
         check(view->preview() == kinds[tab],
               QStringLiteral("the %1 preview shows in the view").arg(names[tab]));
         shoot(QStringLiteral("export-tool-%1-preview").arg(names[tab]));
-        preview->click();
+        click(preview, QStringLiteral("PREVIEW"));
         check(view->preview() == ModelView::NoPreview,
               QStringLiteral("the %1 preview goes away").arg(names[tab]));
     }
@@ -313,7 +460,7 @@ QStringList ViewerTour::exportWith(const QString& pButton)
     const QMetaObject::Connection connection =
         connect(mWindow.exportController(), &ExportController::exported,
                 [&files](const QStringList& pFiles) { files = pFiles; });
-    mWindow.exportTool()->findChild<QPushButton*>(pButton)->click();
+    click(mWindow.exportTool()->findChild<QPushButton*>(pButton), pButton);
     disconnect(connection);
     for (const QString& file : qAsConst(files))
         check(QFile::exists(file), QStringLiteral("%1 is written").arg(file));
@@ -325,13 +472,13 @@ void ViewerTour::exports()
     ZelExportSettingsPanel* tool = mWindow.exportTool();
     const FiguraExportSettings& record = mApplication.getFiguraExportSettings();
 
-    tool->findChild<QPushButton*>(QStringLiteral("mSetting2DPushButton"))->click();
+    click(part(tool, "mSetting2DPushButton"), QStringLiteral("image tab"));
     QStringList files = exportWith(QStringLiteral("exportIMGButton"));
     check(files.size() == 1 && QImageReader(files.value(0)).size()
                                    == record.getImageExportSettings().imageSize,
           QStringLiteral("the image export reads back at the chosen definition"));
 
-    tool->findChild<QPushButton*>(QStringLiteral("mSettingVecPushButton"))->click();
+    click(part(tool, "mSettingVecPushButton"), QStringLiteral("vector tab"));
     files = exportWith(QStringLiteral("exportVECButton"));
     QFile svg(files.value(0));
     const QByteArray drawing = svg.open(QIODevice::ReadOnly) ? svg.readAll() : QByteArray();
@@ -343,10 +490,8 @@ void ViewerTour::exports()
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QMenu*>(pWidget) != nullptr; },
         [](QWidget* pWidget) {
-            for (int key : {int(Qt::Key_Down), int(Qt::Key_Return)}) {
-                QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-                QApplication::sendEvent(pWidget, &event);
-            }
+            QTest::keyClick(pWidget, Qt::Key_Down);
+            QTest::keyClick(pWidget, Qt::Key_Return);
         });
     files = exportWith(QStringLiteral("exportVECMoreButton"));
     delete watch;
@@ -356,9 +501,9 @@ void ViewerTour::exports()
                       * SvgDrawingWriter::kDotsPerMm,
           QStringLiteral("the vector export as image reads back at the canvas size"));
 
-    tool->findChild<QPushButton*>(QStringLiteral("mSettingBOMPushButton"))->click();
-    tool->findChild<QComboBox*>(QStringLiteral("bomFormatComboBox"))->setCurrentIndex(1);
-    tool->findChild<QPushButton*>(QStringLiteral("mPushButtonAddAll"))->click();
+    click(part(tool, "mSettingBOMPushButton"), QStringLiteral("BOM tab"));
+    pickFromList(part(tool, "bomFormatComboBox"), 1, QStringLiteral("the BOM format"));
+    click(part(tool, "mPushButtonAddAll"), QStringLiteral("add all headers"));
     files = exportWith(QStringLiteral("exportBOMButton"));
     QFile csv(files.value(0));
     const BOMExportSettings& bom = record.getBOMExportSettings();
@@ -372,7 +517,7 @@ void ViewerTour::exports()
               && rows.value(0) == BomCsvWriter::Headers(bom),
           QStringLiteral("the BOM export reads back with the chosen format and headers"));
 
-    tool->findChild<QPushButton*>(QStringLiteral("mSetting3DPushButton"))->click();
+    click(part(tool, "mSetting3DPushButton"), QStringLiteral("geometry tab"));
     files = exportWith(QStringLiteral("export3DButton"));
     const quint64 target = MeshSimplifier::TargetTriangles(
         record.getGeometryExportSettings().simplification, mWindow.assembly().triangleCount());
@@ -389,21 +534,45 @@ void ViewerTour::exports()
 
 void ViewerTour::activityReport()
 {
+    // In the control center's privacy panel, the link in its text saves the copy.
+    ZelControlCenter* center = mWindow.controlCenter();
     ZelSettingsPanel* privacy = mWindow.controlCenterPanels().last();
+    click(mWindow.menuButton(), QStringLiteral("the control center's button"));
+    waitFor([center]() { return center->isMenuOpen(); });
+    spin(kClickDebounce);
+    click(itemButton(center, QStringLiteral("Settings")), QStringLiteral("Settings"));
+    waitFor([center]() { return center->isSettingsOpen(); });
+    spin(kClickDebounce);
+    click(privacy->getActionWidget(), privacy->getPanelName());
+    spin(kSettle);
+
+    // The link is where the pointer turns into a hand over the text.
+    auto* label = part<QLabel>(privacy, "activityreportlabel");
+    QPoint link(-1, -1);
+    QSignalSpy hovered(label, &QLabel::linkHovered);
+    for (int y = label->height() - 4; y > 0 && link.x() < 0; y -= 4) {
+        for (int x = 2; x < label->width() && link.x() < 0; x += 6) {
+            const QPoint at = label->mapTo(&mWindow, QPoint(x, y));
+            QTest::mouseMove(mWindow.windowHandle(), at);
+            if (!hovered.isEmpty() && !hovered.last().value(0).toString().isEmpty())
+                link = at;
+        }
+    }
+    check(link.x() >= 0, QStringLiteral("the link to the report copy shows"));
+
     const QString path = QDir(mFolder).filePath(QLatin1String(kReportName));
     // A copy left by an earlier tour would make the dialog ask before replacing it.
     QFile::remove(path);
-    // Typed into the name field as a person would: selectFile() leaves that field alone
-    // once it has the focus, which the dialog may already have given it. Answered until it
-    // closes, since an answer that comes while the dialog settles its folder is lost.
+    // Typed into the name field, then Return. Answered until it closes, since an answer that
+    // comes while the dialog settles its folder is lost.
     QPointer<QTimer> watch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QFileDialog*>(pWidget) != nullptr; },
-        [path](QWidget* pWidget) {
+        [this, path](QWidget* pWidget) {
             auto* edit = pWidget->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (!edit)
+            if (!edit || !pWidget->isActiveWindow())
                 return;
-            edit->setText(path);
-            static_cast<QDialog*>(pWidget)->accept();
+            typeInto(edit, path, QStringLiteral("the report's file name"));
+            key(Qt::Key_Return);
         },
         true);
     // A copy that cannot be written is reported in a message box: a failure of the step,
@@ -411,13 +580,12 @@ void ViewerTour::activityReport()
     QString refusal;
     QPointer<QTimer> refusalWatch = answerNext(
         [](QWidget* pWidget) { return qobject_cast<QMessageBox*>(pWidget) != nullptr; },
-        [&refusal](QWidget* pWidget) {
+        [this, &refusal](QWidget* pWidget) {
             refusal = static_cast<QMessageBox*>(pWidget)->text();
-            static_cast<QDialog*>(pWidget)->reject();
+            key(Qt::Key_Escape);
         });
-    QMetaObject::invokeMethod(privacy->findChild<QLabel*>(QStringLiteral("activityreportlabel")),
-                              "linkActivated", Qt::DirectConnection,
-                              Q_ARG(QString, QStringLiteral("usageReport")));
+    if (link.x() >= 0)
+        QTest::mouseClick(mWindow.windowHandle(), Qt::LeftButton, {}, link);
     delete watch;
     delete refusalWatch;
     check(refusal.isEmpty(), refusal.isEmpty() ? QStringLiteral("the report copy is saved")
@@ -432,6 +600,87 @@ void ViewerTour::activityReport()
     check(kinds.contains(QStringLiteral("action")) && kinds.contains(QStringLiteral("settings"))
               && kinds.contains(QStringLiteral("export")),
           QStringLiteral("the report copy holds the session's actions, settings and exports"));
+
+    waitFor([this]() { return mWindow.isActiveWindow(); });
+    key(Qt::Key_Escape);
+    check(waitFor([center]() { return center->isHidden(); }),
+          QStringLiteral("Escape closes the control center"));
+    shoot(QStringLiteral("tour-done"));
+}
+
+bool ViewerTour::click(QWidget* pWidget, const QString& pWhat)
+{
+    const QPoint at = pWidget ? reachablePoint(pWidget) : QPoint(-1, -1);
+    if (at.x() < 0) {
+        check(false, QStringLiteral("%1 can be clicked").arg(pWhat));
+        return false;
+    }
+    // A window manager gives the focus to the window that is clicked.
+    QWidget* window = pWidget->window();
+    if (!window->isActiveWindow() && !(window->windowFlags() & Qt::Popup)) {
+        window->activateWindow();
+        waitFor([window]() { return window->isActiveWindow(); });
+    }
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    return true;
+}
+
+void ViewerTour::key(int pKey, Qt::KeyboardModifiers pModifiers)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (!target) {
+        check(false, QStringLiteral("a window takes the key %1").arg(pKey));
+        return;
+    }
+    QTest::keyClick(target, Qt::Key(pKey), pModifiers);
+}
+
+bool ViewerTour::tabTo(QWidget* pWidget, const QString& pWhat)
+{
+    for (int step = 0; step < 200 && QApplication::focusWidget() != pWidget; ++step)
+        key(Qt::Key_Tab);
+    const bool reached = QApplication::focusWidget() == pWidget;
+    check(reached, QStringLiteral("the Tab key reaches %1").arg(pWhat));
+    return reached;
+}
+
+void ViewerTour::typeInto(QWidget* pField, const QString& pText, const QString& pWhat)
+{
+    auto* editor = qobject_cast<QLineEdit*>(pField);
+    if (!editor && pField)
+        editor = pField->findChild<QLineEdit*>();
+    if (!click(editor ? static_cast<QWidget*>(editor) : pField, pWhat))
+        return;
+    key(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), pText);
+}
+
+bool ViewerTour::pickFromList(QWidget* pCombo, int pRow, const QString& pWhat)
+{
+    auto* combo = qobject_cast<QComboBox*>(pCombo);
+    if (!combo || !click(combo, pWhat))
+        return false;
+    QAbstractItemView* list = combo->view();
+    if (!waitFor([list]() { return list->isVisible(); })) {
+        check(false, QStringLiteral("the list of %1 opens").arg(pWhat));
+        return false;
+    }
+    spin(kAnswerPoll);
+    const QRect item = list->visualRect(combo->model()->index(pRow, 0));
+    QTest::mouseClick(list->window()->windowHandle(), Qt::LeftButton, {},
+                      list->viewport()->mapTo(list->window(), item.center()));
+    const bool picked = waitFor([combo, pRow]() { return combo->currentIndex() == pRow; });
+    check(picked, QStringLiteral("%1 takes the clicked entry").arg(pWhat));
+    return picked;
+}
+
+QByteArray ViewerTour::storeBytes()
+{
+    mSettings.sync();
+    QFile file(mSettings.fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QPointer<QTimer> ViewerTour::answerNext(const std::function<bool(QWidget*)>& pAccept,
@@ -440,7 +689,12 @@ QPointer<QTimer> ViewerTour::answerNext(const std::function<bool(QWidget*)>& pAc
 {
     auto* timer = new QTimer(this);
     timer->setInterval(kAnswerPoll);
-    connect(timer, &QTimer::timeout, this, [timer, pAccept, pAnswer, pUntilClosed]() {
+    // An answer waits for windows in an event loop of its own: the watch must not answer
+    // again meanwhile.
+    auto answering = std::make_shared<bool>(false);
+    connect(timer, &QTimer::timeout, this, [timer, pAccept, pAnswer, pUntilClosed, answering]() {
+        if (*answering)
+            return;
         QWidget* widget = QApplication::activePopupWidget();
         if (!widget || !pAccept(widget))
             widget = QApplication::activeModalWidget();
@@ -450,7 +704,9 @@ QPointer<QTimer> ViewerTour::answerNext(const std::function<bool(QWidget*)>& pAc
             timer->stop();
             timer->deleteLater();
         }
+        *answering = true;
         pAnswer(widget);
+        *answering = false;
     });
     timer->start();
     return timer;

@@ -16,9 +16,12 @@ namespace zel {
 class ViewerWindow;
 class kmDMIApplication;
 
-// Goes through the viewer's main flows without a person, as a person would, saving a
-// numbered picture of the whole window after each step and checking that each step did
-// what it should: the settings took effect and the exports read back.
+// Goes through the viewer's main flows without a person, as a person would: every step is
+// a click at the place where a control shows in its window, or a key press to the widget
+// that has the focus, so that a step which a person could not take fails. It saves a
+// numbered picture of the whole window after each step and checks that each step did what
+// it should: the settings took effect, the store changed only when a setting was applied,
+// and the exports read back.
 class ViewerTour : public QObject
 {
     Q_OBJECT
@@ -42,10 +45,24 @@ private:
     void settingsPane();
     void backgroundColour();
     void discardPrompt();
+    void controlCenterByKeyboard();
     void settingsDialog();
+    void settingsDialogByKeyboard();
     void exportTool();
     void exports();
     void activityReport();
+
+    // A click where the widget shows in its window, through the window; false, and a
+    // failed step, when no part of it can be clicked (hidden, covered, disabled).
+    bool click(QWidget* pWidget, const QString& pWhat);
+    // A key press and release to the widget that has the focus.
+    void key(int pKey, Qt::KeyboardModifiers pModifiers = Qt::NoModifier);
+    // Tab until the widget has the focus; false, and a failed step, when it never does.
+    bool tabTo(QWidget* pWidget, const QString& pWhat);
+    // Clicks into the field and types over its text.
+    void typeInto(QWidget* pField, const QString& pText, const QString& pWhat);
+    bool pickFromList(QWidget* pCombo, int pRow, const QString& pWhat);
+    QByteArray storeBytes();
 
     // Answers the next modal window (or pop-up menu) for which pAccept holds, while the
     // code that opened it waits in its own event loop. The watch is called off by deleting

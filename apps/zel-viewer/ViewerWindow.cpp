@@ -37,9 +37,6 @@ const int kStatusTimeout = 8000;
 const int kStructureWidth = 300;
 const int kViewWidth = 740;
 const int kToolWidth = 360;
-// The action items write in white; the list gets a backdrop of the accent that they
-// can be read on.
-const char kActionListStyle[] = "#actionFrame { background: rgb(91, 111, 214); }";
 
 } // namespace
 
@@ -63,13 +60,10 @@ ViewerWindow::ViewerWindow(kmDMIApplication* pApplication, QSettings& pSettings,
     setToolPanel(mUi->toolPanel);
     mApplication->setMainWindow(this);
 
-    // The control center and its pane slide out over the work areas rather than push
-    // them: their heights follow their animations and must not stretch the window.
+    // The control center and its pane slide out over the work areas rather than push them
+    // aside: they are placed by hand, above the splitter.
     mControlCenter = new ZelControlCenter(mApplication, mUi->centralWidget);
     mControlCenter->settingsWidget()->setParent(mUi->centralWidget);
-    mControlCenter->setStyleSheet(QLatin1String(kActionListStyle));
-    // Over the work areas it must paint its style class's background itself.
-    mControlCenter->setAttribute(Qt::WA_StyledBackground);
     mControlCenter->installEventFilter(this);
     mControlCenter->settingsWidget()->installEventFilter(this);
     mUi->centralWidget->installEventFilter(this);
@@ -185,6 +179,11 @@ SettingsDialog* ViewerWindow::settingsDialog()
     for (ZelSettingsPanel* panel : qAsConst(mDialogPanels))
         mSettingsDialog->registerSettingsPanel(panel);
     return mSettingsDialog;
+}
+
+QPushButton* ViewerWindow::menuButton() const
+{
+    return mUi->controlCenterButton;
 }
 
 ModelView* ViewerWindow::modelView() const

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class QLabel;
+class QPushButton;
 class QSettings;
 
 namespace Ui {
@@ -47,6 +48,8 @@ public:
     const QList<ZelSettingsPanel*>& dialogPanels() const { return mDialogPanels; }
     ZelExportSettingsPanel* exportTool() const { return mExportTool; }
     ExportController* exportController() const { return mExportController; }
+    // The button at the top left that opens the control center.
+    QPushButton* menuButton() const;
     ModelView* modelView() const;
     ProductStructureWidget* productStructure() const;
     zelAction* action(const QString& pName) const;

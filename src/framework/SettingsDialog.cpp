@@ -9,6 +9,7 @@
 
 #include "ui_SettingsDialog.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalMapper>
@@ -45,10 +46,18 @@ SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
     mSignalMapper = new QSignalMapper(this);
     connect(mSignalMapper, &QSignalMapper::mappedString, this,
             &SettingsDialog::onHeaderTableContentClicked);
+
+    // Tab comes into the page from the tabs above it: the control that takes the focus
+    // scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
+        if (pNow && mUi->settingsContent->isAncestorOf(pNow))
+            mUi->scrollArea->ensureWidgetVisible(pNow, 0, 0);
+    });
 }
 
 SettingsDialog::~SettingsDialog()
 {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // Panels still registered go with our widgets: they must not call back into a dialog
     // that is half gone. Their buttons are deleted once, by whichever goes first.
     for (ZelSettingsPanel* panel : std::as_const(mPanels))
@@ -105,6 +114,8 @@ void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
         disconnect(pPanel, &QObject::destroyed, this, nullptr);
     }
 
+    // The host owns the panel: its tab must leave the strip, where it would cover the others,
+    // and neither may stay our child, to be deleted with us.
     for (int i = mPanels.size() - 1; i >= 0; --i) {
         if (mPanels.at(i) != pPanel)
             continue;
@@ -112,8 +123,12 @@ void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
             disconnect(button, &QAbstractButton::clicked, mSignalMapper,
                        qOverload<>(&QSignalMapper::map));
             mUi->horizontalLayout_3->removeWidget(button);
+            button->hide();
+            button->setParent(nullptr);
         }
         mUi->verticalLayout_4->removeWidget(pPanel);
+        pPanel->hide();
+        pPanel->setParent(nullptr);
         mPanels.removeAt(i);
     }
 
@@ -149,9 +164,14 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
         target = mainWindow->mapToGlobal(mainWindow->rect().center());
     const QPoint position = target - rect().center();
 
-    // Changes made elsewhere in the store are seen by the panels.
+    // Each showing starts from the applied state, changes made elsewhere in the store
+    // included: edits left from an earlier showing, or values read before those changes,
+    // must never be applied over them.
     if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr)
         settings->sync();
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->initializeWidget();
     refreshPanels();
 
     move(position);
@@ -171,7 +191,7 @@ void SettingsDialog::onHeaderTableContentClicked(QString pPanelName)
 
 void SettingsDialog::on_closeButton_clicked()
 {
-    on_cancelButton_clicked();
+    reject();
 }
 
 void SettingsDialog::on_applyButton_clicked()
@@ -209,17 +229,25 @@ void SettingsDialog::on_applyButton_clicked()
 
 void SettingsDialog::on_resetButton_clicked()
 {
+    // Only the page in view: a reset must not change pages that the person cannot see.
     const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels)
-        panel->resetContent();
+    for (ZelSettingsPanel* panel : panels) {
+        if (!panel->isHidden())
+            panel->resetContent();
+    }
 }
 
 void SettingsDialog::on_cancelButton_clicked()
 {
+    reject();
+}
+
+void SettingsDialog::reject()
+{
     const QList<ZelSettingsPanel*> panels = mPanels;
     for (ZelSettingsPanel* panel : panels)
         panel->cancelModifications();
-    reject();
+    QDialog::reject();
 }
 
 } // namespace zel

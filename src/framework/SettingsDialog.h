@@ -34,6 +34,8 @@ public:
 
 public Q_SLOTS:
     void refreshPanels();
+    // Every way of leaving without APPLY (CANCEL, the close button, Escape) drops the edits.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* pEvent) override;

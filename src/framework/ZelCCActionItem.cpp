@@ -4,6 +4,8 @@
 
 #include "ui_ZelCCActionItem.h"
 
+#include <QStyle>
+
 namespace zel {
 
 ZelCCActionItem::ZelCCActionItem(zelAction* pAction, QWidget* pParent, Qt::WindowFlags pFlags)
@@ -12,6 +14,10 @@ ZelCCActionItem::ZelCCActionItem(zelAction* pAction, QWidget* pParent, Qt::Windo
     , mAction(pAction)
 {
     mUi->setupUi(this);
+    // Return triggers the focused item as Space does, in a main window as in a dialog.
+    mUi->actionButton->setAutoDefault(true);
+    // The row under the focus is marked by the style sheet, through the "focused" property.
+    mUi->actionButton->installEventFilter(this);
     onActionChanged();
     connect(mAction, &QAction::changed, this, &ZelCCActionItem::onActionChanged);
     connect(mUi->actionButton, &QPushButton::clicked, mAction, &QAction::trigger);
@@ -19,7 +25,19 @@ ZelCCActionItem::ZelCCActionItem(zelAction* pAction, QWidget* pParent, Qt::Windo
 
 ZelCCActionItem::~ZelCCActionItem()
 {
+    mUi->actionButton->removeEventFilter(this);
     delete mUi;
+}
+
+bool ZelCCActionItem::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::FocusIn || pEvent->type() == QEvent::FocusOut) {
+        mUi->frame->setProperty("focused", pEvent->type() == QEvent::FocusIn);
+        mUi->frame->style()->unpolish(mUi->frame);
+        mUi->frame->style()->polish(mUi->frame);
+        mUi->frame->update();
+    }
+    return QWidget::eventFilter(pObject, pEvent);
 }
 
 zelAction* ZelCCActionItem::getZelAction() const

@@ -23,6 +23,9 @@ public:
 
     zelAction* getZelAction() const;
 
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+
 protected Q_SLOTS:
     void onActionChanged();
 

@@ -11,11 +11,9 @@
 
 #include "ui_ControlCenter.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QPropertyAnimation>
-#include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalMapper>
 
@@ -27,10 +25,6 @@ const int kSlideDuration = 350;
 const int kActionHeightDuration = 250;
 const int kMenuWidth = 250;
 const int kSettingsWidth = 450;
-const int kClickDebounceMs = 500;
-const int kSeparatorInset = 18;
-const int kUnboundedSize = 16777215;
-const int kScrollProbeOffset = 10;
 const char kButtonClass[] = "outlinedButton";
 
 } // namespace
@@ -54,11 +48,23 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
 {
     mUi->setupUi(this);
     setObjectName(QStringLiteral("ZelControlCenter"));
+    // Laid over the host's work areas, it paints the background of its style class.
+    setAttribute(Qt::WA_StyledBackground);
+    mSettingsPane = mUi->settingsScrollArea;
 
     // The host takes the pane into its own layout; until then it stays our child.
     mUi->horizontalLayout_30->removeWidget(mUi->settingsScrollArea);
     mUi->controlCenterButton->setChecked(false);
     mUi->settingsScrollArea->hide();
+    // Escape reaches us from inside the control center and the pane, wherever it sits.
+    installEventFilter(this);
+    mUi->settingsScrollArea->installEventFilter(this);
+    // Tab comes into the pane from the tabs beside it: the control that takes the focus
+    // scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
+        if (mSettingsPane && pNow && mUi->settingsContent->isAncestorOf(pNow))
+            mSettingsPane->ensureWidgetVisible(pNow, 0, 0);
+    });
 
     mSignalMapper = new QSignalMapper(this);
     connect(mSignalMapper, &QSignalMapper::mappedString, this,
@@ -107,17 +113,22 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
 
 ZelControlCenter::~ZelControlCenter()
 {
+    // Focus moves while our children go: nothing may call back into the half-gone form.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     QCoreApplication::instance()->removeEventFilter(this);
+    removeEventFilter(this);
     mSeparators.clear();
 
     const QList<ZelSettingsPanel*> panels = mPanels;
     for (ZelSettingsPanel* panel : panels)
         unregisterSettingsPanel(panel, false);
 
-    // The pane may already sit in the host's layout, so delete it explicitly; its scroll
-    // bar must not report to us while it goes.
-    disconnect(mUi->settingsScrollArea->verticalScrollBar(), nullptr, this, nullptr);
-    delete mUi->settingsScrollArea;
+    // The pane may already sit in the host's layout, so delete it explicitly, unless the
+    // host did so already; its scroll bar must not report to us while it goes.
+    if (mSettingsPane) {
+        disconnect(mSettingsPane->verticalScrollBar(), nullptr, this, nullptr);
+        delete mSettingsPane;
+    }
     mUi->settingsScrollArea = nullptr;
 
     unregisterCCAction(mSettingsAction);
@@ -165,6 +176,7 @@ void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
         mSignalMapper->setMapping(button, pPanel->getPanelName());
     }
 
+    orderPaneFocus();
     onStateChanged();
 }
 
@@ -195,110 +207,6 @@ void ZelControlCenter::unregisterSettingsPanel(ZelSettingsPanel* pPanel, bool pR
 
     if (pRefreshState)
         onStateChanged();
-}
-
-void ZelControlCenter::registerCCAction(zelAction* pAction, const QString& pAnchorName,
-                                        bool pInsertAfter)
-{
-    if (!pAction)
-        return;
-
-    auto* item = new ZelCCActionItem(pAction, this);
-    connect(pAction, &QAction::triggered, this, &ZelControlCenter::closeMenu);
-    // An action destroyed while still registered takes its items with it.
-    connect(pAction, &QObject::destroyed, this, [this, pAction] { forgetAction(pAction); });
-    mActionItems.append(item);
-
-    if (pAnchorName.isEmpty()) {
-        mUi->verticalLayout->insertWidget(0, item);
-        layout()->invalidate();
-        return;
-    }
-
-    const int anchor = anchorIndex(pAnchorName);
-    if (anchor >= 0) {
-        mUi->verticalLayout->insertWidget(pInsertAfter ? anchor + 1 : anchor, item);
-        return;
-    }
-    mUi->verticalLayout->addWidget(item);
-    layout()->invalidate();
-}
-
-void ZelControlCenter::unregisterCCAction(zelAction* pAction)
-{
-    if (!pAction)
-        return;
-
-    disconnect(pAction, &QObject::destroyed, this, nullptr);
-    const QList<ZelCCActionItem*> items = mActionItems;
-    for (ZelCCActionItem* item : items) {
-        if (item->getZelAction() != pAction)
-            continue;
-        disconnect(pAction, &QAction::triggered, this, &ZelControlCenter::closeMenu);
-        mUi->verticalLayout->removeWidget(item);
-        item->setParent(nullptr);
-        delete item;
-        mActionItems.removeOne(item);
-    }
-}
-
-void ZelControlCenter::forgetAction(zelAction* pAction)
-{
-    // The action is being destroyed: its address is all that may be used.
-    const QList<ZelCCActionItem*> items = mActionItems;
-    for (ZelCCActionItem* item : items) {
-        if (item->getZelAction() != pAction)
-            continue;
-        mUi->verticalLayout->removeWidget(item);
-        delete item;
-        mActionItems.removeOne(item);
-    }
-}
-
-int ZelControlCenter::anchorIndex(const QString& pAnchorName) const
-{
-    const QLayout* actions = mUi->verticalLayout;
-    for (int i = 0; i < actions->count(); ++i) {
-        const auto* item = qobject_cast<ZelCCActionItem*>(actions->itemAt(i)->widget());
-        if (item && item->getZelAction()->getActionName() == pAnchorName)
-            return i;
-    }
-    return -1;
-}
-
-bool ZelControlCenter::addCCSeparator(const QString& pName, const QString& pAnchorName)
-{
-    if (mSeparators.contains(pName))
-        return false;
-
-    auto* separator = new QFrame(this);
-    mSeparators.insert(pName, separator);
-    // Qt 6 drops a four-number rgb() as invalid and the line would not show; rgba() draws
-    // the same faint line as Qt 5 did.
-    separator->setStyleSheet(QStringLiteral("background:rgba(0,0,0,30);"));
-    // A closed control center is 0 wide: its separators still span the menu.
-    separator->setFixedWidth(qMax(width(), kMenuWidth) - kSeparatorInset);
-    separator->setFixedHeight(1);
-
-    if (pAnchorName.isEmpty()) {
-        mUi->verticalLayout->insertWidget(0, separator);
-        return true;
-    }
-    const int anchor = anchorIndex(pAnchorName);
-    if (anchor >= 0)
-        mUi->verticalLayout->insertWidget(anchor, separator);
-    else
-        mUi->verticalLayout->addWidget(separator);
-    return true;
-}
-
-bool ZelControlCenter::setCCSeparatorVisible(const QString& pName, bool pVisible)
-{
-    QWidget* separator = mSeparators.value(pName);
-    if (!separator)
-        return false;
-    separator->setVisible(pVisible);
-    return true;
 }
 
 bool ZelControlCenter::hasModifications() const
@@ -333,7 +241,7 @@ void ZelControlCenter::setControlCenterButton(QPushButton* pButton)
 
 QWidget* ZelControlCenter::settingsWidget() const
 {
-    return mUi->settingsScrollArea;
+    return mSettingsPane;
 }
 
 bool ZelControlCenter::isMenuOpen() const
@@ -344,235 +252,6 @@ bool ZelControlCenter::isMenuOpen() const
 bool ZelControlCenter::isSettingsOpen() const
 {
     return mSettingsOpen;
-}
-
-int ZelControlCenter::controlCenterWidth() const
-{
-    return minimumWidth();
-}
-
-void ZelControlCenter::setControlCenterWidth(int pWidth)
-{
-    setVisible(pWidth >= 1);
-    setMinimumWidth(pWidth);
-    setMaximumWidth(pWidth);
-}
-
-int ZelControlCenter::settingsWidth() const
-{
-    const QWidget* pane = mUi->settingsScrollArea;
-    return pane->isHidden() ? 0 : pane->minimumWidth();
-}
-
-void ZelControlCenter::setSettingsWidth(int pWidth)
-{
-    QScrollArea* pane = mUi->settingsScrollArea;
-    pane->setVisible(pWidth >= 1);
-    pane->setMinimumWidth(pWidth);
-    pane->setMaximumWidth(pWidth);
-
-    const QScrollBar* scrollBar = pane->verticalScrollBar();
-    const int contentWidth = qMax(0, pWidth - (scrollBar->isVisible() ? scrollBar->width() : 0));
-    mUi->settingsContent->setMinimumWidth(contentWidth);
-    mUi->settingsContent->setMaximumWidth(contentWidth);
-}
-
-int ZelControlCenter::actionHeight() const
-{
-    return mUi->actionFrame->minimumHeight();
-}
-
-void ZelControlCenter::setActionHeight(int pHeight)
-{
-    mUi->actionFrame->setVisible(pHeight >= 1);
-    mUi->actionFrame->setMinimumHeight(pHeight);
-    mUi->actionFrame->setMaximumHeight(pHeight);
-}
-
-void ZelControlCenter::openMenu(bool pOpen)
-{
-    const bool change = isVisible() != pOpen;
-
-    if (pOpen) {
-        pauseViewUpdates();
-        if (hostMainWindow()) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            QCoreApplication::instance()->installEventFilter(this);
-        }
-        mControlCenterWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
-        mControlCenterWidthAnimation->setDirection(QAbstractAnimation::Forward);
-        mUi->preferenceFrame->hide();
-    } else {
-        if (hasModifications() && !discardModifications(window())) {
-            resumeViewUpdates();
-            return;
-        }
-        pauseViewUpdates();
-        QCoreApplication::instance()->removeEventFilter(this);
-        mControlCenterWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
-        mControlCenterWidthAnimation->setDirection(QAbstractAnimation::Backward);
-        mUi->controlCenterButton->setChecked(false);
-    }
-
-    setControlCenterVisible(false);
-
-    if (mControlCenterButton)
-        mControlCenterButton->setChecked(pOpen);
-
-    // A running slide goes on in its new direction.
-    if (mControlCenterWidthAnimation->state() == QAbstractAnimation::Running)
-        return;
-
-    if (!change)
-        onControlCenterWidthFinished();
-    else
-        mControlCenterWidthAnimation->start();
-}
-
-void ZelControlCenter::closeMenu()
-{
-    openMenu(false);
-}
-
-void ZelControlCenter::setControlCenterVisible(bool pVisible)
-{
-    const bool preferenceVisible = mUi->preferenceFrame->isVisible();
-
-    if (pVisible) {
-        mActionHeightIdle = false;
-        mActionHeightAnimation->setDirection(QAbstractAnimation::Forward);
-        mUi->controlCenterButton->setChecked(true);
-        mUi->preferenceFrame->show();
-        if (preferenceVisible)
-            onActionHeightFinished();
-        else
-            mActionHeightAnimation->start();
-        return;
-    }
-
-    if (!preferenceVisible)
-        return;
-
-    const bool paneVisible = mUi->settingsScrollArea->isVisible();
-    pauseViewUpdates();
-    mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
-    mSettingsWidthAnimation->setDirection(QAbstractAnimation::Backward);
-    if (paneVisible)
-        mSettingsWidthAnimation->start();
-
-    // Left while the action list was still collapsing: the pane never opened, so settings
-    // mode ends at once and the action list comes back.
-    if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
-        onSettingsWidthFinished();
-}
-
-void ZelControlCenter::openSettings()
-{
-    const bool visible = !mUi->controlCenterButton->isChecked();
-    setControlCenterVisible(visible);
-    mUi->controlCenterButton->setChecked(visible);
-}
-
-void ZelControlCenter::onActionHeightFinished()
-{
-    mActionHeightIdle = true;
-    mUi->actionFrame->setMinimumHeight(0);
-    mUi->actionFrame->setMaximumHeight(kUnboundedSize);
-    if (mUi->controlCenterButton->isChecked())
-        openSettingsPanel(mActionHeightAnimation->direction() == QAbstractAnimation::Forward);
-}
-
-void ZelControlCenter::openSettingsPanel(bool pOpen)
-{
-    const bool change = mUi->settingsScrollArea->isVisible() != pOpen;
-
-    pauseViewUpdates();
-    if (pOpen) {
-        if (change) {
-            const QList<ZelSettingsPanel*> panels = mPanels;
-            for (ZelSettingsPanel* panel : panels)
-                panel->initializeWidget();
-            onStateChanged();
-        }
-        mUi->settingsScrollArea->show();
-        mSettingsWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
-    } else {
-        mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
-    }
-
-    mSettingsWidthAnimation->setDirection(pOpen ? QAbstractAnimation::Forward
-                                                : QAbstractAnimation::Backward);
-    if (change)
-        mSettingsWidthAnimation->start();
-
-    // The pane is already where it was asked to be: no slide will end to give the view back.
-    if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
-        resumeViewUpdates();
-}
-
-void ZelControlCenter::onControlCenterWidthFinished()
-{
-    if (mControlCenterWidthAnimation->direction() == QAbstractAnimation::Backward) {
-        mMenuOpen = false;
-        hide();
-    } else {
-        mMenuOpen = true;
-    }
-    resumeViewUpdates();
-}
-
-void ZelControlCenter::onSettingsWidthFinished()
-{
-    resumeViewUpdates();
-    if (mSettingsWidthAnimation->direction() == QAbstractAnimation::Backward) {
-        mSettingsOpen = false;
-        mActionHeightIdle = false;
-        mUi->preferenceFrame->hide();
-        mUi->settingsScrollArea->hide();
-        mActionHeightAnimation->setDirection(QAbstractAnimation::Backward);
-        mActionHeightAnimation->start();
-    } else {
-        mSettingsOpen = true;
-    }
-}
-
-void ZelControlCenter::onPanelClicked(QString pPanelName)
-{
-    if (!mSettingsOpen)
-        openSettingsPanel(true);
-
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels) {
-        if (panel->getPanelName() == pPanelName)
-            ensureSettingVisible(panel);
-    }
-}
-
-void ZelControlCenter::ensureSettingVisible(QWidget* pWidget)
-{
-    const QWidget* parent = pWidget->parentWidget();
-    const int target = pWidget->y() + (parent ? parent->y() : 0);
-    const QScrollBar* scrollBar = mUi->settingsScrollArea->verticalScrollBar();
-    mScrollAnimation->setStartValue(scrollBar->value());
-    mScrollAnimation->setEndValue(qMin(target, scrollBar->maximum()));
-    mScrollAnimation->start();
-}
-
-void ZelControlCenter::onScrollBarValueChanged(int pValue)
-{
-    // While a tab scrolls the pane, that tab is already the checked one.
-    if (mScrollAnimation->state() == QAbstractAnimation::Running)
-        return;
-
-    QWidget* content = mUi->settingsContent;
-    for (QWidget* widget = content->childAt(kScrollProbeOffset, pValue + kScrollProbeOffset);
-         widget && widget != content; widget = widget->parentWidget()) {
-        if (auto* panel = qobject_cast<ZelSettingsPanel*>(widget)) {
-            if (QPushButton* button = panel->getActionWidget())
-                button->setChecked(true);
-            return;
-        }
-    }
 }
 
 void ZelControlCenter::on_applyButton_clicked()
@@ -640,92 +319,9 @@ bool ZelControlCenter::discardModifications(QWidget* pParent)
     return true;
 }
 
-bool ZelControlCenter::eventFilter(QObject* pObject, QEvent* pEvent)
-{
-    if (pEvent->type() == QEvent::MouseButtonPress) {
-        // A press reaches the window before the widget under it; the widget's delivery is
-        // the one to judge, or the GUI handler would never be asked.
-        if (pObject->inherits("QWidgetWindow"))
-            return false;
-        if (mClickTimer.elapsed() < kClickDebounceMs)
-            return false;
-        mClickTimer.restart();
-
-        kmMainWindow* mainWindow = mApplication ? mApplication->getMainWindow() : nullptr;
-        if (!mainWindow)
-            return false;
-
-        const QPoint position = compat::globalPosition(static_cast<QMouseEvent*>(pEvent));
-        const QWidget* pressed = pObject->isWidgetType() ? static_cast<QWidget*>(pObject)
-                                                          : nullptr;
-        bool inWorkArea = false;
-        for (const QWidget* area :
-             {mainWindow->getPrimaryWorkArea(), mainWindow->getSecondaryWorkArea()}) {
-            if (!area || !QRect(area->mapToGlobal(QPoint(0, 0)), area->size()).contains(position))
-                continue;
-            // A popup or a message box lying over the area is not the area: choosing a combo
-            // box entry or answering our own prompt must not close the menu.
-            if (!pressed || pressed->window() == area->window())
-                inWorkArea = true;
-        }
-
-        bool counts = true;
-        if (mGUIHandler && pressed)
-            counts = pressed == mGUIHandler || mGUIHandler->isAncestorOf(pressed);
-
-        if (!inWorkArea || !counts)
-            return false;
-        if (hasModifications() && !discardModifications(mainWindow))
-            return false;
-        openSettingsPanel(false);
-        openMenu(false);
-        return false;
-    }
-
-    if (pEvent->type() == QEvent::Resize) {
-        mClickTimer.restart();
-        if (pObject == mUi->actionFrame && mActionHeightIdle) {
-            mActionHeightAnimation->setStartValue(
-                static_cast<QResizeEvent*>(pEvent)->size().height());
-        }
-    }
-    return false;
-}
-
-void ZelControlCenter::resizeEvent(QResizeEvent* pEvent)
-{
-    if (mActionHeightIdle)
-        mActionHeightAnimation->setStartValue(pEvent->size().height());
-    QWidget::resizeEvent(pEvent);
-}
-
-void ZelControlCenter::showEvent(QShowEvent* pEvent)
-{
-    QWidget::showEvent(pEvent);
-}
-
 QWidget* ZelControlCenter::hostMainWindow() const
 {
     return mApplication ? mApplication->getMainWindow() : nullptr;
-}
-
-void ZelControlCenter::pauseViewUpdates()
-{
-    if (mViewUpdatesPaused || !mApplication)
-        return;
-    mViewUpdatesPaused = true;
-    mApplication->setViewUpdatesEnabled(false);
-}
-
-void ZelControlCenter::resumeViewUpdates()
-{
-    // Both slides may run at once; the view comes back when the last one ends.
-    if (!mViewUpdatesPaused
-        || mControlCenterWidthAnimation->state() == QAbstractAnimation::Running
-        || mSettingsWidthAnimation->state() == QAbstractAnimation::Running)
-        return;
-    mViewUpdatesPaused = false;
-    mApplication->setViewUpdatesEnabled(true);
 }
 
 } // namespace zel

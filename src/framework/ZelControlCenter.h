@@ -13,9 +13,13 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QButtonGroup;
+class QKeyEvent;
+class QMouseEvent;
 class QPropertyAnimation;
 class QPushButton;
+class QScrollArea;
 class QSettings;
 class QSignalMapper;
 class Ui_ControlCenter;
@@ -98,6 +102,15 @@ private:
     bool discardModifications(QWidget* pParent);
     int anchorIndex(const QString& pAnchorName) const;
     void forgetAction(zelAction* pAction);
+    void orderActionFocus();
+    void orderPaneFocus();
+    bool ownsWidget(const QWidget* pWidget) const;
+    bool pressedInWorkArea(QObject* pObject, const QMouseEvent* pEvent) const;
+    bool handleMenuKey(const QKeyEvent* pEvent);
+    QList<QAbstractButton*> actionButtons() const;
+    void focusActionList();
+    void focusTabs();
+    void returnFocus();
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;
@@ -119,6 +132,8 @@ private:
     bool mActionHeightIdle;
     // The host's view is paused by one slide at a time and given back once none runs.
     bool mViewUpdatesPaused;
+    // The pane lives in the host's layout, which may delete it before us.
+    QPointer<QScrollArea> mSettingsPane;
 
 public:
     using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,

@@ -1,7 +1,12 @@
 #include "TestHost.h"
 
+#include <QFile>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 namespace {
 
@@ -9,12 +14,10 @@ namespace {
 class AreaWidget : public QWidget
 {
 public:
-    AreaWidget(const char* pName, QBoxLayout* pLayout, int pStretch = 0)
-        : QWidget(pLayout->parentWidget())
+    AreaWidget(const char* pName, QWidget* pParent) : QWidget(pParent)
     {
         setObjectName(QLatin1String(pName));
         setMinimumSize(120, 120);
-        pLayout->addWidget(this, pStretch);
     }
     void mousePressEvent(QMouseEvent* pEvent) override { pEvent->accept(); }
 };
@@ -43,29 +46,128 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     auto* central = new QWidget(mMainWindow);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* row = new QHBoxLayout;
+    column->setSpacing(0);
+    auto* row = new QGridLayout;
     row->setSpacing(0);
     column->addLayout(row, 1);
-    row->addWidget(pControlCenter);
-    row->addWidget(pControlCenter->settingsWidget());
-    auto* primary = new AreaWidget("primaryArea", row, 1);
+    auto* primary = new AreaWidget("primaryArea", central);
     auto* primaryLayout = new QHBoxLayout(primary);
     primaryLayout->setContentsMargins(0, 0, 0, 0);
-    new AreaWidget("view", primaryLayout);
-    new AreaWidget("overlay", primaryLayout);
-    auto* secondary = new AreaWidget("secondaryArea", row);
-    new AreaWidget("outside", column);
+    primaryLayout->setSpacing(0);
+    primaryLayout->addWidget(new AreaWidget("view", primary), 3);
+    primaryLayout->addWidget(new AreaWidget("overlay", primary), 1);
+    auto* secondary = new AreaWidget("secondaryArea", central);
+    // As in the viewer, the control center and its pane lie over the primary area's left
+    // part; the window keeps the layout's size constraint, so nothing may make it grow.
+    row->addWidget(primary, 0, 0, 1, 3);
+    row->addWidget(pControlCenter, 0, 0);
+    row->addWidget(pControlCenter->settingsWidget(), 0, 1);
+    row->setColumnStretch(2, 1);
+    row->addWidget(secondary, 0, 3);
+    column->addWidget(new AreaWidget("outside", central));
+    pControlCenter->raise();
+    pControlCenter->settingsWidget()->raise();
     mMainWindow->setCentralWidget(central);
-    // The slides change the window's minimum size on every frame otherwise.
-    mMainWindow->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     mMainWindow->setPrimaryWorkArea(primary);
     mMainWindow->setSecondaryWorkArea(secondary);
     mApplication->setMainWindow(mMainWindow);
-    mMainWindow->resize(1300, 700);
+    mMainWindow->resize(kWindowSize);
     mMainWindow->show();
-    if (!QTest::qWaitForWindowExposed(mMainWindow))
-        qWarning("The main window was not exposed");
+    mMainWindow->activateWindow();
+    if (!QTest::qWaitForWindowActive(mMainWindow))
+        qWarning("The main window was not activated");
     return mMainWindow;
+}
+
+QPoint TestHost::PressPoint(const QWidget* pWidget)
+{
+    // The first point, line by line, where the widget itself and nothing above it is hit.
+    const QWidget* window = pWidget->window();
+    for (int y = 2; y < pWidget->height(); y += 6) {
+        for (int x = 2; x < pWidget->width(); x += 6) {
+            const QPoint at = pWidget->mapTo(window, QPoint(x, y));
+            if (window->childAt(at) == pWidget)
+                return at;
+        }
+    }
+    return pWidget->mapTo(window, pWidget->rect().center());
+}
+
+void TestHost::Press(const QWidget* pWidget)
+{
+    // A window manager gives the focus to the window that is clicked, as after a message box.
+    QWidget* window = pWidget->window();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("The pressed window was not activated");
+    }
+    QTest::mouseClick(pWidget->window()->windowHandle(), Qt::LeftButton, {},
+                      PressPoint(pWidget));
+}
+
+void TestHost::Key(int pKey, Qt::KeyboardModifiers pModifiers)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        QFAIL("no widget has the focus");
+    else
+        QTest::keyClick(focus, Qt::Key(pKey), pModifiers);
+}
+
+void TestHost::Type(QWidget* pControl, const QString& pText)
+{
+    auto* editor = pControl->findChild<QLineEdit*>();
+    Press(editor ? editor : pControl);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    if (QWidget* focus = QApplication::focusWidget())
+        QTest::keyClicks(focus, pText);
+}
+
+void TestHost::Wheel(QWidget* pWidget, int pSteps)
+{
+    QWidget* window = pWidget->window();
+    const QPoint inWindow = pWidget->mapTo(window, pWidget->rect().center());
+    QWidget* target = window->childAt(inWindow);
+    const QPoint local = target->mapFrom(window, inWindow);
+    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, 120 * pSteps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(target, &wheel);
+}
+
+namespace {
+
+QtMessageHandler gTestMessages = nullptr;
+
+// The offscreen platform tells of every window hint that it cannot pass on to a window manager.
+void quietOffscreen(QtMsgType pType, const QMessageLogContext& pContext, const QString& pText)
+{
+    if (!pText.contains(QLatin1String("propagateSizeHints"))
+        && !pText.startsWith(QLatin1String("This plugin does not support")))
+        gTestMessages(pType, pContext, pText);
+}
+
+} // namespace
+
+void TestHost::QuietOffscreen()
+{
+    gTestMessages = qInstallMessageHandler(quietOffscreen);
+}
+
+void TestHost::ApplyLibraryStyle()
+{
+    QFile sheet(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
+    if (!sheet.open(QIODevice::ReadOnly))
+        qFatal("The library's style sheet is missing");
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+QByteArray TestHost::storeBytes() const
+{
+    mSettings->sync();
+    QFile file(mSettings->fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton pAnswer)

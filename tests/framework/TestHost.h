@@ -19,22 +19,39 @@
 #include <memory>
 
 // The host side of the framework's tests: the application object with a store in a temporary
-// folder, the test panels, and on request a main window laid out as the viewer's: the control
-// center and its pane, the primary work area with the 3D "view" and an "overlay", the
-// "secondaryArea", and below them a strip "outside" both areas.
+// folder, the test panels, and on request a main window laid out as the viewer's: the primary
+// work area with the 3D "view" and an "overlay", the control center and its pane lying over
+// its left part, the "secondaryArea", and below them a strip "outside" both areas. Input goes
+// in as a person's does: presses through the window, keys to the focused widget.
 class TestHost
 {
 public:
     TestHost();
     ~TestHost();
-    // Every framework test runs on test paths, with Qt's own dialogs.
+    static constexpr QSize kWindowSize{1300, 700};
+    // Every framework test runs on test paths, with Qt's own dialogs and the library's look.
     static void PrepareTestRun()
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QuietOffscreen();
+        ApplyLibraryStyle();
     }
+    static void QuietOffscreen();
+    static void ApplyLibraryStyle();
+    // A press and release through the widget's window, where the widget itself is hit.
+    static void Press(const QWidget* pWidget);
+    static QPoint PressPoint(const QWidget* pWidget);
+    // A key press and release to the widget that has the focus.
+    static void Key(int pKey, Qt::KeyboardModifiers pModifiers = Qt::NoModifier);
+    // Clicks into the control's text and types over it.
+    static void Type(QWidget* pControl, const QString& pText);
+    // Wheel notches over the widget, delivered to whatever lies under the pointer.
+    static void Wheel(QWidget* pWidget, int pSteps);
     zel::kmDMIApplication* application() const { return mApplication.get(); }
     QSettings& settings() const { return *mSettings; }
+    // The store as it lies on disk.
+    QByteArray storeBytes() const;
     // A new panel registered with a control center or a dialog.
     template<typename H> TestPanel* addPanel(H* pHost, const QString& pName, int pRows = 4)
     {

@@ -44,6 +44,7 @@ TestPanel::TestPanel(zel::kmDMIApplication* pApplication, QSettings& pSettings,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* header = new QLabel(pName, this);
+    header->setObjectName(QStringLiteral("header"));
     header->setProperty("class", QStringLiteral("sectionHeader"));
     layout->addWidget(header);
     auto* rows = new QWidget(this);

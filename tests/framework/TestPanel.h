@@ -34,9 +34,10 @@ public:
     {
         return mSettings->value(key(pRow), defaultValue(pRow)).toString();
     }
-    // The row's control value as stored; edited as a person would, with its signals.
+    // The row's control value as stored; set with its signals, as a host's code would.
     QString widgetValue(int pRow) const;
     void edit(int pRow, const QVariant& pValue);
+    QWidget* control(int pRow) const { return mControls.at(pRow); }
     // Whether applied changes only take effect after a restart.
     bool needsRestart = false;
     int initializeCount = 0, applyCount = 0, cancelCount = 0, resetCount = 0, refreshCount = 0;

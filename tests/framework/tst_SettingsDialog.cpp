@@ -2,7 +2,33 @@
 
 #include "SettingsDialog.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTranslator>
+
+namespace {
+
+// Marks every text that goes through a translation, so that a test sees which ones do.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char*, const char* pSource, const char* = nullptr,
+                      int = -1) const override
+    {
+        return QStringLiteral("~%1").arg(QString::fromUtf8(pSource));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class tst_SettingsDialog : public QObject
 {
@@ -15,9 +41,19 @@ class tst_SettingsDialog : public QObject
     {
         return mDialog->findChild<T*>(pName);
     }
-    void click(const char* pButton)
+    void press(const char* pButton) { TestHost::Press(part(pButton)); }
+    void show()
     {
-        QTest::mouseClick(part<QPushButton>(pButton), Qt::LeftButton);
+        mDialog->show();
+        mDialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mDialog.get()));
+    }
+    // Tab until the widget has the focus; false when it never comes.
+    static bool tabTo(const QWidget* pWidget)
+    {
+        for (int step = 0; step < 50 && QApplication::focusWidget() != pWidget; ++step)
+            TestHost::Key(Qt::Key_Tab);
+        return QApplication::focusWidget() == pWidget;
     }
 
 private Q_SLOTS:
@@ -53,43 +89,54 @@ private Q_SLOTS:
             return true;
         };
         QVERIFY(showing({1, 0, 0, 0}, 0));
+        show();
         mDialog->selectPanel("Delta");
         QVERIFY(showing({1, 0, 0, 0}, 0));
-        QTest::mouseClick(panels.at(1)->getActionWidget(), Qt::LeftButton);
+        TestHost::Press(panels.at(1)->getActionWidget());
         QVERIFY(showing({0, 1, 0, 0}, 1));
         mDialog->selectPanel("Alpha");
         QVERIFY(showing({1, 0, 0, 0}, 0));
         // Panels of the same name show together.
-        QTest::mouseClick(panels.at(3)->getActionWidget(), Qt::LeftButton);
+        TestHost::Press(panels.at(3)->getActionWidget());
         QVERIFY(showing({0, 0, 1, 1}, 3));
-        // Unregistered, its tab no longer switches panels and its edits are not cancelled.
-        TestPanel* beta = panels.takeAt(1);
+        // Unregistered, its tab and the panel leave the dialog, which no longer owns them;
+        // the tabs left take the presses.
+        QPointer<TestPanel> beta = panels.takeAt(1);
         mDialog->unregisterSettingsPanel(beta);
         mDialog->unregisterSettingsPanel(beta);
         QCOMPARE(part("settingsContent")->layout()->count(), 3);
-        QTest::mouseClick(beta->getActionWidget(), Qt::LeftButton);
-        QVERIFY(beta->isHidden() && !panels.at(1)->isHidden() && !panels.at(2)->isHidden());
+        QVERIFY(beta->isHidden() && !beta->parentWidget());
+        QVERIFY(beta->getActionWidget()->isHidden() && !beta->getActionWidget()->parentWidget());
+        TestHost::Press(panels.at(0)->getActionWidget());
+        QVERIFY(showing({1, 0, 0}, 0));
+        TestHost::Press(panels.at(1)->getActionWidget());
+        QVERIFY(showing({0, 1, 1}, 1));
         beta->edit(3, "kept");
-        click("cancelButton");
+        press("cancelButton");
         QVERIFY(beta->cancelCount == 0 && beta->widgetValue(3) == "kept");
+        mDialog.reset();
+        QVERIFY(!beta.isNull());
     }
 
     void buttons_data()
     {
-        QTest::addColumn<QString>("button");
+        // Alpha's edit is made on its page, Beta's on its own, which stays in view.
+        QTest::addColumn<QString>("ending");
         QTest::addColumn<bool>("restart");
         QTest::addColumn<bool>("withMainWindow");
         QTest::addColumn<int>("notices");
         QTest::addRow("cancel drops the edits") << "cancelButton" << true << true << 0;
         QTest::addRow("close drops the edits") << "closeButton" << true << true << 0;
-        QTest::addRow("reset shows the defaults") << "resetButton" << true << true << 0;
+        QTest::addRow("Escape drops the edits") << "Escape" << true << true << 0;
+        QTest::addRow("reset shows the defaults of the page") << "resetButton" << true << true << 0;
         QTest::addRow("apply closes") << "applyButton" << false << true << 0;
+        QTest::addRow("Return applies") << "Return" << false << true << 0;
         QTest::addRow("apply, restarts: one notice") << "applyButton" << true << true << 1;
         QTest::addRow("apply, no main window") << "applyButton" << true << false << 0;
     }
     void buttons()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, ending);
         QFETCH(bool, restart);
         QFETCH(bool, withMainWindow);
         QFETCH(int, notices);
@@ -98,14 +145,19 @@ private Q_SLOTS:
         TestPanel* alpha = mHost->addPanel(mDialog.get(), "Alpha");
         mHost->settings().setValue("beta/row3", "stored");
         TestPanel* beta = mHost->addPanel(mDialog.get(), "Beta");
-        mDialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mDialog.get()));
+        const QByteArray before = mHost->storeBytes();
+        show();
         alpha->needsRestart = beta->needsRestart = restart;
-        alpha->edit(1, 321);
-        beta->edit(3, "edited");
+        TestHost::Type(alpha->control(1), "321");
+        TestHost::Press(beta->getActionWidget());
+        TestHost::Type(beta->control(3), "edited");
         MessageBoxAnswerer answerer(QMessageBox::Ok);
-        click(qPrintable(button));
-        const bool applied = button == "applyButton", reset = button == "resetButton";
+        if (ending == "Escape" || ending == "Return")
+            TestHost::Key(ending == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+        else
+            press(qPrintable(ending));
+        const bool applied = ending == "applyButton" || ending == "Return";
+        const bool reset = ending == "resetButton";
         QCOMPARE(mDialog->isVisible(), reset);
         if (!reset)
             QCOMPARE(mDialog->result(), int(applied ? QDialog::Accepted : QDialog::Rejected));
@@ -117,16 +169,211 @@ private Q_SLOTS:
         QCOMPARE(alpha->storedValue(1), applied ? QString("321") : alpha->defaultValue(1));
         QCOMPARE(beta->storedValue(3), QString(applied ? "edited" : "stored"));
         if (!applied) {
-            QCOMPARE(alpha->widgetValue(1), alpha->defaultValue(1));
+            QCOMPARE(mHost->storeBytes(), before);
+            QCOMPARE(alpha->widgetValue(1), reset ? QString("321") : alpha->defaultValue(1));
             QCOMPARE(beta->widgetValue(3), reset ? beta->defaultValue(3) : QString("stored"));
         }
+    }
+
+    void nothingChangesBehindThePerson_data()
+    {
+        QTest::addColumn<QString>("flow");
+        QTest::addRow("reopened after a change elsewhere, applied") << "reopened";
+        QTest::addRow("Escape, reopened, applied") << "Escape";
+        QTest::addRow("reset on another page, applied") << "reset elsewhere";
+    }
+    void nothingChangesBehindThePerson()
+    {
+        // Each flow ends with APPLY, yet the store keeps what it held: the person changed
+        // nothing that is still pending.
+        QFETCH(QString, flow);
+        TestPanel* alpha = mHost->addPanel(mDialog.get(), "Alpha");
+        TestPanel* beta = mHost->addPanel(mDialog.get(), "Beta");
+        show();
+        if (flow == "reopened") {
+            press("cancelButton");
+            // The command-line tool or another part of the host writes the store.
+            QSettings elsewhere(mHost->settings().fileName(), QSettings::IniFormat);
+            elsewhere.setValue("alpha/row1", "64");
+            elsewhere.sync();
+            show();
+            QCOMPARE(alpha->widgetValue(1), QString("64"));
+        } else if (flow == "Escape") {
+            TestHost::Type(alpha->control(1), "64");
+            TestHost::Key(Qt::Key_Escape);
+            QVERIFY(!mDialog->isVisible());
+            show();
+            QCOMPARE(alpha->widgetValue(1), alpha->defaultValue(1));
+        } else {
+            TestHost::Type(alpha->control(1), "64");
+            press("applyButton");
+            show();
+            TestHost::Press(beta->getActionWidget());
+            press("resetButton");
+            QCOMPARE(alpha->widgetValue(1), QString("64"));
+        }
+        const QByteArray before = mHost->storeBytes();
+        press("applyButton");
+        QCOMPARE(mHost->storeBytes(), before);
+        QCOMPARE(mHost->settings().value("alpha/row1", "none").toString(),
+                 QString(flow == "Escape" ? "none" : "64"));
+    }
+
+    void keyboardOnly()
+    {
+        // Open, Tab to a switch, Space, Return: stored. Again with Escape: nothing stored.
+        // On the way, every button is a Tab stop that shows where the focus is.
+        TestPanel* alpha = mHost->addPanel(mDialog.get(), "Alpha");
+        TestPanel* beta = mHost->addPanel(mDialog.get(), "Beta");
+        show();
+        QWidgetList reached{QApplication::focusWidget()};
+        QStringList unmarked;
+        for (int step = 0; step < 50; ++step) {
+            QWidget* left = QApplication::focusWidget();
+            const QImage focused = left->grab().toImage();
+            TestHost::Key(Qt::Key_Tab);
+            if (left->grab().toImage() == focused)
+                unmarked.append(left->objectName());
+            if (reached.contains(QApplication::focusWidget()))
+                break;
+            reached.append(QApplication::focusWidget());
+        }
+        for (const char* name : {"closeButton", "resetButton", "applyButton", "cancelButton"})
+            QVERIFY2(reached.contains(part(name)), name);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
+        // The tabs share one stop; the arrow keys and Space choose among them.
+        QVERIFY(tabTo(alpha->getActionWidget()));
+        TestHost::Key(Qt::Key_Right);
+        TestHost::Key(Qt::Key_Space);
+        QVERIFY(beta->isVisible() && alpha->isHidden());
+        TestHost::Key(Qt::Key_Left);
+        TestHost::Key(Qt::Key_Space);
+        QVERIFY(alpha->isVisible());
+
+        const QByteArray before = mHost->storeBytes();
+        QVERIFY(tabTo(alpha->control(0)));
+        TestHost::Key(Qt::Key_Space);
+        TestHost::Key(Qt::Key_Return);
+        QVERIFY(!mDialog->isVisible() && mDialog->result() == QDialog::Accepted);
+        const QByteArray applied = mHost->storeBytes();
+        QCOMPARE(applied, before + QByteArray("[alpha]\nrow0=false\n"));
+        show();
+        QVERIFY(tabTo(alpha->control(0)));
+        TestHost::Key(Qt::Key_Space);
+        TestHost::Key(Qt::Key_Escape);
+        QVERIFY(!mDialog->isVisible() && mDialog->result() == QDialog::Rejected);
+        QCOMPARE(mHost->storeBytes(), applied);
+        QCOMPARE(alpha->widgetValue(0), QString("false"));
+    }
+
+    void everyControlNamed()
+    {
+        // Both hosts with their panels: every control that takes the focus has a name for
+        // assistive tools, and the hosts' own names follow the translation.
+        MarkingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        auto* center = new zel::ZelControlCenter(mHost->application());
+        mHost->showMainWindow(center);
+        mHost->addPanel(center, "Alpha");
+        mDialog = std::make_unique<zel::SettingsDialog>(mHost->application());
+        mHost->addPanel(mDialog.get(), "Beta");
+        QCoreApplication::removeTranslator(&translator);
+        // Names that come from a panel (its controls, its tab) are the panel's own.
+        const auto fromPanel = [](const QWidget* pControl) {
+            for (const QWidget* widget = pControl; widget; widget = widget->parentWidget()) {
+                if (qobject_cast<const TestPanel*>(widget))
+                    return true;
+            }
+            return false;
+        };
+        QList<QWidget*> tabs;
+        for (QWidget* host : {static_cast<QWidget*>(center->window()),
+                              static_cast<QWidget*>(mDialog.get())}) {
+            for (TestPanel* panel : host->findChildren<TestPanel*>())
+                tabs.append(panel->getActionWidget());
+        }
+        QStringList unnamed, untranslated;
+        for (QWidget* host : {static_cast<QWidget*>(center), center->settingsWidget(),
+                              static_cast<QWidget*>(mDialog.get())}) {
+            const QWidgetList controls = host->findChildren<QWidget*>() << host;
+            for (QWidget* control : controls) {
+                if (control->focusPolicy() == Qt::NoFocus || control->focusProxy()
+                    || qobject_cast<QAbstractSpinBox*>(control->parentWidget()))
+                    continue;
+                const QString name =
+                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+                if (name.isEmpty())
+                    unnamed.append(control->objectName());
+                else if (!tabs.contains(control) && !fromPanel(control) && !name.startsWith('~'))
+                    untranslated.append(name);
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(", ")));
+    }
+
+    void focusMarks_data()
+    {
+        // The kinds of control that the panels use, each as the sheet styles it.
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("styleClass");
+        for (const char* kind : {"QCheckBox", "QRadioButton", "QSlider", "QListWidget",
+                                 "QComboBox", "QSpinBox", "QLineEdit"})
+            QTest::addRow("%s", kind) << kind << QString();
+        QTest::addRow("combo box of the host") << "QComboBox" << "kmComboBox";
+        for (const char* styleClass :
+             {"", "outlinedButton", "raisedButton", "flatButton", "flatButton textLeftAlign",
+              "tabAction", "colorButton", "linkButton", "whiteButton", "toolButton"})
+            QTest::addRow("button %s", styleClass) << "QPushButton" << styleClass;
+    }
+    void focusMarks()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, styleClass);
+        QWidget window;
+        auto* layout = new QFormLayout(&window);
+        auto* before = new QLineEdit(&window);
+        layout->addRow("Before", before);
+        QWidget* control = nullptr;
+        if (kind == "QCheckBox")
+            control = new QCheckBox("Switch");
+        else if (kind == "QRadioButton")
+            control = new QRadioButton("Choice");
+        else if (kind == "QSlider")
+            control = new QSlider(Qt::Horizontal);
+        else if (kind == "QListWidget")
+            control = new QListWidget;
+        else if (kind == "QComboBox")
+            control = new QComboBox;
+        else if (kind == "QSpinBox")
+            control = new QSpinBox;
+        else if (kind == "QLineEdit")
+            control = new QLineEdit("text");
+        else
+            control = new QPushButton("Button");
+        if (auto* combo = qobject_cast<QComboBox*>(control))
+            combo->addItems({"one", "two"});
+        if (auto* list = qobject_cast<QListWidget*>(control))
+            list->addItems({"one", "two"});
+        if (styleClass == "tabAction")
+            static_cast<QPushButton*>(control)->setCheckable(true);
+        control->setProperty("class", styleClass);
+        layout->addRow("Control", control);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        const QImage plain = control->grab().toImage();
+        TestHost::Key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control);
+        QVERIFY(control->grab().toImage() != plain);
     }
 
     void heightAndCentring()
     {
         // Runs on the default offscreen screen and again on a laptop screen 768 pixels high,
         // where it opens 512 high. Every showing centres it again, on the screen or on the
-        // main window, and refreshes the panels.
+        // main window, and reads the panels again.
         TestPanel* alpha = mHost->addPanel(mDialog.get(), "Alpha");
         const bool shortScreen = mDialog->screen()->availableGeometry().height() <= 768;
         const QSize expected(mDialog->width(), shortScreen ? 512 : mDialog->height());
@@ -140,7 +387,7 @@ private Q_SLOTS:
             QCOMPARE(mDialog->geometry().center(),
                      showing < 3 ? mDialog->screen()->availableGeometry().center()
                                  : mHost->mainWindow()->geometry().center());
-            QCOMPARE(alpha->refreshCount, showing);
+            QVERIFY(alpha->refreshCount == showing && alpha->initializeCount == showing + 1);
             mDialog->hide();
             mDialog->move(0, 0);
         }
@@ -163,11 +410,12 @@ private Q_SLOTS:
         QCOMPARE(gone.size(), 2);
         QCOMPARE(part("settingsTableContent")->layout()->count(), 2);
         mDialog->selectPanel("Alpha");
-        mDialog->show();
-        click("resetButton");
-        click("cancelButton");
-        mDialog->show();
-        click("applyButton");
+        show();
+        TestHost::Press(beta->getActionWidget());
+        press("resetButton");
+        press("cancelButton");
+        show();
+        press("applyButton");
         QVERIFY(beta->resetCount + beta->cancelCount + beta->applyCount == 3
                 && beta->refreshCount == 2);
         // The host forgot to take the others back: they and their tab buttons go with the

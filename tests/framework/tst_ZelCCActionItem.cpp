@@ -3,10 +3,12 @@
 #include "ZelCCActionItem.h"
 #include "zelAction.h"
 
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 
+#include <cmath>
 #include <vector>
 
 using zel::ZelCCActionItem;
@@ -31,6 +33,36 @@ class tst_ZelCCActionItem : public QObject
         return qobject_cast<T*>(list()->itemAt(pIndex)->widget());
     }
     // The list from the top: action names, "|" for separators.
+    // The contrast between a text and its background: the commonest colour in the picture
+    // is the background, the colour farthest from it in luminance is the text.
+    static double textContrast(const QImage& pPicture)
+    {
+        const auto luminance = [](QRgb pColour) {
+            const auto channel = [](int pValue) {
+                const double c = pValue / 255.0;
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(pColour)) + 0.7152 * channel(qGreen(pColour))
+                + 0.0722 * channel(qBlue(pColour));
+        };
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < pPicture.height(); ++y) {
+            for (int x = 0; x < pPicture.width(); ++x)
+                ++counts[pPicture.pixel(x, y)];
+        }
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.value() > counts.value(background))
+                background = it.key();
+        }
+        double ratio = 1.0;
+        const double base = luminance(background) + 0.05;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            const double other = luminance(it.key()) + 0.05;
+            ratio = qMax(ratio, qMax(other, base) / qMin(other, base));
+        }
+        return ratio;
+    }
     QStringList listing() const
     {
         QStringList names;
@@ -70,7 +102,10 @@ private Q_SLOTS:
         QVERIFY(button->text() == "Save file" && shortcut->text() == "Ctrl+S");
         QCOMPARE(item->toolTip(), QString("Save the product"));
         QSignalSpy triggered(save, &QAction::triggered);
-        QTest::mouseClick(button, Qt::LeftButton);
+        mCenter->resize(250, 300);
+        mCenter->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mCenter));
+        TestHost::Press(button);
         QCOMPARE(triggered.count(), 1);
         // Every change of the action shows at once.
         save->setActionGuiName("Save as");
@@ -123,6 +158,9 @@ private Q_SLOTS:
         QVERIFY(mCenter->addCCSeparator("files", "Save"));
         QVERIFY(mCenter->addCCSeparator("top", QString()));
         QVERIFY(mCenter->addCCSeparator("lost", "Missing"));
+        // Before the menu ever opened, they span it less their inset, whatever the form's
+        // own width.
+        QCOMPARE(row(0)->maximumWidth(), 232);
         // A name is taken once.
         QVERIFY(!mCenter->addCCSeparator("files", "Open"));
         // A later action anchored before the same action lands below the separator.
@@ -166,6 +204,34 @@ private Q_SLOTS:
         QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden() && mCenter->width() == 0);
         QVERIFY(mCenter->addCCSeparator("closed", QString()));
         QCOMPARE(row(0)->maximumWidth(), 232);
+    }
+
+    void readableOverTheWorkArea()
+    {
+        // With the library's sheet, the control center paints its own background over the
+        // host's window, and each item's text and shortcut stand out from what lies behind.
+        zelAction* open = action("Open");
+        open->setShortcut(QKeySequence("Ctrl+O"));
+        mCenter->registerCCAction(open, "Settings", true);
+        mHost->showMainWindow(mCenter);
+        mCenter->openMenu(true);
+        QTRY_VERIFY(mCenter->isMenuOpen());
+        const QImage window = mCenter->window()->grab().toImage();
+        QWidget* below = mCenter->findChild<QWidget*>("mainPanel");
+        QCOMPARE(window.pixelColor(below->mapTo(mCenter->window(), QPoint(20, below->height() - 20))),
+                 QColor(Qt::white));
+        for (const char* name : {"actionButton", "shortcut"}) {
+            for (auto* part : mCenter->findChildren<QWidget*>(name)) {
+                if (part->isHidden())
+                    continue;
+                const double contrast = textContrast(
+                    window.copy(QRect(part->mapTo(mCenter->window(), QPoint()), part->size())));
+                QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1 of %2: %3:1")
+                                                         .arg(name)
+                                                         .arg(part->parentWidget()->findChild<QPushButton*>()->text())
+                                                         .arg(contrast)));
+            }
+        }
     }
 
     void destroyedActionLeavesTheList()

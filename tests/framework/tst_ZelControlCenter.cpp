@@ -3,7 +3,10 @@
 #include "ZelCCActionItem.h"
 #include "zelAction.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalMapper>
@@ -22,6 +25,8 @@ class tst_ZelControlCenter : public QObject
     QPointer<zel::ZelControlCenter> mCenter;
     QPointer<QPushButton> mHostButton;
     QElapsedTimer mSettled;
+    QSize mWindowSize;
+    QStringList mUnmarked;
 
     // The pane sits in the host's layout, no longer below the control center.
     template<typename T = QWidget> T* part(const char* pName) const
@@ -29,33 +34,40 @@ class tst_ZelControlCenter : public QObject
         return mCenter->window()->findChild<T*>(pName);
     }
     bool inSettingsMode() const { return part<QPushButton>("controlCenterButton")->isChecked(); }
-    // "Settings" is the only action here.
-    zel::zelAction* settingsAction() const
+    zel::ZelCCActionItem* item(const QString& pName) const
     {
-        return mCenter->findChild<zel::ZelCCActionItem*>()->getZelAction();
+        for (auto* item : mCenter->findChildren<zel::ZelCCActionItem*>()) {
+            if (item->getZelAction()->getActionName() == pName)
+                return item;
+        }
+        return nullptr;
     }
-    // Settings mode is clicked without waiting for the menu, as a quick hand does.
+    QPushButton* itemButton(const QString& pName) const
+    {
+        return item(pName)->findChild<QPushButton*>("actionButton");
+    }
+    zel::zelAction* settingsAction() const { return item("Settings")->getZelAction(); }
+    // Opened by the host's button; settings mode is clicked without waiting for the menu, as
+    // a quick hand does.
     void openMenu(bool pSettings = false)
     {
-        mCenter->openMenu(true);
-        if (pSettings)
-            QTest::mouseClick(part<QPushButton>("actionButton"), Qt::LeftButton);
+        QTest::mouseClick(mHostButton->window()->windowHandle(), Qt::LeftButton, {},
+                          TestHost::PressPoint(mHostButton));
+        if (pSettings) {
+            QWidget* item = itemButton("Settings");
+            QTRY_COMPARE(item->window()->childAt(TestHost::PressPoint(item)), item);
+            TestHost::Press(item);
+        }
         QTRY_VERIFY(mCenter->isMenuOpen() && mCenter->isSettingsOpen() == pSettings);
         mSettled.start();
     }
     void waitClosed() { QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden()); }
-    // A press once the control center listens again. Through the window, it arrives as a real
-    // one does.
-    void press(QWidget* pWidget, bool pThroughWindow = false, bool pWait = true)
+    // A press through the window once the control center listens again.
+    void press(QWidget* pWidget, bool pWait = true)
     {
         if (pWait)
             QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
-        if (pThroughWindow) {
-            QTest::mouseClick(pWidget->window()->windowHandle(), Qt::LeftButton, {},
-                              pWidget->mapTo(pWidget->window(), pWidget->rect().center()));
-        } else {
-            QTest::mouseClick(pWidget, Qt::LeftButton);
-        }
+        TestHost::Press(pWidget);
         mSettled.start();
         QCoreApplication::processEvents();
     }
@@ -67,6 +79,27 @@ class tst_ZelControlCenter : public QObject
             paused += call.at(0).toBool() ? -1 : 1;
         return paused == 0 && mHost->application()->areViewUpdatesEnabled();
     }
+    // Tab from the focused widget once round the window: every widget that took the focus,
+    // each checked to look different while it has it (an action item marks its whole row).
+    QWidgetList tabRound()
+    {
+        const auto shown = [](QWidget* pWidget) {
+            QWidget* row = pWidget->parentWidget();
+            return qobject_cast<zel::ZelCCActionItem*>(row->parentWidget()) ? row : pWidget;
+        };
+        QWidgetList reached{QApplication::focusWidget()};
+        for (int step = 0; step < 200; ++step) {
+            QWidget* left = QApplication::focusWidget();
+            const QImage focused = shown(left)->grab().toImage();
+            TestHost::Key(Qt::Key_Tab);
+            if (shown(left)->grab().toImage() == focused)
+                mUnmarked.append(left->objectName());
+            if (QApplication::focusWidget() == reached.first())
+                break;
+            reached.append(QApplication::focusWidget());
+        }
+        return reached;
+    }
 
 private Q_SLOTS:
     void initTestCase() { TestHost::PrepareTestRun(); }
@@ -76,16 +109,23 @@ private Q_SLOTS:
         mViews = std::make_unique<QSignalSpy>(
             mHost->application(), &zel::kmDMIApplication::viewUpdatesEnabledChanged);
         mCenter = mHost->showMainWindow()->findChild<zel::ZelControlCenter*>();
-        mHostButton = new QPushButton(mCenter->window());
+        mHostButton = new QPushButton("Menu", mCenter->window());
         mHostButton->setCheckable(true);
+        mHostButton->move(1200, 640);
+        mHostButton->show();
         mCenter->setControlCenterButton(mHostButton);
+        connect(mHostButton, &QPushButton::clicked, mCenter, &zel::ZelControlCenter::openMenu);
+        mWindowSize = TestHost::kWindowSize;
     }
     void cleanup()
     {
-        // Whatever a test did, the host's view runs again once the slides are over.
+        // Whatever a test did, the host's view runs again once the slides are over, and the
+        // window, which holds the control center in its layout, never grew.
         const bool balanced = QTest::qWaitFor([this] { return viewsBalanced(); });
+        const QSize windowSize = mHost->mainWindow() ? mHost->mainWindow()->size() : mWindowSize;
         mHost.reset();
         QVERIFY(balanced);
+        QCOMPARE(windowSize, mWindowSize);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -120,23 +160,35 @@ private Q_SLOTS:
         QVERIFY(tab.isNull());
     }
 
+    void paneDeletedFirst()
+    {
+        // A host that tears its layout down first deletes the pane, and the panels in it.
+        QPointer<TestPanel> alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
+        delete mCenter->settingsWidget();
+        QVERIFY(alpha.isNull() && !mCenter->settingsWidget() && mCenter->settingsWidth() == 0);
+        QVERIFY(!mCenter->hasModifications());
+        mHost->closeMainWindow();
+        QVERIFY(mCenter.isNull());
+    }
+
     void destroyedPanelIsForgotten()
     {
         TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         mHost->settings().setValue("beta/row1", "77");
         TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
         openMenu(true);
-        alpha->edit(3, "pending");
+        TestHost::Type(alpha->control(3), "pending");
         delete alpha;
         QVERIFY(part("applicationSettings")->layout()->count() == 1
                 && part("applicationFrame")->layout()->count() == 1);
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(!mCenter->hasModifications());
         // Reset shows the defaults of the panels left, which Apply stores.
-        QTest::mouseClick(part<QPushButton>("resetButton"), Qt::LeftButton);
+        press(part("resetButton"));
         QCOMPARE(beta->widgetValue(1), beta->defaultValue(1));
         QVERIFY(mCenter->hasModifications() && beta->storedValue(1) == "77");
-        QTest::mouseClick(part<QPushButton>("applyButton"), Qt::LeftButton);
+        press(part("applyButton"));
         QCOMPARE(beta->storedValue(1), beta->defaultValue(1));
         QVERIFY(!mCenter->hasModifications());
         mCenter->openMenu(false);
@@ -178,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(widest == reached && !everOpen);
         // The host's button may go first; the control center does not touch it any more.
         delete mHostButton;
-        openMenu();
+        mCenter->openMenu(true);
+        QTRY_VERIFY(mCenter->isMenuOpen());
     }
 
     void settingsMode()
@@ -187,24 +240,27 @@ private Q_SLOTS:
         openMenu();
         const int listHeight = part("actionFrame")->height();
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
-        // The flags change when the slides end.
-        settingsAction()->trigger();
+        // The flags change when the slides end; the list collapses from its own height.
+        int tallest = 0;
+        press(itemButton("Settings"));
         QVERIFY(inSettingsMode() && !part("preferenceFrame")->isHidden());
         QVERIFY(!mCenter->isSettingsOpen());
-        QTRY_VERIFY(mCenter->isSettingsOpen());
+        QTRY_VERIFY((tallest = qMax(tallest, mCenter->actionHeight()), mCenter->isSettingsOpen()));
+        QVERIFY(tallest <= listHeight);
         QVERIFY(part("actionFrame")->isHidden() && mCenter->settingsWidth() == 450);
-        QCOMPARE(alpha->initializeCount, 2);
+        // Read when the menu opened and again when the pane opened.
+        QCOMPARE(alpha->initializeCount, 3);
         // Leaving through the action asks nothing and keeps the edits.
-        alpha->edit(1, 999);
+        TestHost::Type(alpha->control(1), "999");
         settingsAction()->trigger();
         QTRY_VERIFY(!mCenter->isSettingsOpen());
         QVERIFY(mCenter->settingsWidget()->isHidden() && part("preferenceFrame")->isHidden());
         QTRY_COMPARE(part("actionFrame")->height(), listHeight);
         QVERIFY(mCenter->hasModifications());
         // Entering again re-reads every panel: the edits go, still without a prompt.
-        settingsAction()->trigger();
+        press(itemButton("Settings"));
         QTRY_VERIFY(mCenter->isSettingsOpen());
-        QCOMPARE(alpha->initializeCount, 3);
+        QCOMPARE(alpha->initializeCount, 4);
         QVERIFY(!mCenter->hasModifications() && answerer.count() == 0);
         // Asked for again, nothing slides, yet the view must run again.
         mViews->clear();
@@ -222,7 +278,6 @@ private Q_SLOTS:
         // The menu still works as before.
         mCenter->openMenu(false);
         waitClosed();
-        openMenu();
         openMenu(true);
     }
 
@@ -234,32 +289,32 @@ private Q_SLOTS:
         openMenu(true);
         auto* bar = static_cast<QScrollArea*>(mCenter->settingsWidget())->verticalScrollBar();
         const int frameTop = part("applicationFrame")->y();
-        QTest::mouseClick(beta->getActionWidget(), Qt::LeftButton);
+        press(beta->getActionWidget());
         QTRY_COMPARE(bar->value(), frameTop + beta->y());
         QVERIFY(beta->getActionWidget()->isChecked());
         // Scrolling by hand checks the tab of the panel at the top.
-        bar->setValue(frameTop + alpha->y() + 20);
+        TestHost::Wheel(part("settingsContent"), 2);
+        QTRY_VERIFY(bar->value() < frameTop + beta->y());
         QVERIFY(alpha->getActionWidget()->isChecked());
     }
 
     void outsidePresses_data()
     {
-        // Through the window, the press arrives first for the window, as a real one does.
         QTest::addColumn<bool>("withHandler");
-        QTest::addColumn<bool>("throughWindow");
         QTest::addColumn<QStringList>("keptOpen");
         QTest::addColumn<QStringList>("closing");
         using L = QStringList;
-        const L all{"overlay", "secondaryArea", "outside", "mainPanel"};
-        QTest::addRow("GUI handler set") << true << false << all << L{"view"};
-        QTest::addRow("through the window") << true << true << L{"overlay"} << L{"view"};
-        QTest::addRow("no GUI handler") << false << false << L{"outside", "mainPanel"}
-                                        << L{"overlay", "secondaryArea"};
+        // The control center and its pane lie over the primary area: presses on them are
+        // theirs, wherever the host put them.
+        const L ours{"mainPanel", "header", "advancedFrame"};
+        QTest::addRow("GUI handler set")
+            << true << ours + L{"overlay", "secondaryArea", "outside"} << L{"view"};
+        QTest::addRow("no GUI handler")
+            << false << ours + L{"outside"} << L{"view", "overlay", "secondaryArea"};
     }
     void outsidePresses()
     {
         QFETCH(bool, withHandler);
-        QFETCH(bool, throughWindow);
         QFETCH(QStringList, keptOpen);
         QFETCH(QStringList, closing);
         if (withHandler)
@@ -268,32 +323,130 @@ private Q_SLOTS:
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
         openMenu(true);
         for (const QString& name : keptOpen) {
-            press(mHost->area(qPrintable(name)), throughWindow);
+            press(part(qPrintable(name)));
             QVERIFY2(mHostButton->isChecked() && inSettingsMode(), qPrintable(name));
         }
         // Too soon after the last press, a press that would count is ignored.
-        press(mHost->area(qPrintable(closing.first())), throughWindow, false);
+        press(mHost->area(qPrintable(closing.first())), false);
         QVERIFY(mHostButton->isChecked() && inSettingsMode());
         // Nothing is pending: a press that counts closes everything without a prompt.
         for (const QString& name : closing) {
             if (!mCenter->isMenuOpen())
                 openMenu(true);
-            press(mHost->area(qPrintable(name)), throughWindow);
+            press(mHost->area(qPrintable(name)));
             waitClosed();
             QVERIFY2(!mCenter->isSettingsOpen(), qPrintable(name));
         }
         QCOMPARE(answerer.count(), 0);
     }
 
+    void editingWithTheMouse()
+    {
+        // The whole round with the mouse: a switch and a list in the pane, which lies over
+        // the work area, then Apply, then a press on the bare view.
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        auto* combo = new QComboBox(alpha);
+        combo->addItems({"one", "two", "three"});
+        alpha->layout()->addWidget(combo);
+        mHost->addPanel(mCenter.data(), "Beta");
+        const QByteArray before = mHost->storeBytes();
+        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        openMenu(true);
+        press(alpha->control(0));
+        QCOMPARE(alpha->widgetValue(0), QString("false"));
+        QVERIFY(inSettingsMode() && mCenter->hasModifications());
+        // The list opens over the view; choosing in it is no press in the view.
+        press(combo);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QWidget* list = QApplication::activePopupWidget();
+        QVERIFY(mHost->area("view")->rect().contains(
+            mHost->area("view")->mapFromGlobal(list->geometry().center())));
+        QTest::mouseClick(list->windowHandle(), Qt::LeftButton, {},
+                          list->mapFromGlobal(list->geometry().bottomLeft()) + QPoint(20, -8));
+        QTRY_COMPARE(combo->currentText(), QString("three"));
+        QVERIFY(inSettingsMode() && mHostButton->isChecked());
+        press(part("applyButton"));
+        QVERIFY(!mCenter->hasModifications() && alpha->storedValue(0) == "false");
+        press(mHost->area("view"));
+        waitClosed();
+        QCOMPARE(answerer.count(), 0);
+        QCOMPARE(mHost->storeBytes(), before + QByteArray("[alpha]\nrow0=false\n"));
+    }
+
+    void keyboardOnly()
+    {
+        // The host's button, then only keys: into the menu, down its items, into settings
+        // mode, across every button with a mark where the focus is, an edit applied, an
+        // edit dropped at Escape.
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
+        zel::zelAction fit("Fit", "Fit the view");
+        QSignalSpy fitted(&fit, &QAction::triggered);
+        mCenter->registerCCAction(&fit, "Settings", true);
+        mHostButton->setFocus(Qt::TabFocusReason);
+        TestHost::Key(Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), itemButton("Settings"));
+        TestHost::Key(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), itemButton("Fit"));
+        TestHost::Key(Qt::Key_Return);
+        QCOMPARE(fitted.count(), 1);
+        waitClosed();
+        QCOMPARE(QApplication::focusWidget(), mHostButton.data());
+        TestHost::Key(Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), itemButton("Settings"));
+        // Every button of the menu is a Tab stop that shows its focus.
+        const QWidgetList inMenu = tabRound();
+        QVERIFY(inMenu.contains(itemButton("Fit")));
+        TestHost::Key(Qt::Key_Space);
+        QTRY_VERIFY(mCenter->isSettingsOpen());
+        QCOMPARE(QApplication::focusWidget(), alpha->getActionWidget());
+        const QWidgetList inPane = tabRound();
+        for (auto* button : mCenter->window()->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && !button->group())
+                QVERIFY2(inPane.contains(button), qPrintable(button->text()));
+        }
+        // Tab stops once in the strip of tabs, the arrow keys go on along it.
+        QVERIFY(inPane.contains(alpha->getActionWidget()));
+        TestHost::Key(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), beta->getActionWidget());
+        TestHost::Key(Qt::Key_Space);
+        QVERIFY(beta->getActionWidget()->isChecked());
+        QVERIFY2(mUnmarked.isEmpty(), qPrintable(mUnmarked.join(", ")));
+        // Reset and Apply come after the panels.
+        QVERIFY(inPane.indexOf(part("applyButton")) > inPane.indexOf(alpha->control(3)));
+        const QByteArray before = mHost->storeBytes();
+        while (QApplication::focusWidget() != alpha->control(0))
+            TestHost::Key(Qt::Key_Tab);
+        TestHost::Key(Qt::Key_Space);
+        while (QApplication::focusWidget() != part("applyButton"))
+            TestHost::Key(Qt::Key_Tab);
+        TestHost::Key(Qt::Key_Space);
+        QVERIFY(!mCenter->hasModifications());
+        const QByteArray applied = mHost->storeBytes();
+        QCOMPARE(applied, before + QByteArray("[alpha]\nrow0=false\n"));
+        // Escape with an edit pending asks first; discarded, the store stays as applied.
+        TestHost::Key(Qt::Key_Tab, Qt::ShiftModifier);
+        TestHost::Key(Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QVERIFY(mCenter->hasModifications());
+        MessageBoxAnswerer answerer(QMessageBox::Discard);
+        TestHost::Key(Qt::Key_Escape);
+        waitClosed();
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(mCenter->window()->focusWidget(), mHostButton.data());
+        QCOMPARE(mHost->storeBytes(), applied);
+    }
+
     void pressOnAnotherWindowOverTheArea()
     {
-        // A window of its own over the 3D view, as a combo box's list that reaches out of the
-        // pane or the discard prompt itself: choosing in it leaves everything open.
+        // A window of its own over the 3D view, as the discard prompt itself: a press in it
+        // leaves everything open.
         mHost->addPanel(mCenter.data(), "Alpha");
         openMenu(true);
         QWidget* view = mHost->area("view");
         QWidget popup(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-        popup.setGeometry(QRect(view->mapToGlobal(view->rect().center()) - QPoint(40, 40),
+        popup.setGeometry(QRect(view->mapToGlobal(view->rect().bottomRight()) - QPoint(90, 90),
                                 QSize(80, 80)));
         popup.show();
         QVERIFY(QTest::qWaitForWindowExposed(&popup));
@@ -303,10 +456,10 @@ private Q_SLOTS:
         popup.hide();
         // A resize of the window starts the debounce again; then the view itself closes it.
         QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
-        const QSize larger = mHost->mainWindow()->size() + QSize(40, 0);
-        mHost->mainWindow()->resize(larger);
-        QTRY_COMPARE(mHost->mainWindow()->size(), larger);
-        press(view, false, false);
+        mWindowSize = mHost->mainWindow()->size() + QSize(40, 0);
+        mHost->mainWindow()->resize(mWindowSize);
+        QTRY_COMPARE(mHost->mainWindow()->size(), mWindowSize);
+        press(view, false);
         QVERIFY(mHostButton->isChecked());
         press(view);
         waitClosed();
@@ -314,27 +467,32 @@ private Q_SLOTS:
 
     void closingWithPendingEdits_data()
     {
-        QTest::addColumn<bool>("byPress");
+        QTest::addColumn<QString>("closedBy");
         QTest::addColumn<int>("answer");
-        QTest::addRow("press, cancel") << true << int(QMessageBox::Cancel);
-        QTest::addRow("press, no choice") << true << int(QMessageBox::NoButton);
-        QTest::addRow("press, discard") << true << int(QMessageBox::Discard);
-        QTest::addRow("closed by the host, cancel") << false << int(QMessageBox::Cancel);
-        QTest::addRow("closed by the host, discard") << false << int(QMessageBox::Discard);
+        QTest::addRow("press, cancel") << "press" << int(QMessageBox::Cancel);
+        QTest::addRow("press, no choice") << "press" << int(QMessageBox::NoButton);
+        QTest::addRow("press, discard") << "press" << int(QMessageBox::Discard);
+        QTest::addRow("Escape, cancel") << "Escape" << int(QMessageBox::Cancel);
+        QTest::addRow("Escape, discard") << "Escape" << int(QMessageBox::Discard);
+        QTest::addRow("closed by the host, cancel") << "host" << int(QMessageBox::Cancel);
+        QTest::addRow("closed by the host, discard") << "host" << int(QMessageBox::Discard);
     }
     void closingWithPendingEdits()
     {
-        QFETCH(bool, byPress);
+        QFETCH(QString, closedBy);
         QFETCH(int, answer);
         const bool closes = answer == QMessageBox::Discard;
         TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         mHost->settings().setValue("beta/row1", "42");
         TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
         openMenu(true);
-        beta->edit(1, 77);
+        TestHost::Type(beta->control(1), "77");
+        const QByteArray before = mHost->storeBytes();
         MessageBoxAnswerer answerer{QMessageBox::StandardButton(answer)};
-        if (byPress)
+        if (closedBy == "press")
             press(mHost->area("view"));
+        else if (closedBy == "Escape")
+            TestHost::Key(Qt::Key_Escape);
         else
             mCenter->openMenu(false);
         QTRY_COMPARE(answerer.count(), 1);
@@ -347,8 +505,28 @@ private Q_SLOTS:
         QVERIFY(mCenter->isSettingsOpen() != closes && mCenter->isMenuOpen() != closes);
         QCOMPARE(mCenter->settingsWidth(), closes ? 0 : 450);
         QCOMPARE(beta->widgetValue(1), QString(closes ? "42" : "77"));
-        QCOMPARE(alpha->initializeCount, closes ? 3 : 2);
-        QVERIFY(beta->storedValue(1) == "42" && answerer.count() == 1);
+        QCOMPARE(alpha->initializeCount, closes ? 4 : 3);
+        QVERIFY(mHost->storeBytes() == before && answerer.count() == 1);
+    }
+
+    void changesMadeElsewhere()
+    {
+        // Another part of the host writes the store while the menu is closed: the panels
+        // differ from it, yet nothing is pending and nobody is asked.
+        zel::zelAction fit("Fit", "Fit the view");
+        mCenter->registerCCAction(&fit, "Settings", true);
+        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
+        mHost->settings().setValue("alpha/row1", "64");
+        const QByteArray before = mHost->storeBytes();
+        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        fit.trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(mCenter->isHidden() && answerer.count() == 0);
+        openMenu();
+        QCOMPARE(alpha->widgetValue(1), QString("64"));
+        press(itemButton("Fit"));
+        waitClosed();
+        QVERIFY(answerer.count() == 0 && mHost->storeBytes() == before);
     }
 
     void apply_data()
@@ -372,20 +550,21 @@ private Q_SLOTS:
         QFETCH(int, notices);
         QList<TestPanel*> panels;
         for (int i = 0; i < edited.size(); ++i) {
-            panels.append(mHost->addPanel(mCenter.data(), QStringLiteral("Panel %1").arg(i)));
+            panels.append(mHost->addPanel(mCenter.data(), QStringLiteral("Panel %1").arg(i), 2));
             panels.last()->needsRestart = restart.at(i);
         }
         openMenu(true);
         MessageBoxAnswerer answerer(QMessageBox::Ok);
+        const QByteArray before = mHost->storeBytes();
         // Applied by the user, with the notice; then by the host, without: it learns of the
         // restart from the result.
         for (int value : {500, 700}) {
             for (int i = 0; i < panels.size(); ++i) {
                 if (edited.at(i))
-                    panels.at(i)->edit(1, value + i);
+                    TestHost::Type(panels.at(i)->control(1), QString::number(value + i));
             }
             if (value == 500)
-                QTest::mouseClick(part<QPushButton>("applyButton"), Qt::LeftButton);
+                press(part("applyButton"));
             else
                 QCOMPARE(mCenter->applyModifications(), notices > 0);
             QCoreApplication::processEvents();
@@ -396,6 +575,8 @@ private Q_SLOTS:
                          edited.at(i) ? QString::number(value + i) : QString());
             }
         }
+        if (!edited.contains(true))
+            QCOMPARE(mHost->storeBytes(), before);
         if (notices) {
             QCOMPARE(answerer.boxes.first(), QString("Settings Modification: You need to restart "
                                                      "your application to turn settings "

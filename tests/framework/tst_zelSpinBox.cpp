@@ -5,27 +5,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSpontaneKeyEvent>
 #include <QVBoxLayout>
-#include <QWheelEvent>
-
-namespace {
-
-// A wheel turn over the box as the platform delivers it: to the widget under the pointer,
-// from where it travels up while nobody takes it.
-void turnWheel(QAbstractSpinBox* pBox, int pSteps)
-{
-    QWidget* window = pBox->window();
-    const QPoint inWindow = pBox->mapTo(window, pBox->rect().center());
-    QWidget* target = window->childAt(inWindow);
-    const QPoint local = target->mapFrom(window, inWindow);
-    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, 120 * pSteps),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&wheel);
-    qApp->notify(target, &wheel);
-}
-
-} // namespace
 
 class tst_zelSpinBox : public QObject
 {
@@ -64,18 +44,18 @@ private Q_SLOTS:
         QScrollBar* bar = area.verticalScrollBar();
         const auto value = [box] { return box->property("value").toDouble(); };
         // Not focused: the page scrolls, the value stays.
-        turnWheel(box, -1);
+        TestHost::Wheel(box, -1);
         QVERIFY(bar->value() > 0 && value() == 50.0);
         bar->setValue(0);
         // Clicked into: the wheel steps the value and the page stays.
-        QTest::mouseClick(box->findChild<QLineEdit*>(), Qt::LeftButton);
+        TestHost::Press(box->findChild<QLineEdit*>());
         QTRY_VERIFY(box->hasFocus());
-        turnWheel(box, 1);
+        TestHost::Wheel(box, 1);
         QVERIFY(value() == 51.0 && bar->value() == 0);
         // The focus moves on with the Tab key: the wheel scrolls the page again.
-        QTest::keyClick(box, Qt::Key_Tab);
+        TestHost::Key(Qt::Key_Tab);
         QTRY_VERIFY(other->hasFocus());
-        turnWheel(box, -1);
+        TestHost::Wheel(box, -1);
         QVERIFY(bar->value() > 0 && value() == 51.0);
     }
 };

@@ -1,0 +1,308 @@
+#include "ZelControlCenter.h"
+
+#include "ZelSettingsPanel.h"
+#include "kmDMIApplication.h"
+
+#include "ui_ControlCenter.h"
+
+#include <QCoreApplication>
+#include <QPropertyAnimation>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+// The control center's movement: the menu's slide, settings mode with the collapse of the
+// action list and the pane's slide, the pane's scrolling, and the pauses of the host's view.
+
+namespace zel {
+
+namespace {
+
+const int kUnboundedSize = 16777215;
+const int kScrollProbeOffset = 10;
+
+} // namespace
+
+int ZelControlCenter::controlCenterWidth() const
+{
+    return minimumWidth();
+}
+
+void ZelControlCenter::setControlCenterWidth(int pWidth)
+{
+    setVisible(pWidth >= 1);
+    setMinimumWidth(pWidth);
+    setMaximumWidth(pWidth);
+}
+
+int ZelControlCenter::settingsWidth() const
+{
+    const QWidget* pane = mSettingsPane;
+    return !pane || pane->isHidden() ? 0 : pane->minimumWidth();
+}
+
+void ZelControlCenter::setSettingsWidth(int pWidth)
+{
+    QScrollArea* pane = mSettingsPane;
+    if (!pane)
+        return;
+    pane->setVisible(pWidth >= 1);
+    pane->setMinimumWidth(pWidth);
+    pane->setMaximumWidth(pWidth);
+
+    const QScrollBar* scrollBar = pane->verticalScrollBar();
+    const int contentWidth = qMax(0, pWidth - (scrollBar->isVisible() ? scrollBar->width() : 0));
+    mUi->settingsContent->setMinimumWidth(contentWidth);
+    mUi->settingsContent->setMaximumWidth(contentWidth);
+}
+
+int ZelControlCenter::actionHeight() const
+{
+    return mUi->actionFrame->minimumHeight();
+}
+
+void ZelControlCenter::setActionHeight(int pHeight)
+{
+    mUi->actionFrame->setVisible(pHeight >= 1);
+    mUi->actionFrame->setMinimumHeight(pHeight);
+    mUi->actionFrame->setMaximumHeight(pHeight);
+}
+
+void ZelControlCenter::openMenu(bool pOpen)
+{
+    const bool change = isVisible() != pOpen;
+
+    if (pOpen) {
+        // A closed menu holds no edit (closing asked about them), but its panels may show
+        // values that were changed elsewhere since: they show the applied ones again.
+        if (isHidden()) {
+            const QList<ZelSettingsPanel*> panels = mPanels;
+            for (ZelSettingsPanel* panel : panels)
+                panel->initializeWidget();
+            onStateChanged();
+        }
+        pauseViewUpdates();
+        if (hostMainWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QCoreApplication::instance()->installEventFilter(this);
+        }
+        mControlCenterWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
+        mControlCenterWidthAnimation->setDirection(QAbstractAnimation::Forward);
+        mUi->preferenceFrame->hide();
+    } else {
+        // Only a menu on screen is closed with a question: an action triggered by its
+        // shortcut while the menu is closed asks nothing.
+        if (!isHidden() && hasModifications() && !discardModifications(window())) {
+            resumeViewUpdates();
+            return;
+        }
+        returnFocus();
+        pauseViewUpdates();
+        QCoreApplication::instance()->removeEventFilter(this);
+        mControlCenterWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
+        mControlCenterWidthAnimation->setDirection(QAbstractAnimation::Backward);
+        mUi->controlCenterButton->setChecked(false);
+    }
+
+    setControlCenterVisible(false);
+
+    if (mControlCenterButton)
+        mControlCenterButton->setChecked(pOpen);
+
+    // A running slide goes on in its new direction.
+    if (mControlCenterWidthAnimation->state() == QAbstractAnimation::Running)
+        return;
+
+    if (!change)
+        onControlCenterWidthFinished();
+    else
+        mControlCenterWidthAnimation->start();
+}
+
+void ZelControlCenter::closeMenu()
+{
+    openMenu(false);
+}
+
+void ZelControlCenter::setControlCenterVisible(bool pVisible)
+{
+    const bool preferenceVisible = mUi->preferenceFrame->isVisible();
+
+    if (pVisible) {
+        // The list collapses from its own height: the form around it must not grow.
+        if (!preferenceVisible && mUi->actionFrame->isVisible())
+            mActionHeightAnimation->setStartValue(mUi->actionFrame->height());
+        mActionHeightIdle = false;
+        mActionHeightAnimation->setDirection(QAbstractAnimation::Forward);
+        mUi->controlCenterButton->setChecked(true);
+        mUi->preferenceFrame->show();
+        focusTabs();
+        if (preferenceVisible)
+            onActionHeightFinished();
+        else
+            mActionHeightAnimation->start();
+        return;
+    }
+
+    if (!preferenceVisible)
+        return;
+
+    const bool paneVisible = mUi->settingsScrollArea->isVisible();
+    pauseViewUpdates();
+    mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
+    mSettingsWidthAnimation->setDirection(QAbstractAnimation::Backward);
+    if (paneVisible)
+        mSettingsWidthAnimation->start();
+
+    // Left while the action list was still collapsing: the pane never opened, so settings
+    // mode ends at once and the action list comes back.
+    if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
+        onSettingsWidthFinished();
+}
+
+void ZelControlCenter::openSettings()
+{
+    const bool visible = !mUi->controlCenterButton->isChecked();
+    setControlCenterVisible(visible);
+    mUi->controlCenterButton->setChecked(visible);
+}
+
+void ZelControlCenter::onActionHeightFinished()
+{
+    mActionHeightIdle = true;
+    mUi->actionFrame->setMinimumHeight(0);
+    mUi->actionFrame->setMaximumHeight(kUnboundedSize);
+    if (mUi->controlCenterButton->isChecked())
+        openSettingsPanel(mActionHeightAnimation->direction() == QAbstractAnimation::Forward);
+}
+
+void ZelControlCenter::openSettingsPanel(bool pOpen)
+{
+    const bool change = mUi->settingsScrollArea->isVisible() != pOpen;
+
+    pauseViewUpdates();
+    if (pOpen) {
+        if (change) {
+            const QList<ZelSettingsPanel*> panels = mPanels;
+            for (ZelSettingsPanel* panel : panels)
+                panel->initializeWidget();
+            onStateChanged();
+        }
+        mUi->settingsScrollArea->show();
+        mSettingsWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
+    } else {
+        mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
+    }
+
+    mSettingsWidthAnimation->setDirection(pOpen ? QAbstractAnimation::Forward
+                                                : QAbstractAnimation::Backward);
+    if (change)
+        mSettingsWidthAnimation->start();
+
+    // The pane is already where it was asked to be: no slide will end to give the view back.
+    if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
+        resumeViewUpdates();
+}
+
+void ZelControlCenter::onControlCenterWidthFinished()
+{
+    if (mControlCenterWidthAnimation->direction() == QAbstractAnimation::Backward) {
+        mMenuOpen = false;
+        hide();
+    } else {
+        mMenuOpen = true;
+        focusActionList();
+    }
+    resumeViewUpdates();
+}
+
+void ZelControlCenter::onSettingsWidthFinished()
+{
+    resumeViewUpdates();
+    if (mSettingsWidthAnimation->direction() == QAbstractAnimation::Backward) {
+        mSettingsOpen = false;
+        mActionHeightIdle = false;
+        mUi->preferenceFrame->hide();
+        mUi->settingsScrollArea->hide();
+        // A list that never collapsed on screen comes back to the height that it asks for.
+        if (!mActionHeightAnimation->startValue().isValid())
+            mActionHeightAnimation->setStartValue(mUi->actionFrame->sizeHint().height());
+        mActionHeightAnimation->setDirection(QAbstractAnimation::Backward);
+        mActionHeightAnimation->start();
+    } else {
+        mSettingsOpen = true;
+    }
+}
+
+void ZelControlCenter::onPanelClicked(QString pPanelName)
+{
+    if (!mSettingsOpen)
+        openSettingsPanel(true);
+
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels) {
+        if (panel->getPanelName() == pPanelName)
+            ensureSettingVisible(panel);
+    }
+}
+
+void ZelControlCenter::ensureSettingVisible(QWidget* pWidget)
+{
+    const QWidget* parent = pWidget->parentWidget();
+    const int target = pWidget->y() + (parent ? parent->y() : 0);
+    const QScrollBar* scrollBar = mUi->settingsScrollArea->verticalScrollBar();
+    mScrollAnimation->setStartValue(scrollBar->value());
+    mScrollAnimation->setEndValue(qMin(target, scrollBar->maximum()));
+    mScrollAnimation->start();
+}
+
+void ZelControlCenter::onScrollBarValueChanged(int pValue)
+{
+    // While a tab scrolls the pane, that tab is already the checked one.
+    if (mScrollAnimation->state() == QAbstractAnimation::Running)
+        return;
+
+    QWidget* content = mUi->settingsContent;
+    for (QWidget* widget = content->childAt(kScrollProbeOffset, pValue + kScrollProbeOffset);
+         widget && widget != content; widget = widget->parentWidget()) {
+        if (auto* panel = qobject_cast<ZelSettingsPanel*>(widget)) {
+            if (QPushButton* button = panel->getActionWidget())
+                button->setChecked(true);
+            return;
+        }
+    }
+}
+
+void ZelControlCenter::resizeEvent(QResizeEvent* pEvent)
+{
+    // The layout has placed the action list by now; its height, not ours, is where a
+    // collapse starts and a restore ends.
+    if (mActionHeightIdle && mUi->actionFrame->isVisible())
+        mActionHeightAnimation->setStartValue(mUi->actionFrame->height());
+    QWidget::resizeEvent(pEvent);
+}
+
+void ZelControlCenter::showEvent(QShowEvent* pEvent)
+{
+    QWidget::showEvent(pEvent);
+}
+
+void ZelControlCenter::pauseViewUpdates()
+{
+    if (mViewUpdatesPaused || !mApplication)
+        return;
+    mViewUpdatesPaused = true;
+    mApplication->setViewUpdatesEnabled(false);
+}
+
+void ZelControlCenter::resumeViewUpdates()
+{
+    // Both slides may run at once; the view comes back when the last one ends.
+    if (!mViewUpdatesPaused
+        || mControlCenterWidthAnimation->state() == QAbstractAnimation::Running
+        || mSettingsWidthAnimation->state() == QAbstractAnimation::Running)
+        return;
+    mViewUpdatesPaused = false;
+    mApplication->setViewUpdatesEnabled(true);
+}
+
+} // namespace zel
