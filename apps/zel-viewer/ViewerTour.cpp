@@ -18,6 +18,8 @@
 #include "zelAction.h"
 #include "zelFormat.h"
 
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -41,13 +43,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSpontaneKeyEvent>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QXmlStreamReader>
 
 #include <cstdio>
@@ -309,6 +314,7 @@ void ViewerTour::controlCenterByKeyboard()
     const bool flat = mApplication.getRenderer()->isFlatLighting();
     tabTo(mWindow.menuButton(), QStringLiteral("the control center's button"));
     key(Qt::Key_Space);
+    waitFor([center]() { return center->isMenuOpen(); });
     check(waitFor([center]() { return center->isMenuOpen(); })
               && QApplication::focusWidget() == itemButton(center, QStringLiteral("Settings")),
           QStringLiteral("Space opens the control center, its first item takes the focus"));
@@ -437,6 +443,7 @@ void ViewerTour::exportTool()
             click(part(tool, "simplifRatioButton"), QStringLiteral("the ratio choice"));
             typeInto(part(tool, "simplifRatioSpinBox"), QString::number(kRatio),
                      QStringLiteral("the ratio"));
+            key(Qt::Key_Tab);
             check(part<QSpinBox>(tool, "simplifRatioSpinBox")->value() == kRatio,
                   QStringLiteral("the ratio takes the typed value"));
         }
@@ -608,8 +615,37 @@ void ViewerTour::activityReport()
     shoot(QStringLiteral("tour-done"));
 }
 
+void ViewerTour::scrollTo(QWidget* pWidget)
+{
+    // The wheel over the scroll bars of the scroll areas around the widget, as long as it
+    // stays out of reach; over the page, a list under the pointer would take the wheel.
+    for (QWidget* parent = pWidget->parentWidget(); parent; parent = parent->parentWidget()) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(parent);
+        if (!area)
+            continue;
+        for (QScrollBar* bar : {area->verticalScrollBar(), area->horizontalScrollBar()}) {
+            const bool vertical = bar->orientation() == Qt::Vertical;
+            for (int notch = 0; bar->isVisible() && notch < 100
+                                && reachablePoint(pWidget).x() < 0; ++notch) {
+                const QPoint offset = pWidget->mapTo(area->viewport(), QPoint());
+                const bool ahead = (vertical ? offset.y() : offset.x()) > 0;
+                const QPoint local = bar->rect().center();
+                QWheelEvent wheel(local, bar->mapToGlobal(local), QPoint(),
+                                  QPoint(0, ahead ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                                  Qt::NoScrollPhase, false);
+                QSpontaneKeyEvent::setSpontaneous(&wheel);
+                QApplication::instance()->notify(bar, &wheel);
+                spin(kAnswerPoll);
+            }
+        }
+    }
+}
+
 bool ViewerTour::click(QWidget* pWidget, const QString& pWhat)
 {
+    // Out of sight in a scroll area, it is scrolled to first, as a person would.
+    if (pWidget && reachablePoint(pWidget).x() < 0)
+        scrollTo(pWidget);
     const QPoint at = pWidget ? reachablePoint(pWidget) : QPoint(-1, -1);
     if (at.x() < 0) {
         check(false, QStringLiteral("%1 can be clicked").arg(pWhat));
@@ -627,6 +663,11 @@ bool ViewerTour::click(QWidget* pWidget, const QString& pWhat)
 
 void ViewerTour::key(int pKey, Qt::KeyboardModifiers pModifiers)
 {
+    // A window manager gives the keys back to the main window once a box over it closes.
+    if (!QApplication::activeWindow()) {
+        mWindow.activateWindow();
+        waitFor([this]() { return mWindow.isActiveWindow(); });
+    }
     QWidget* target = QApplication::focusWidget();
     if (!target)
         target = QApplication::activeWindow();
@@ -654,7 +695,8 @@ void ViewerTour::typeInto(QWidget* pField, const QString& pText, const QString& 
     if (!click(editor ? static_cast<QWidget*>(editor) : pField, pWhat))
         return;
     key(Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), pText);
+    if (QApplication::focusWidget())
+        QTest::keyClicks(QApplication::focusWidget(), pText);
 }
 
 bool ViewerTour::pickFromList(QWidget* pCombo, int pRow, const QString& pWhat)

@@ -52,9 +52,12 @@ private:
     void exports();
     void activityReport();
 
-    // A click where the widget shows in its window, through the window; false, and a
-    // failed step, when no part of it can be clicked (hidden, covered, disabled).
+    // A click where the widget shows in its window, through the window, scrolled into sight
+    // first; false, and a failed step, when no part of it can be clicked (hidden, covered,
+    // disabled).
     bool click(QWidget* pWidget, const QString& pWhat);
+    // Turns the wheel over the scroll area around the widget until it can be clicked.
+    void scrollTo(QWidget* pWidget);
     // A key press and release to the widget that has the focus.
     void key(int pKey, Qt::KeyboardModifiers pModifiers = Qt::NoModifier);
     // Tab until the widget has the focus; false, and a failed step, when it never does.

@@ -58,7 +58,8 @@ bool ZelControlCenter::eventFilter(QObject* pObject, QEvent* pEvent)
         return false;
     case QEvent::Resize:
         mClickTimer.restart();
-        if (pObject == mUi->actionFrame && mActionHeightIdle) {
+        // A collapsed list is 0 high: that is not the height that it comes back to.
+        if (pObject == mUi->actionFrame && mActionHeightIdle && !mUi->actionFrame->isHidden()) {
             mActionHeightAnimation->setStartValue(
                 static_cast<QResizeEvent*>(pEvent)->size().height());
         }

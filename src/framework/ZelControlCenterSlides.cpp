@@ -171,6 +171,9 @@ void ZelControlCenter::onActionHeightFinished()
     mActionHeightIdle = true;
     mUi->actionFrame->setMinimumHeight(0);
     mUi->actionFrame->setMaximumHeight(kUnboundedSize);
+    // Restored, the list shows whole, whatever height its slide ended on.
+    if (mActionHeightAnimation->direction() == QAbstractAnimation::Backward)
+        mUi->actionFrame->show();
     if (mUi->controlCenterButton->isChecked())
         openSettingsPanel(mActionHeightAnimation->direction() == QAbstractAnimation::Forward);
 }

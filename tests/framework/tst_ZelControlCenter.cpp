@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalMapper>
@@ -459,10 +460,17 @@ private Q_SLOTS:
         mWindowSize = mHost->mainWindow()->size() + QSize(40, 0);
         mHost->mainWindow()->resize(mWindowSize);
         QTRY_COMPARE(mHost->mainWindow()->size(), mWindowSize);
+        // The collapsed list may be resized too (the viewer's placement does it): that is not
+        // the height that it comes back to.
+        QResizeEvent collapsed(QSize(250, 0), part("actionFrame")->size());
+        QCoreApplication::sendEvent(part("actionFrame"), &collapsed);
         press(view, false);
         QVERIFY(mHostButton->isChecked());
         press(view);
         waitClosed();
+        // Closed from settings mode, the menu opens again on its whole list.
+        openMenu();
+        QCOMPARE(part("actionFrame")->height(), part("actionFrame")->sizeHint().height());
     }
 
     void closingWithPendingEdits_data()
