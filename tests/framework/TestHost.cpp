@@ -79,6 +79,17 @@ zel::kmMainWindow* TestHost::showMainWindow(zel::ZelControlCenter* pControlCente
     return mMainWindow;
 }
 
+void TestHost::Activate(QWidget* pWindow)
+{
+    // What a window manager does for a window that it maps or that is clicked; the offscreen
+    // platform of Qt 5 leaves a window shown again inactive.
+    pWindow->activateWindow();
+    if (!QTest::qWaitFor([pWindow] { return pWindow->isActiveWindow(); }, 500))
+        QApplication::setActiveWindow(pWindow);
+    if (!pWindow->isActiveWindow())
+        qWarning("The window was not activated");
+}
+
 QPoint TestHost::PressPoint(const QWidget* pWidget)
 {
     // The first point, line by line, where the widget itself and nothing above it is hit.
@@ -97,22 +108,22 @@ void TestHost::Press(const QWidget* pWidget)
 {
     // A window manager gives the focus to the window that is clicked, as after a message box.
     QWidget* window = pWidget->window();
-    if (!window->isActiveWindow()) {
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("The pressed window was not activated");
-    }
+    if (!window->isActiveWindow())
+        Activate(window);
     QTest::mouseClick(pWidget->window()->windowHandle(), Qt::LeftButton, {},
                       PressPoint(pWidget));
 }
 
 void TestHost::Key(int pKey, Qt::KeyboardModifiers pModifiers)
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        QFAIL("no widget has the focus");
+    // As the platform delivers them: to the focused widget, else to the active window.
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (!target)
+        QFAIL("no window takes the keys");
     else
-        QTest::keyClick(focus, Qt::Key(pKey), pModifiers);
+        QTest::keyClick(target, Qt::Key(pKey), pModifiers);
 }
 
 void TestHost::Type(QWidget* pControl, const QString& pText)

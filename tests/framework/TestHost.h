@@ -39,6 +39,8 @@ public:
     }
     static void QuietOffscreen();
     static void ApplyLibraryStyle();
+    // Makes the window the active one, as a window manager does.
+    static void Activate(QWidget* pWindow);
     // A press and release through the widget's window, where the widget itself is hit.
     static void Press(const QWidget* pWidget);
     static QPoint PressPoint(const QWidget* pWidget);
