@@ -62,8 +62,9 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     // Tab comes into the pane from the tabs beside it: the control that takes the focus
     // scrolls into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
-        if (mSettingsPane && pNow && mUi->settingsContent->isAncestorOf(pNow))
-            mSettingsPane->ensureWidgetVisible(pNow, 0, 0);
+        QScrollArea* pane = settingsPane();
+        if (pane && pNow && mUi->settingsContent->isAncestorOf(pNow))
+            pane->ensureWidgetVisible(pNow, 0, 0);
     });
 
     mSignalMapper = new QSignalMapper(this);
@@ -125,9 +126,9 @@ ZelControlCenter::~ZelControlCenter()
 
     // The pane may already sit in the host's layout, so delete it explicitly, unless the
     // host did so already; its scroll bar must not report to us while it goes.
-    if (mSettingsPane) {
-        disconnect(mSettingsPane->verticalScrollBar(), nullptr, this, nullptr);
-        delete mSettingsPane;
+    if (QScrollArea* pane = settingsPane()) {
+        disconnect(pane->verticalScrollBar(), nullptr, this, nullptr);
+        delete pane;
     }
     mUi->settingsScrollArea = nullptr;
 
@@ -242,6 +243,12 @@ void ZelControlCenter::setControlCenterButton(QPushButton* pButton)
 QWidget* ZelControlCenter::settingsWidget() const
 {
     return mSettingsPane;
+}
+
+QScrollArea* ZelControlCenter::settingsPane() const
+{
+    // Null once the host has deleted the pane, and while it is being deleted.
+    return qobject_cast<QScrollArea*>(mSettingsPane.data());
 }
 
 bool ZelControlCenter::isMenuOpen() const

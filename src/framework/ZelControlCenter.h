@@ -111,6 +111,7 @@ private:
     void focusActionList();
     void focusTabs();
     void returnFocus();
+    QScrollArea* settingsPane() const;
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;
@@ -133,7 +134,7 @@ private:
     // The host's view is paused by one slide at a time and given back once none runs.
     bool mViewUpdatesPaused;
     // The pane lives in the host's layout, which may delete it before us.
-    QPointer<QScrollArea> mSettingsPane;
+    QPointer<QWidget> mSettingsPane;
 
 public:
     using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,

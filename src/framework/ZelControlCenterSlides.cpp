@@ -36,13 +36,13 @@ void ZelControlCenter::setControlCenterWidth(int pWidth)
 
 int ZelControlCenter::settingsWidth() const
 {
-    const QWidget* pane = mSettingsPane;
+    const QWidget* pane = settingsPane();
     return !pane || pane->isHidden() ? 0 : pane->minimumWidth();
 }
 
 void ZelControlCenter::setSettingsWidth(int pWidth)
 {
-    QScrollArea* pane = mSettingsPane;
+    QScrollArea* pane = settingsPane();
     if (!pane)
         return;
     pane->setVisible(pWidth >= 1);
