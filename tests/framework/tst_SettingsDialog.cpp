@@ -2,16 +2,9 @@
 
 #include "SettingsDialog.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFormLayout>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSlider>
-#include <QSpinBox>
 #include <QTranslator>
 
 namespace {
@@ -311,63 +304,6 @@ private Q_SLOTS:
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(", ")));
-    }
-
-    void focusMarks_data()
-    {
-        // The kinds of control that the panels use, each as the sheet styles it.
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("styleClass");
-        for (const char* kind : {"QCheckBox", "QRadioButton", "QSlider", "QListWidget",
-                                 "QComboBox", "QSpinBox", "QLineEdit"})
-            QTest::addRow("%s", kind) << kind << QString();
-        QTest::addRow("combo box of the host") << "QComboBox" << "kmComboBox";
-        for (const char* styleClass :
-             {"", "outlinedButton", "raisedButton", "flatButton", "flatButton textLeftAlign",
-              "tabAction", "colorButton", "linkButton", "whiteButton", "toolButton"})
-            QTest::addRow("button %s", styleClass) << "QPushButton" << styleClass;
-    }
-    void focusMarks()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, styleClass);
-        QWidget window;
-        auto* layout = new QFormLayout(&window);
-        auto* before = new QLineEdit(&window);
-        layout->addRow("Before", before);
-        QWidget* control = nullptr;
-        if (kind == "QCheckBox")
-            control = new QCheckBox("Switch");
-        else if (kind == "QRadioButton")
-            control = new QRadioButton("Choice");
-        else if (kind == "QSlider")
-            control = new QSlider(Qt::Horizontal);
-        else if (kind == "QListWidget")
-            control = new QListWidget;
-        else if (kind == "QComboBox")
-            control = new QComboBox;
-        else if (kind == "QSpinBox")
-            control = new QSpinBox;
-        else if (kind == "QLineEdit")
-            control = new QLineEdit("text");
-        else
-            control = new QPushButton("Button");
-        if (auto* combo = qobject_cast<QComboBox*>(control))
-            combo->addItems({"one", "two"});
-        if (auto* list = qobject_cast<QListWidget*>(control))
-            list->addItems({"one", "two"});
-        if (styleClass == "tabAction")
-            static_cast<QPushButton*>(control)->setCheckable(true);
-        control->setProperty("class", styleClass);
-        layout->addRow("Control", control);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        before->setFocus();
-        const QImage plain = control->grab().toImage();
-        TestHost::Key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), control);
-        QVERIFY(control->grab().toImage() != plain);
     }
 
     void heightAndCentring()
