@@ -1,5 +1,8 @@
 #include "ZelSettingsPanel.h"
 
+#include "zelWheelGuard.h"
+
+#include <QEvent>
 #include <QPushButton>
 
 namespace zel {
@@ -40,6 +43,15 @@ void ZelSettingsPanel::setPanelName(const QString& pName)
     mPanelName = pName;
     if (mActionWidget)
         mActionWidget->setText(pName);
+}
+
+bool ZelSettingsPanel::event(QEvent* pEvent)
+{
+    // Polished before it is first shown, wherever the host puts it: scrolling through the
+    // panel must not edit the controls that the wheel passes over.
+    if (pEvent->type() == QEvent::Polish)
+        zelWheelGuard::guardControls(this);
+    return QWidget::event(pEvent);
 }
 
 } // namespace zel

@@ -48,6 +48,8 @@ public:
     void setPanelCategory(PanelCategory pCategory) { mPanelCategory = pCategory; }
 
 protected:
+    bool event(QEvent* pEvent) override;
+
     kmDMIApplication* mApplication;
     QSettings* mSettings;
 

@@ -1,3 +1,4 @@
+#include "PanelControls.h"
 #include "PanelHarness.h"
 
 #include "SettingsDialog.h"
@@ -9,64 +10,7 @@
 #include "kmDMRenderer.h"
 #include "zelSceneGraphAnalyzer.h"
 
-#include <QAccessible>
-
 using namespace zel;
-
-namespace {
-
-// The controls that a person operates; the parts that make up a combo box, a spin box or a
-// scroll area are theirs, not the panel's.
-QList<QWidget*> OperableControls(const QWidget* pPanel)
-{
-    QList<QWidget*> controls;
-    const QList<QWidget*> widgets = pPanel->findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        const bool operable = qobject_cast<QAbstractButton*>(widget)
-                              || qobject_cast<QAbstractSpinBox*>(widget)
-                              || qobject_cast<QComboBox*>(widget)
-                              || qobject_cast<QSlider*>(widget)
-                              || qobject_cast<QAbstractItemView*>(widget);
-        bool part = false;
-        for (QWidget* owner = widget->parentWidget(); owner && owner != pPanel;
-             owner = owner->parentWidget())
-            part |= qobject_cast<QComboBox*>(owner) || qobject_cast<QAbstractSpinBox*>(owner);
-        if (operable && !part)
-            controls.append(widget);
-    }
-    return controls;
-}
-
-// What a screen reader calls the control. A combo box reads out its current item as its
-// name on some platforms, so it also needs a label of its own.
-QString AccessibleName(QWidget* pControl)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pControl);
-    if (!accessible)
-        return QString();
-    if (qobject_cast<QComboBox*>(pControl) && pControl->accessibleName().isEmpty()
-        && accessible->relations(QAccessible::Label).isEmpty())
-        return QString();
-    return accessible->text(QAccessible::Name).trimmed();
-}
-
-// An auto-exclusive button is reached with Tab through the checked button of its group and
-// then with the arrow keys.
-bool ReachedThroughGroup(const QWidget* pControl, const QList<QWidget*>& pReached)
-{
-    const auto* button = qobject_cast<const QAbstractButton*>(pControl);
-    if (!button || !button->autoExclusive())
-        return false;
-    for (QWidget* other : pReached) {
-        const auto* member = qobject_cast<QAbstractButton*>(other);
-        if (member && member->autoExclusive() && member->isChecked()
-            && member->parentWidget() == button->parentWidget())
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 // Each panel as the host application uses it: registered in the control center or in the
 // settings dialog, edited there, then cancelled, applied and reset with the host's buttons;
@@ -241,9 +185,9 @@ private Q_SLOTS:
         else
             openHost(host == QLatin1String("settings dialog"));
         QStringList unnamed;
-        const QList<QWidget*> controls = OperableControls(named);
+        const QList<QWidget*> controls = zeltest::OperableControls(named);
         for (QWidget* control : controls) {
-            if (AccessibleName(control).isEmpty())
+            if (zeltest::AccessibleName(control).isEmpty())
                 unnamed << control->metaObject()->className() + (' ' + control->objectName());
         }
         QCOMPARE(unnamed.join(", "), QString());
@@ -287,9 +231,9 @@ private Q_SLOTS:
             QTest::keyClick(focus, Qt::Key_Tab);
         }
         QStringList missed;
-        for (QWidget* control : OperableControls(walked)) {
+        for (QWidget* control : zeltest::OperableControls(walked)) {
             if (control->isVisibleTo(walked) && control->isEnabled() && !reached.contains(control)
-                && !ReachedThroughGroup(control, reached))
+                && !zeltest::ReachedThroughGroup(control, reached))
                 missed << control->objectName();
         }
         QCOMPARE(missed.join(", "), QString());
@@ -302,6 +246,41 @@ private Q_SLOTS:
                 backwards << reached[index - 1]->objectName() + " > " + reached[index]->objectName();
         }
         QCOMPARE(backwards.join(", "), QString());
+    }
+
+    // Scrolling through a panel with the wheel changes no setting on the way: a combo box, a
+    // slider or a spin box takes the wheel only once the person clicked or tabbed into it.
+    void wheelPassesUnfocusedControls_data() { everyControlNamed_data(); }
+    void wheelPassesUnfocusedControls()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, host);
+        QVERIFY(mHarness->checkStore());
+        ZelSettingsPanel* scrolled = addPanel(panel);
+        if (host == QLatin1String("none"))
+            showAlone(scrolled);
+        else
+            openHost(host == QLatin1String("settings dialog"));
+        QStringList changed;
+        QVERIFY(!scrolled->hasModifications());
+        for (QWidget* control : zeltest::OperableControls(scrolled)) {
+            const char* property = qobject_cast<QComboBox*>(control) ? "currentIndex" : "value";
+            const QVariant before = control->property(property);
+            if (!before.isValid() || !control->isVisible() || control->hasFocus())
+                continue;
+            for (QWidget* owner = control->parentWidget(); owner; owner = owner->parentWidget()) {
+                if (auto* area = qobject_cast<QScrollArea*>(owner))
+                    area->ensureWidgetVisible(control);
+            }
+            // Both ways, since a control at either end of its range stays there.
+            for (int notch : {-1, 1}) {
+                zeltest::Wheel(control, notch);
+                if (control->property(property) != before)
+                    changed << control->objectName();
+            }
+        }
+        QCOMPARE(changed.join(", "), QString());
+        QVERIFY(!scrolled->hasModifications());
     }
 
 private:

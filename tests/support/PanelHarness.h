@@ -4,6 +4,7 @@
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
 
+#include <QSpontaneKeyEvent>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -95,6 +96,19 @@ inline void Press(QWidget* pControl)
                                    : pControl->rect().center();
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                       pControl->mapTo(window, local));
+}
+
+// Wheel notches over the control, given to its window as the windowing system gives them, so
+// that the window finds the widget under the pointer and the wheel may move the focus.
+inline void Wheel(QWidget* pControl, int pSteps)
+{
+    QWidget* window = pControl->window();
+    const QPointF inWindow = pControl->mapTo(window, pControl->rect().center());
+    QWheelEvent wheel(inWindow, pControl->mapToGlobal(pControl->rect().center()), QPoint(),
+                      QPoint(0, 120 * pSteps), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(window->windowHandle(), &wheel);
 }
 
 // Opens the combo box with the mouse and picks the item at pIndex with the keys.
