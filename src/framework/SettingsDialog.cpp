@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ZelSettingsGuide.h"
 #include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
@@ -10,6 +11,8 @@
 #include "ui_SettingsDialog.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalMapper>
@@ -24,6 +27,7 @@ namespace {
 const int kShortScreenHeight = 768;
 const int kShortDialogHeight = 512;
 const char kButtonClass[] = "outlinedButton";
+const int kSearchWidth = 260;
 
 } // namespace
 
@@ -58,6 +62,8 @@ SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
 SettingsDialog::~SettingsDialog()
 {
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    delete mGuide;
+    mGuide = nullptr;
     // Panels still registered go with our widgets: they must not call back into a dialog
     // that is half gone. Their buttons are deleted once, by whichever goes first.
     for (ZelSettingsPanel* panel : std::as_const(mPanels))
@@ -91,6 +97,8 @@ void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
 
     pPanel->initializeWidget();
     pPanel->hide();
+    if (mGuide)
+        mGuide->addPanel(pPanel);
 
     if (button) {
         connect(button, &QAbstractButton::clicked, mSignalMapper,
@@ -112,6 +120,8 @@ void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
     if (mPanels.contains(pPanel)) {
         disconnect(pPanel, SIGNAL(stateChanged()), this, SLOT(onSettingsPanelChanged()));
         disconnect(pPanel, &QObject::destroyed, this, nullptr);
+        if (mGuide)
+            mGuide->removePanel(pPanel);
     }
 
     // The host owns the panel: its tab must leave the strip, where it would cover the others,
@@ -146,6 +156,26 @@ void SettingsDialog::selectPanel(const QString& pName)
     }
 }
 
+void SettingsDialog::enableSettingsGuide()
+{
+    if (mGuide)
+        return;
+    mGuide = new ZelSettingsGuide(this, mUi->scrollArea, ZelSettingsGuide::OnePanelAtATime);
+    QLineEdit* search = mGuide->searchField();
+    search->setMaximumWidth(kSearchWidth);
+    // In the header, before the close button, and first when Tab goes through the dialog.
+    mUi->horizontalLayout_2->insertWidget(mUi->horizontalLayout_2->indexOf(mUi->closeButton),
+                                          search);
+    setTabOrder(mUi->closeButton->previousInFocusChain(), search);
+    mUi->verticalLayout_4->insertWidget(0, mGuide->noMatchLabel());
+    connect(mGuide, &ZelSettingsGuide::panelWanted, this, [](ZelSettingsPanel* pPanel) {
+        if (QPushButton* button = pPanel->getActionWidget())
+            button->click();
+    });
+    for (ZelSettingsPanel* panel : std::as_const(mPanels))
+        mGuide->addPanel(panel);
+}
+
 void SettingsDialog::refreshPanels()
 {
     const QList<ZelSettingsPanel*> panels = mPanels;
@@ -173,6 +203,8 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
     for (ZelSettingsPanel* panel : panels)
         panel->initializeWidget();
     refreshPanels();
+    if (mGuide)
+        mGuide->refresh();
 
     move(position);
     QDialog::showEvent(pEvent);
@@ -180,7 +212,10 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
 
 void SettingsDialog::onSettingsPanelChanged()
 {
-    // Nothing to follow: the footer buttons stay enabled whatever the panels hold.
+    // The footer buttons stay enabled whatever the panels hold; the guide, when there is
+    // one, follows them.
+    if (mGuide)
+        mGuide->refresh();
 }
 
 void SettingsDialog::onHeaderTableContentClicked(QString pPanelName)
@@ -197,6 +232,7 @@ void SettingsDialog::on_closeButton_clicked()
 void SettingsDialog::on_applyButton_clicked()
 {
     bool restart = false;
+    QString restartNames;
     {
         // Written with the store's writer lock held; while another program holds it, the
         // dialog stays open with the edits pending.
@@ -210,6 +246,8 @@ void SettingsDialog::on_applyButton_clicked()
                                               km::kmMessageBox::ButtonTexts());
             return;
         }
+        // Named before the apply, which makes every change an applied one.
+        restartNames = mGuide ? mGuide->restartSentence() : QString();
         const QList<ZelSettingsPanel*> panels = mPanels;
         for (ZelSettingsPanel* panel : panels) {
             if (panel->applyModifications())
@@ -217,12 +255,15 @@ void SettingsDialog::on_applyButton_clicked()
         }
     }
 
-    if (restart && mApplication && mApplication->getMainWindow()) {
-        km::kmMessageBox::ShowMessage(
-            tr("Settings Modification"),
-            tr("You need to restart your application to turn settings modification effective."),
-            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+    if ((restart || !restartNames.isEmpty()) && mApplication && mApplication->getMainWindow()) {
+        QString notice =
+            tr("You need to restart your application to turn settings modification effective.");
+        if (!restartNames.isEmpty())
+            notice += QStringLiteral("\n\n") + restartNames;
+        km::kmMessageBox::ShowMessage(tr("Settings Modification"), notice, QMessageBox::Ok,
+                                      window(), QString::fromLatin1(kButtonClass), false,
+                                      km::kmMessageBox::ButtonTexts(),
+                                      km::kmMessageBox::ButtonTexts());
     }
     accept();
 }

@@ -15,6 +15,7 @@ class kmMovableObject;
 namespace zel {
 
 class kmDMIApplication;
+class ZelSettingsGuide;
 class ZelSettingsPanel;
 
 // A frameless, movable dialog that hosts the settings panels one at a time, with a tab
@@ -31,6 +32,11 @@ public:
     void registerSettingsPanel(ZelSettingsPanel* pPanel);
     void unregisterSettingsPanel(ZelSettingsPanel* pPanel);
     void selectPanel(const QString& pName);
+
+    // Turns on the settings guide: a search field in the header that filters the settings,
+    // marks on the settings that were changed or differ from their default with a reset of
+    // each one, restart hints, and the count of pending changes on each tab.
+    void enableSettingsGuide();
 
 public Q_SLOTS:
     void refreshPanels();
@@ -54,6 +60,7 @@ private:
     QList<ZelSettingsPanel*> mPanels;
     QSignalMapper* mSignalMapper;
     km::kmMovableObject* mMovable;
+    ZelSettingsGuide* mGuide = nullptr;
 };
 
 } // namespace zel

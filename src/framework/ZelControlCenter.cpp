@@ -1,6 +1,7 @@
 #include "ZelControlCenter.h"
 
 #include "ZelCCActionItem.h"
+#include "ZelSettingsGuide.h"
 #include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
@@ -13,9 +14,12 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QLineEdit>
+#include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
 #include <QSignalMapper>
+#include <QVBoxLayout>
 
 namespace zel {
 
@@ -26,6 +30,7 @@ const int kActionHeightDuration = 250;
 const int kMenuWidth = 250;
 const int kSettingsWidth = 450;
 const char kButtonClass[] = "outlinedButton";
+const int kSearchMargin = 12;
 
 } // namespace
 
@@ -123,6 +128,8 @@ ZelControlCenter::~ZelControlCenter()
     const QList<ZelSettingsPanel*> panels = mPanels;
     for (ZelSettingsPanel* panel : panels)
         unregisterSettingsPanel(panel, false);
+    delete mGuide;
+    mGuide = nullptr;
 
     // The pane may already sit in the host's layout, so delete it explicitly, unless the
     // host did so already; its scroll bar must not report to us while it goes.
@@ -170,6 +177,8 @@ void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
     pPanel->show();
 
     pPanel->initializeWidget();
+    if (mGuide)
+        mGuide->addPanel(pPanel);
 
     if (button) {
         connect(button, &QAbstractButton::clicked, mSignalMapper,
@@ -189,6 +198,8 @@ void ZelControlCenter::unregisterSettingsPanel(ZelSettingsPanel* pPanel, bool pR
     if (mPanels.contains(pPanel)) {
         disconnect(pPanel, SIGNAL(stateChanged()), this, SLOT(onStateChanged()));
         disconnect(pPanel, &QObject::destroyed, this, nullptr);
+        if (mGuide)
+            mGuide->removePanel(pPanel);
     }
 
     for (int i = mPanels.size() - 1; i >= 0; --i) {
@@ -230,6 +241,24 @@ bool ZelControlCenter::applyModifications()
     return restart;
 }
 
+void ZelControlCenter::enableSettingsGuide()
+{
+    if (mGuide)
+        return;
+    mGuide = new ZelSettingsGuide(this, mUi->settingsScrollArea, ZelSettingsGuide::StackedPanels);
+    // At the top of the pane, above the panels.
+    auto* bar = new QWidget(mUi->settingsContent);
+    bar->setObjectName(QStringLiteral("settingsSearchBar"));
+    auto* column = new QVBoxLayout(bar);
+    column->setContentsMargins(kSearchMargin, kSearchMargin, kSearchMargin, 0);
+    column->addWidget(mGuide->searchField());
+    column->addWidget(mGuide->noMatchLabel());
+    mUi->verticalLayout_4->insertWidget(0, bar);
+    for (ZelSettingsPanel* panel : std::as_const(mPanels))
+        mGuide->addPanel(panel);
+    orderPaneFocus();
+}
+
 void ZelControlCenter::setGUIHandler(QWidget* pWidget)
 {
     mGUIHandler = pWidget;
@@ -266,6 +295,7 @@ void ZelControlCenter::on_applyButton_clicked()
     // The panels write with the store's writer lock held, so that another program's change
     // made meanwhile is not lost; while another program holds it, the edits stay pending.
     bool restart = false;
+    QString restartNames;
     {
         ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
         QString busy;
@@ -277,14 +307,19 @@ void ZelControlCenter::on_applyButton_clicked()
                                               km::kmMessageBox::ButtonTexts());
             return;
         }
+        // Named before the apply, which makes every change an applied one.
+        restartNames = mGuide ? mGuide->restartSentence() : QString();
         restart = applyModifications();
     }
-    if (restart && hostMainWindow()) {
-        km::kmMessageBox::ShowMessage(
-            tr("Settings Modification"),
-            tr("You need to restart your application to turn settings modification effective."),
-            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+    if ((restart || !restartNames.isEmpty()) && hostMainWindow()) {
+        QString notice =
+            tr("You need to restart your application to turn settings modification effective.");
+        if (!restartNames.isEmpty())
+            notice += QStringLiteral("\n\n") + restartNames;
+        km::kmMessageBox::ShowMessage(tr("Settings Modification"), notice, QMessageBox::Ok,
+                                      window(), QString::fromLatin1(kButtonClass), false,
+                                      km::kmMessageBox::ButtonTexts(),
+                                      km::kmMessageBox::ButtonTexts());
     }
     onStateChanged();
 }
@@ -303,7 +338,10 @@ void ZelControlCenter::resetControlCenter()
 
 void ZelControlCenter::onStateChanged()
 {
-    // Nothing to follow: the apply and reset buttons stay enabled whatever the panels hold.
+    // The apply and reset buttons stay enabled whatever the panels hold; the guide, when
+    // there is one, follows them.
+    if (mGuide)
+        mGuide->refresh();
 }
 
 bool ZelControlCenter::discardModifications(QWidget* pParent)

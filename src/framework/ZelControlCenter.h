@@ -29,6 +29,7 @@ namespace zel {
 class kmDMIApplication;
 class zelAction;
 class ZelCCActionItem;
+class ZelSettingsGuide;
 class ZelSettingsPanel;
 
 // The control center: a slide-out side panel of the host's main window. Its static side
@@ -56,6 +57,11 @@ public:
 
     bool hasModifications() const;
     bool applyModifications();
+
+    // Turns on the settings guide of the pane: a search field at its top that filters the
+    // settings, marks on the settings that were changed or differ from their default with a
+    // reset of each one, restart hints, and the count of pending changes on each tab.
+    void enableSettingsGuide();
 
     void setGUIHandler(QWidget* pWidget);
     void setControlCenterButton(QPushButton* pButton);
@@ -135,6 +141,7 @@ private:
     bool mViewUpdatesPaused;
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
+    ZelSettingsGuide* mGuide = nullptr;
 
 public:
     using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,

@@ -1,5 +1,6 @@
 #include "ZelControlCenter.h"
 
+#include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QResizeEvent>
@@ -178,18 +180,26 @@ void ZelControlCenter::returnFocus()
 
 void ZelControlCenter::orderPaneFocus()
 {
-    // Each panel's controls follow its tab; Reset and Apply come after the last panel.
+    // Each panel's controls follow its tab; Reset and Apply come after the last panel, and
+    // the guide's search before the first.
+    QWidget* first = nullptr;
     QWidget* last = nullptr;
     for (const ZelSettingsPanel* panel : std::as_const(mPanels)) {
         for (QWidget* widget = panel->nextInFocusChain();
              widget != panel && panel->isAncestorOf(widget);
              widget = widget->nextInFocusChain()) {
-            if (widget->focusPolicy() != Qt::NoFocus)
-                last = widget;
+            if (widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (!first)
+                first = widget;
+            last = widget;
         }
     }
     if (!last || last->window() != mUi->resetButton->window())
         return;
+    QWidget* search = mGuide ? mGuide->searchField() : nullptr;
+    if (search && search->nextInFocusChain() != first)
+        setTabOrder(first->previousInFocusChain(), search);
     setTabOrder(last, mUi->resetButton);
     setTabOrder(mUi->resetButton, mUi->applyButton);
 }

@@ -2,6 +2,7 @@
 
 #include "zelWheelGuard.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 
@@ -36,6 +37,21 @@ void ZelSettingsPanel::registerCCAction(zelAction*)
 
 void ZelSettingsPanel::unregisterCCActionByName(const QString&)
 {
+}
+
+QString ZelSettingsPanel::describeRow(const QString&, RowValue) const
+{
+    return QString();
+}
+
+void ZelSettingsPanel::resetRow(const QString&)
+{
+}
+
+QString ZelSettingsPanel::DescribeSwitch(bool pOn)
+{
+    return pOn ? QCoreApplication::translate("ZelSettingsPanel", "On")
+               : QCoreApplication::translate("ZelSettingsPanel", "Off");
 }
 
 void ZelSettingsPanel::setPanelName(const QString& pName)

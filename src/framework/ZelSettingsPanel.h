@@ -41,11 +41,30 @@ public:
     virtual void registerCCAction(zelAction* pAction);
     virtual void unregisterCCActionByName(const QString& pName);
 
+    // The rows of a panel are the controls that carry the property "settingKey" in its form
+    // (the settings key, or the field of the host's record, that the row edits); a label
+    // whose buddy is the control names the row. The hosts' settings guide asks the panel
+    // about one row at a time.
+    enum RowValue
+    {
+        EditedValue,
+        AppliedValue,
+        DefaultValue
+    };
+    // The row's value in words: as the controls hold it, as applied, or the default; empty
+    // when the panel cannot tell (no default for the row, for one).
+    virtual QString describeRow(const QString& pKey, RowValue pValue) const;
+    // Puts the default of that one row into its controls, as a pending edit, and emits
+    // stateChanged(); the store changes only with the next apply.
+    virtual void resetRow(const QString& pKey);
+
     QPushButton* getActionWidget() const { return mActionWidget; }
     const QString& getPanelName() const { return mPanelName; }
     void setPanelName(const QString& pName);
     PanelCategory getPanelCategory() const { return mPanelCategory; }
     void setPanelCategory(PanelCategory pCategory) { mPanelCategory = pCategory; }
+    // "On" or "Off", as the rows of switches are described.
+    static QString DescribeSwitch(bool pOn);
 
 protected:
     bool event(QEvent* pEvent) override;

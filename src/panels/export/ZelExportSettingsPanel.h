@@ -45,6 +45,8 @@ public:
     bool cancelModifications() override;
     bool canResetContent() const override;
     void resetContent() override;
+    QString describeRow(const QString& pKey, RowValue pValue) const override;
+    void resetRow(const QString& pKey) override;
     virtual void saveSettings();
 
     int getActiveTab() const { return mActiveTab; }

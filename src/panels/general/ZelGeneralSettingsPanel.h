@@ -37,6 +37,8 @@ public:
     bool cancelModifications() override;
     bool canResetContent() const override;
     void resetContent() override;
+    QString describeRow(const QString& pKey, RowValue pValue) const override;
+    void resetRow(const QString& pKey) override;
     virtual void saveSettings();
 
     // Index of a scene scale among the powers of ten from 0.001 to 1000 (within 0.001);

@@ -123,6 +123,79 @@ bool ZelImportSettingsPanel::applyModifications()
     return false;
 }
 
+QString ZelImportSettingsPanel::describeRow(const QString& pKey, RowValue pValue) const
+{
+    ImportModel model;
+    if (pValue == EditedValue)
+        getCurrentModel(model);
+    else if (pValue == AppliedValue)
+        readSettings(model);
+    else
+        getDefaultSettings(model);
+    // A limit that is not set is the importer's default, whatever value it keeps.
+    const auto limit = [](bool pSet, const QString& pValue, const QAbstractButton* pDefault) {
+        return pSet ? pValue : pDefault->text();
+    };
+    if (pKey == QLatin1String(kLoadHiddenObjectsKey))
+        return DescribeSwitch(model.loadHiddenObjects);
+    if (pKey == QLatin1String(kLoadAnnotationsKey))
+        return DescribeSwitch(model.loadAnnotations);
+    if (pKey == QLatin1String(kComputeFaceContourKey))
+        return DescribeSwitch(model.computeFaceContour);
+    if (pKey == QLatin1String(kQualitySetKey)) {
+        return limit(model.qualitySet,
+                     model.isHighQuality ? mUi->highQuality->text() : mUi->lowQuality->text(),
+                     mUi->defaultQuality);
+    }
+    if (pKey == QLatin1String(kMaxFaceSagKey)) {
+        return limit(model.maxFaceSagSet, mUi->faceSagSpin->textFromValue(model.maxFaceSag),
+                     mUi->defaultSag);
+    }
+    if (pKey == QLatin1String(kMaxFaceLengthKey)) {
+        return limit(model.maxFaceLengthSet,
+                     mUi->faceLengthSpin->textFromValue(model.maxFaceLength),
+                     mUi->defaultLength);
+    }
+    if (pKey == QLatin1String(kMaxFaceAngleKey)) {
+        return limit(model.maxFaceAngleSet,
+                     mUi->faceAngleSpin->locale().toString(model.maxFaceAngle)
+                         + mUi->faceAngleSpin->suffix(),
+                     mUi->defaultAngle);
+    }
+    return QString();
+}
+
+void ZelImportSettingsPanel::resetRow(const QString& pKey)
+{
+    ImportModel current;
+    ImportModel defaults;
+    getCurrentModel(current);
+    getDefaultSettings(defaults);
+    if (pKey == QLatin1String(kLoadHiddenObjectsKey)) {
+        current.loadHiddenObjects = defaults.loadHiddenObjects;
+    } else if (pKey == QLatin1String(kLoadAnnotationsKey)) {
+        current.loadAnnotations = defaults.loadAnnotations;
+    } else if (pKey == QLatin1String(kComputeFaceContourKey)) {
+        current.computeFaceContour = defaults.computeFaceContour;
+    } else if (pKey == QLatin1String(kQualitySetKey)) {
+        current.qualitySet = defaults.qualitySet;
+        current.isHighQuality = defaults.isHighQuality;
+    } else if (pKey == QLatin1String(kMaxFaceSagKey)) {
+        current.maxFaceSagSet = defaults.maxFaceSagSet;
+        current.maxFaceSag = defaults.maxFaceSag;
+    } else if (pKey == QLatin1String(kMaxFaceLengthKey)) {
+        current.maxFaceLengthSet = defaults.maxFaceLengthSet;
+        current.maxFaceLength = defaults.maxFaceLength;
+    } else if (pKey == QLatin1String(kMaxFaceAngleKey)) {
+        current.maxFaceAngleSet = defaults.maxFaceAngleSet;
+        current.maxFaceAngle = defaults.maxFaceAngle;
+    } else {
+        return;
+    }
+    applyModel(current);
+    Q_EMIT stateChanged();
+}
+
 void ZelImportSettingsPanel::saveSettingsInternal()
 {
     ImportModel current;

@@ -30,6 +30,8 @@ public:
     bool hasModifications() const override;
     bool cancelModifications() override;
     bool applyModifications() override;
+    QString describeRow(const QString& pKey, RowValue pValue) const override;
+    void resetRow(const QString& pKey) override;
 
 Q_SIGNALS:
     void stateChanged();

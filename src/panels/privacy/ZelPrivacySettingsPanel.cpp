@@ -123,6 +123,19 @@ void ZelPrivacySettingsPanel::resetContent()
 {
 }
 
+// Consent has no default to go back to: the row tells no default and offers no reset.
+QString ZelPrivacySettingsPanel::describeRow(const QString& pKey, RowValue pValue) const
+{
+    if (pKey != QLatin1String(kSendReportKey) || pValue == DefaultValue)
+        return QString();
+    PrivacyModel model;
+    if (pValue == EditedValue)
+        getCurrentModel(model);
+    else
+        readSettings(model);
+    return DescribeSwitch(model.sendReport);
+}
+
 void ZelPrivacySettingsPanel::saveSettings()
 {
 }

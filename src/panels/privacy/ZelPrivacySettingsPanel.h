@@ -34,6 +34,7 @@ public:
     bool cancelModifications() override;
     bool canResetContent() const override;
     void resetContent() override;
+    QString describeRow(const QString& pKey, RowValue pValue) const override;
     virtual void saveSettings();
     bool shouldRestart() const;
 

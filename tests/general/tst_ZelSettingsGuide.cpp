@@ -1,0 +1,317 @@
+#include "PanelHarness.h"
+
+#include "SettingsDialog.h"
+#include "ZelGeneralSettingsPanel.h"
+#include "ZelImportSettingsPanel.h"
+
+using namespace zel;
+
+namespace {
+
+// The mark named pName beside the label of pControl's row.
+QWidget* Mark(const QWidget* pControl, const char* pName)
+{
+    const QWidget* panel = pControl;
+    while (!qobject_cast<const ZelSettingsPanel*>(panel))
+        panel = panel->parentWidget();
+    for (QLabel* label : panel->findChildren<QLabel*>()) {
+        if (label->buddy() == pControl)
+            return zeltest::Child<QWidget>(label->parentWidget(), pName);
+    }
+    qFatal("no label for %s", qPrintable(pControl->objectName()));
+    return nullptr;
+}
+
+bool Dimmed(const ZelSettingsPanel* pPanel)
+{
+    return pPanel->getActionWidget()->property("searchDimmed").toBool();
+}
+
+} // namespace
+
+// The settings guide as a person meets it in either host: the search, the marks of changed
+// and non-default rows, the reset of one row, and the restart hints.
+class tst_ZelSettingsGuide : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        zeltest::InitTestCase();
+        QLocale::setDefault(QLocale::c());
+    }
+    void init()
+    {
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QVERIFY(mHarness->checkStore());
+    }
+    void cleanup()
+    {
+        // The hosts forget a panel that goes, whether or not it sits in their tree.
+        mGeneral.reset();
+        mImport.reset();
+        mHost.reset();
+        mHarness.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void search_data() { hosts(); }
+    void search()
+    {
+        QFETCH(bool, dialog);
+        openHost(dialog);
+        QWidget* decimals = general("nbDecimals_spinBox");
+        QWidget* toolPanel = general("displayToolCheckbox");
+        QWidget* annotations = zeltest::Child<QWidget>(mImport.get(), "loadAnnotationsCheckBox");
+        auto* noMatch = zeltest::Child<QLabel>(mHost.get(), "noSettingMatches");
+
+        typeSearch(QStringLiteral("DECIMALS"));
+        QTRY_VERIFY(decimals->isVisible());
+        QVERIFY(!toolPanel->isVisible());
+        QVERIFY(!Dimmed(mGeneral.get()));
+        QVERIFY(Dimmed(mImport.get()));
+        QVERIFY(!noMatch->isVisible());
+        QVERIFY(general<QLabel>("nbDecimalsLabel")->text().contains(QLatin1String("<span")));
+
+        // Accents and case do not count; the host brings the panel with the match into view.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Adiaeresis,
+                            QStringLiteral("\u00C4"), Qt::NoModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nnotAtions"));
+        QTRY_VERIFY2(annotations->isVisible(), qPrintable(searchField()->text()));
+        QVERIFY(!decimals->isVisible());
+        QVERIFY(Dimmed(mGeneral.get()));
+        QVERIFY(!Dimmed(mImport.get()));
+
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" zz"));
+        QTRY_VERIFY(noMatch->isVisible());
+        QCOMPARE(noMatch->text(), QStringLiteral("No setting matches"));
+        QVERIFY(!annotations->isVisible());
+
+        // Escape clears the search and leaves the host open.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(searchField()->text(), QString());
+        QVERIFY(mHost->isVisible());
+        QTRY_VERIFY(!noMatch->isVisible());
+        QVERIFY(!Dimmed(mImport.get()));
+        QCOMPARE(general<QLabel>("nbDecimalsLabel")->text(), QStringLiteral("Number of decimals"));
+        if (!dialog)
+            QVERIFY(decimals->isVisible() && toolPanel->isVisible() && annotations->isVisible());
+    }
+
+    void marks_data() { hosts(); }
+    void marks()
+    {
+        QFETCH(bool, dialog);
+        openHost(dialog);
+        QWidget* toolPanel = general("displayToolCheckbox");
+        QWidget* changed = Mark(toolPanel, "changedMark");
+        QWidget* notDefault = Mark(toolPanel, "notDefaultMark");
+        auto* count = zeltest::Child<QLabel>(mGeneral->getActionWidget(), "changeCount");
+        QVERIFY(!changed->isVisible() && !notDefault->isVisible() && !count->isVisible());
+
+        zeltest::Press(toolPanel);
+        QTRY_VERIFY(changed->isVisible());
+        QVERIFY(!notDefault->isVisible());
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        QVERIFY(count->isVisible());
+        QCOMPARE(changed->toolTip(),
+                 QStringLiteral("Changed, not applied yet: Off\nApplied: On\nDefault: On"));
+
+        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), "applyButton"));
+        if (dialog) {
+            QTRY_VERIFY(!mHost->isVisible());
+            mHost->show();
+        }
+        QWidget* applied = Mark(general("displayToolCheckbox"), "notDefaultMark");
+        QTRY_VERIFY(applied->isVisible());
+        QVERIFY(!Mark(general("displayToolCheckbox"), "changedMark")->isVisible());
+        QCOMPARE(applied->toolTip(), QStringLiteral("Not the default\nApplied: Off\nDefault: On"));
+        QVERIFY(!zeltest::Child<QLabel>(mGeneral->getActionWidget(), "changeCount")->isVisible());
+    }
+
+    // Through the row's button or its context menu, in either host.
+    void resetOne_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addColumn<bool>("menu");
+        for (bool dialog : {false, true}) {
+            const char* host = dialog ? "settings dialog" : "control center";
+            QTest::addRow("button, %s", host) << dialog << false;
+            QTest::addRow("menu, %s", host) << dialog << true;
+        }
+    }
+    void resetOne()
+    {
+        QFETCH(bool, dialog);
+        QFETCH(bool, menu);
+        mHarness->mSettings.setValue(QStringLiteral("display/displaytool"), false);
+        mHarness->mSettings.setValue(QStringLiteral("units/nbDecimals"), 4);
+        openHost(dialog);
+        auto* toolPanel = general<QCheckBox>("displayToolCheckbox");
+        auto* structure = general<QCheckBox>("displayPsCheckbox");
+        auto* decimals = general<QSpinBox>("nbDecimals_spinBox");
+        zeltest::Press(structure);
+        const QByteArray stored = storeBytes();
+
+        QWidget* reset = Mark(toolPanel, "resetRowButton");
+        QTRY_VERIFY(reset->isVisible());
+        if (menu) {
+            QWidget* label = general("toolPanelLabel");
+            label->window()->findChild<QScrollArea*>()->ensureWidgetVisible(label);
+            QTest::mouseClick(label->window()->windowHandle(), Qt::RightButton, {},
+                              label->mapTo(label->window(), label->rect().center()));
+            QMenu* popup = nullptr;
+            QTRY_VERIFY((popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+            QAction* action = popup->actions().value(0);
+            QCOMPARE(action->text(), QStringLiteral("Reset to default"));
+            QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
+                              popup->actionGeometry(action).center());
+        } else {
+            zeltest::Press(reset);
+        }
+
+        // That control only, as a pending edit: the store keeps its bytes until Apply.
+        QTRY_VERIFY(toolPanel->isChecked());
+        QVERIFY(!structure->isChecked());
+        QCOMPARE(decimals->value(), 4);
+        QVERIFY(mGeneral->hasModifications());
+        QCOMPARE(storeBytes(), stored);
+        QTRY_VERIFY(Mark(toolPanel, "changedMark")->isVisible());
+        QVERIFY(!reset->isVisible());
+
+        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), "applyButton"));
+        QTRY_COMPARE(mHarness->stored(QStringLiteral("display/displaytool")),
+                     QStringLiteral("true"));
+        QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("4"));
+    }
+
+    // The hint shows as soon as the folder is chosen; the notice after Apply names the row.
+    void restartHint_data() { hosts(); }
+    void restartHint()
+    {
+        QFETCH(bool, dialog);
+        openHost(dialog);
+        QWidget* folder = general("databaseButton");
+        QWidget* hint = Mark(folder, "restartHint");
+        QVERIFY(!hint->isVisible());
+
+        const QString chosen = mHarness->mDir.filePath(QStringLiteral("cache"));
+        QVERIFY(QDir().mkpath(chosen));
+        zeltest::AnswerModal<QFileDialog>(&mHarness->mAnswers, [&](QFileDialog* pDialog) {
+            // Typed, the path would meet the dialog's completer: only the answer matters here.
+            zeltest::Child<QLineEdit>(pDialog, "fileNameEdit")->setText(chosen);
+            QWidget* open = pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+            QTest::mouseClick(pDialog->windowHandle(), Qt::LeftButton, {},
+                              open->mapTo(pDialog, open->rect().center()));
+        });
+        zeltest::Press(folder);
+        QTRY_VERIFY(hint->isVisible());
+        QCOMPARE(static_cast<QLabel*>(hint)->text(), QStringLiteral("Needs a restart"));
+
+        QString notice;
+        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
+            notice = pBox->text();
+            QWidget* ok = pBox->button(QMessageBox::Ok);
+            QTest::mouseClick(pBox->windowHandle(), Qt::LeftButton, {},
+                              ok->mapTo(pBox, ok->rect().center()));
+        });
+        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), "applyButton"));
+        QTRY_VERIFY(!notice.isEmpty());
+        QVERIFY2(notice.endsWith(QLatin1String(
+                     "These settings take effect only after a restart: Cache folder.")),
+                 qPrintable(notice));
+        QCOMPARE(QDir(mHarness->stored(QStringLiteral("DBCache/cacheDirectory"))), QDir(chosen));
+    }
+
+    // Without the host's call, neither host shows any of it.
+    void offByDefault_data() { hosts(); }
+    void offByDefault()
+    {
+        QFETCH(bool, dialog);
+        openHost(dialog, false);
+        zeltest::Press(general("displayToolCheckbox"));
+        QVERIFY(mGeneral->hasModifications());
+        QVERIFY(!mHost->findChild<QLineEdit*>(QStringLiteral("settingsSearch")));
+        QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changedMark")));
+        QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changeCount")));
+    }
+
+private:
+    void hosts()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addRow("control center") << false;
+        QTest::addRow("settings dialog") << true;
+    }
+
+    // The general and import panels in a new host, shown with its settings.
+    void openHost(bool pDialog, bool pGuide = true)
+    {
+        mGeneral = std::make_unique<ZelGeneralSettingsPanel>(&mHarness->mApplication,
+                                                             mHarness->mSettings);
+        mImport = std::make_unique<ZelImportSettingsPanel>(&mHarness->mApplication,
+                                                           mHarness->mSettings);
+        if (pDialog) {
+            auto* dialog = new SettingsDialog(&mHarness->mApplication);
+            mHost.reset(dialog);
+            if (pGuide)
+                dialog->enableSettingsGuide();
+            dialog->registerSettingsPanel(mGeneral.get());
+            dialog->registerSettingsPanel(mImport.get());
+            dialog->resize(900, 900);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QApplication::setActiveWindow(dialog);
+            return;
+        }
+        auto* center = new ZelControlCenter(&mHarness->mApplication);
+        mHost.reset(center);
+        center->registerSettingsPanel(mGeneral.get());
+        center->registerSettingsPanel(mImport.get());
+        if (pGuide)
+            center->enableSettingsGuide();
+        center->resize(900, 900);
+        center->show();
+        QVERIFY(QTest::qWaitForWindowExposed(center));
+        QApplication::setActiveWindow(center);
+        center->openMenu(true);
+        QTRY_VERIFY(center->isMenuOpen());
+        center->openSettings();
+        QTRY_VERIFY(center->isSettingsOpen());
+    }
+
+    QLineEdit* searchField() const
+    {
+        return zeltest::Child<QLineEdit>(mHost.get(), "settingsSearch");
+    }
+
+    void typeSearch(const QString& pText)
+    {
+        zeltest::Press(searchField());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(searchField()));
+        QTest::keyClicks(QApplication::focusWidget(), pText);
+    }
+
+    template <typename T = QWidget>
+    T* general(const char* pName) const
+    {
+        return zeltest::Child<T>(mGeneral.get(), pName);
+    }
+
+    QByteArray storeBytes()
+    {
+        mHarness->mSettings.sync();
+        QFile file(mHarness->mSettings.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
+    std::unique_ptr<ZelGeneralSettingsPanel> mGeneral;
+    std::unique_ptr<ZelImportSettingsPanel> mImport;
+    std::unique_ptr<QWidget> mHost;
+};
+
+QTEST_MAIN(tst_ZelSettingsGuide)
+#include "tst_ZelSettingsGuide.moc"
