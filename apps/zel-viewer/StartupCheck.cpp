@@ -22,7 +22,8 @@ QString text(const char* pText)
 
 } // namespace
 
-bool StartupCheck::Run(QSettings& pSettings, bool pAsk, QWidget* pParent)
+bool StartupCheck::Run(QSettings& pSettings, bool pAsk, QWidget* pParent,
+                       std::vector<ZelSettingsCheck::Result>* pResults)
 {
     ViewerSettings::Register();
     ZelControlCenter::InitDefaultSettingsValues();
@@ -30,8 +31,11 @@ bool StartupCheck::Run(QSettings& pSettings, bool pAsk, QWidget* pParent)
     for (;;) {
         ZelSettingsCheck check(pSettings);
         QString error;
-        if (check.run(error))
+        if (check.run(error)) {
+            if (pResults)
+                *pResults = check.results();
             return true;
+        }
 
         const QString key = check.stoppedKey();
         if (key.isEmpty()) {

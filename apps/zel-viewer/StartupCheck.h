@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ZelSettingsCheck.h"
+
 #include <QString>
+
+#include <vector>
 
 class QSettings;
 class QWidget;
@@ -15,8 +19,10 @@ class StartupCheck
 {
 public:
     // Registers the viewer's and the library's settings, then checks pSettings. True when
-    // the viewer may start.
-    static bool Run(QSettings& pSettings, bool pAsk, QWidget* pParent = nullptr);
+    // the viewer may start; pResults, if given, then holds what the check kept, filled and
+    // repaired, key by key.
+    static bool Run(QSettings& pSettings, bool pAsk, QWidget* pParent = nullptr,
+                    std::vector<ZelSettingsCheck::Result>* pResults = nullptr);
 
 private:
     static bool resetKey(QSettings& pSettings, const QString& pKey, QString& pErrorMessage);

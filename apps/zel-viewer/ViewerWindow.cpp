@@ -7,6 +7,7 @@
 #include "LengthFormatter.h"
 #include "ModelView.h"
 #include "ProductStructureWidget.h"
+#include "RepairNotice.h"
 #include "SettingsDialog.h"
 #include "ZelControlCenter.h"
 #include "ZelControlCenterVersion.h"
@@ -80,6 +81,7 @@ ViewerWindow::ViewerWindow(kmDMIApplication* pApplication, QSettings& pSettings,
     createActions();
     reloadSample();
     createPanels();
+    mControlCenter->enableSettingsGuide();
     connectHost();
     updateLength();
     updateNamingPolicy();
@@ -172,6 +174,7 @@ SettingsDialog* ViewerWindow::settingsDialog()
     if (mSettingsDialog)
         return mSettingsDialog;
     mSettingsDialog = new SettingsDialog(mApplication, this);
+    mSettingsDialog->enableSettingsGuide();
     mDialogPanels = {new ZelGeneralSettingsPanel(mApplication, mSettings),
                      new ZelImportSettingsPanel(mApplication, mSettings),
                      new ZelExportSettingsPanel(true, mApplication, mSettings),
@@ -179,6 +182,13 @@ SettingsDialog* ViewerWindow::settingsDialog()
     for (ZelSettingsPanel* panel : qAsConst(mDialogPanels))
         mSettingsDialog->registerSettingsPanel(panel);
     return mSettingsDialog;
+}
+
+void ViewerWindow::tellRepairs(const std::vector<ZelSettingsCheck::Result>& pResults)
+{
+    const RepairNotice::Results told = RepairNotice::ToTell(pResults);
+    if (!told.empty())
+        statusBar()->addWidget(new RepairNotice(told, statusBar()));
 }
 
 QPushButton* ViewerWindow::menuButton() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SampleAssembly.h"
+#include "ZelSettingsCheck.h"
 #include "kmMainWindow.h"
 
 #include <QList>
@@ -40,6 +41,8 @@ public:
 
     // Gives the host the values of the store, as at every start.
     static void ApplyStoredSettings(kmDMIApplication& pApplication, QSettings& pSettings);
+    // Notes in the status bar the settings that the start-up check repaired, if any.
+    void tellRepairs(const std::vector<ZelSettingsCheck::Result>& pResults);
 
     ZelControlCenter* controlCenter() const { return mControlCenter; }
     const QList<ZelSettingsPanel*>& controlCenterPanels() const { return mPanels; }

@@ -141,7 +141,8 @@ int main(int pArgc, char** pArgv)
 
     // Start-up: the defaults, then the check of the store, which fills and repairs it.
     const bool ask = !tour && QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (!zel::StartupCheck::Run(*settings, ask))
+    std::vector<zel::ZelSettingsCheck::Result> checked;
+    if (!zel::StartupCheck::Run(*settings, ask, nullptr, &checked))
         return 1;
 
     zel::kmDMIApplication host;
@@ -153,6 +154,7 @@ int main(int pArgc, char** pArgv)
         zel::ViewerTour viewerTour(window, host, *settings, options.tour);
         return viewerTour.run() ? 0 : 1;
     }
+    window.tellRepairs(checked);
     window.show();
     return application.exec();
 }

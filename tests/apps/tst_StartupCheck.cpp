@@ -1,13 +1,16 @@
 // The viewer's start-up check when the store cannot be used as it is: a real message box,
 // answered as a person would, and the store's bytes before and after.
 
+#include "RepairNotice.h"
 #include "StartupCheck.h"
 #include "ZelControlCenter.h"
 #include "zelRegistryTestSupport.h"
 
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QtTest>
 
 using zeltest::FileStamp;
@@ -119,6 +122,44 @@ private Q_SLOTS:
         QCOMPARE(after.value("CSVDriver/Import/columnSeparator").toString(), QStringLiteral(","));
         QCOMPARE(after.value("units/name").toString(), QStringLiteral("cm"));
         QCOMPARE(after.value("Privacy/sendreport").toString(), QStringLiteral("true"));
+    }
+
+    // A first start fills every key and tells nothing; a later start that repairs values
+    // tells exactly those, from what to what, on a click on the status-bar note.
+    void repairsTold()
+    {
+        QFile::remove(store());
+        QSettings settings(store(), QSettings::IniFormat);
+        std::vector<zel::ZelSettingsCheck::Result> results;
+        QVERIFY(zel::StartupCheck::Run(settings, false, nullptr, &results));
+        QVERIFY(!results.empty());
+        QVERIFY(zel::RepairNotice::ToTell(results).empty());
+
+        settings.setValue(QStringLiteral("units/nbDecimals"), QStringLiteral("12"));
+        settings.setValue(QStringLiteral("engine/coreNumber"), QStringLiteral("many"));
+        settings.remove(QStringLiteral("units/name"));
+        settings.sync();
+        QVERIFY(zel::StartupCheck::Run(settings, false, nullptr, &results));
+
+        QMainWindow window;
+        QPointer<zel::RepairNotice> notice =
+            new zel::RepairNotice(zel::RepairNotice::ToTell(results), &window);
+        window.statusBar()->addWidget(notice);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(notice->text(), QStringLiteral("Settings repaired at start-up: 3. Details"));
+        const QString cores = settings.value(QStringLiteral("engine/coreNumber")).toString();
+        BoxAnswer answer(QStringLiteral("OK"));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          notice->mapTo(&window, notice->rect().center()));
+        QTRY_COMPARE(answer.mTexts.size(), 1);
+        QCOMPARE(answer.mTexts.front(),
+                 QStringLiteral("These settings could not be used as stored and were repaired:"
+                                "\n\nengine/coreNumber: \"many\", now \"%1\""
+                                "\nunits/name: missing, now \"mm\""
+                                "\nunits/nbDecimals: \"12\", now \"2\"")
+                     .arg(cores));
+        QTRY_VERIFY(!notice);
     }
 };
 
