@@ -3,6 +3,7 @@
 #include "kmMessageBox.h"
 
 #include <QEvent>
+#include <QVariant>
 
 #include <algorithm>
 
