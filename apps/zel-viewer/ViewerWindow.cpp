@@ -187,8 +187,9 @@ SettingsDialog* ViewerWindow::settingsDialog()
 void ViewerWindow::tellRepairs(const std::vector<ZelSettingsCheck::Result>& pResults)
 {
     const RepairNotice::Results told = RepairNotice::ToTell(pResults);
+    // Beside the figures, where the messages of the moment do not hide it until it is read.
     if (!told.empty())
-        statusBar()->addWidget(new RepairNotice(told, statusBar()));
+        statusBar()->insertPermanentWidget(0, new RepairNotice(told, statusBar()));
 }
 
 QPushButton* ViewerWindow::menuButton() const

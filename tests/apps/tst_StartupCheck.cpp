@@ -144,7 +144,7 @@ private Q_SLOTS:
         QMainWindow window;
         QPointer<zel::RepairNotice> notice =
             new zel::RepairNotice(zel::RepairNotice::ToTell(results), &window);
-        window.statusBar()->addWidget(notice);
+        window.statusBar()->insertPermanentWidget(0, notice);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(notice->text(), QStringLiteral("Settings repaired at start-up: 3. Details"));
