@@ -23,7 +23,8 @@ namespace {
 const char kClassProperty[] = "class";
 const char kDimmedProperty[] = "searchDimmed";
 const char kSectionHeaderClass[] = "sectionHeader";
-const int kBadgeGap = 6;
+// Room for the text of the current tab, which the style sheet draws bold.
+const int kBadgeGap = 10;
 
 // Escape empties the field before it closes anything; Return goes to the first match.
 class SearchField : public QLineEdit
