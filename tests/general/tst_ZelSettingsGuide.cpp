@@ -8,18 +8,24 @@ using namespace zel;
 
 namespace {
 
-// The mark named pName beside the label of pControl's row.
-QWidget* Mark(const QWidget* pControl, const char* pName)
+// The label that names pControl's row.
+QLabel* Label(const QWidget* pControl)
 {
     const QWidget* panel = pControl;
     while (!qobject_cast<const ZelSettingsPanel*>(panel))
         panel = panel->parentWidget();
     for (QLabel* label : panel->findChildren<QLabel*>()) {
         if (label->buddy() == pControl)
-            return zeltest::Child<QWidget>(label->parentWidget(), pName);
+            return label;
     }
     qFatal("no label for %s", qPrintable(pControl->objectName()));
     return nullptr;
+}
+
+// The mark named pName beside the label of pControl's row.
+QWidget* Mark(const QWidget* pControl, const char* pName)
+{
+    return zeltest::Child<QWidget>(Label(pControl)->parentWidget(), pName);
 }
 
 bool Dimmed(const ZelSettingsPanel* pPanel)
@@ -98,6 +104,11 @@ private Q_SLOTS:
         QCOMPARE(general<QLabel>("nbDecimalsLabel")->text(), QStringLiteral("Number of decimals"));
         if (!dialog)
             QVERIFY(decimals->isVisible() && toolPanel->isVisible() && annotations->isVisible());
+
+        // The key and the tool tip are searched too, each word on its own.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("lengths NBdecimals"));
+        QTRY_VERIFY(!toolPanel->isVisible());
+        QVERIFY(decimals->isVisible());
     }
 
     void marks_data() { hosts(); }
@@ -132,33 +143,57 @@ private Q_SLOTS:
     }
 
     // Through the row's button or its context menu, in either host.
+    // Through the row's button or its context menu, in either host and either panel: the
+    // row's key is set away from its default, another row of the panel holds an edit, and a
+    // third holds a stored value that is not the default either.
     void resetOne_data()
     {
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<bool>("menu");
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QString>("reset");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("edited");
         for (bool dialog : {false, true}) {
             const char* host = dialog ? "settings dialog" : "control center";
-            QTest::addRow("button, %s", host) << dialog << false;
-            QTest::addRow("menu, %s", host) << dialog << true;
+            for (bool menu : {false, true}) {
+                const char* way = menu ? "menu" : "button";
+                QTest::addRow("general, %s, %s", way, host)
+                    << dialog << menu << false << "displayToolCheckbox" << "display/displaytool"
+                    << "displayPsCheckbox";
+            }
+            QTest::addRow("import, %s", host)
+                << dialog << dialog << true << "loadAnnotationsCheckBox"
+                << "Import/LoadAnnotations" << "loadHiddenObjectsCheckBox";
         }
     }
     void resetOne()
     {
         QFETCH(bool, dialog);
         QFETCH(bool, menu);
-        mHarness->mSettings.setValue(QStringLiteral("display/displaytool"), false);
-        mHarness->mSettings.setValue(QStringLiteral("units/nbDecimals"), 4);
+        QFETCH(bool, import);
+        QFETCH(QString, reset);
+        QFETCH(QString, key);
+        QFETCH(QString, edited);
+        const QString kept = import ? QStringLiteral("Import/ComputeFaceContour")
+                                    : QStringLiteral("units/nbDecimals");
+        mHarness->mSettings.setValue(key, false);
+        mHarness->mSettings.setValue(kept, import ? QStringLiteral("false") : QStringLiteral("4"));
         openHost(dialog);
-        auto* toolPanel = general<QCheckBox>("displayToolCheckbox");
-        auto* structure = general<QCheckBox>("displayPsCheckbox");
-        auto* decimals = general<QSpinBox>("nbDecimals_spinBox");
-        zeltest::Press(structure);
+        ZelSettingsPanel* panel = import ? static_cast<ZelSettingsPanel*>(mImport.get())
+                                         : mGeneral.get();
+        zeltest::Press(panel->getActionWidget());
+        auto* control = zeltest::Child<QCheckBox>(panel, qPrintable(reset));
+        auto* other = zeltest::Child<QCheckBox>(panel, qPrintable(edited));
+        QTRY_VERIFY(other->isVisible());
+        zeltest::Press(other);
+        QTRY_VERIFY(Mark(other, "changedMark")->isVisible());
         const QByteArray stored = storeBytes();
 
-        QWidget* reset = Mark(toolPanel, "resetRowButton");
-        QTRY_VERIFY(reset->isVisible());
+        QWidget* resetButton = Mark(control, "resetRowButton");
+        QVERIFY(resetButton->isVisible());
         if (menu) {
-            QWidget* label = general("toolPanelLabel");
+            QWidget* label = Label(control);
             label->window()->findChild<QScrollArea*>()->ensureWidgetVisible(label);
             QTest::mouseClick(label->window()->windowHandle(), Qt::RightButton, {},
                               label->mapTo(label->window(), label->rect().center()));
@@ -169,22 +204,20 @@ private Q_SLOTS:
             QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
                               popup->actionGeometry(action).center());
         } else {
-            zeltest::Press(reset);
+            zeltest::Press(resetButton);
         }
 
         // That control only, as a pending edit: the store keeps its bytes until Apply.
-        QTRY_VERIFY(toolPanel->isChecked());
-        QVERIFY(!structure->isChecked());
-        QCOMPARE(decimals->value(), 4);
-        QVERIFY(mGeneral->hasModifications());
+        QTRY_VERIFY(control->isChecked());
+        QVERIFY(!other->isChecked());
+        QVERIFY(panel->hasModifications());
         QCOMPARE(storeBytes(), stored);
-        QTRY_VERIFY(Mark(toolPanel, "changedMark")->isVisible());
-        QVERIFY(!reset->isVisible());
+        QTRY_VERIFY(Mark(control, "changedMark")->isVisible());
+        QVERIFY(!resetButton->isVisible());
 
         zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), "applyButton"));
-        QTRY_COMPARE(mHarness->stored(QStringLiteral("display/displaytool")),
-                     QStringLiteral("true"));
-        QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("4"));
+        QTRY_COMPARE(mHarness->stored(key), QStringLiteral("true"));
+        QCOMPARE(mHarness->stored(kept), import ? QStringLiteral("false") : QStringLiteral("4"));
     }
 
     // The hint shows as soon as the folder is chosen; the notice after Apply names the row.
