@@ -22,9 +22,11 @@ QLabel* Label(const QWidget* pControl)
     return nullptr;
 }
 
-// The mark named pName beside the label of pControl's row.
+// The mark named pName beside the label of pControl's row, or in a group box row's own box.
 QWidget* Mark(const QWidget* pControl, const char* pName)
 {
+    if (qobject_cast<const QGroupBox*>(pControl))
+        return zeltest::Child<QWidget>(pControl, pName);
     return zeltest::Child<QWidget>(Label(pControl)->parentWidget(), pName);
 }
 
@@ -140,6 +142,45 @@ private Q_SLOTS:
         QVERIFY(!Mark(general("displayToolCheckbox"), "changedMark")->isVisible());
         QCOMPARE(applied->toolTip(), QStringLiteral("Not the default\nApplied: Off\nDefault: On"));
         QVERIFY(!zeltest::Child<QLabel>(mGeneral->getActionWidget(), "changeCount")->isVisible());
+    }
+
+    // A stored value away from the default, told in the words of the row's control.
+    void notDefaultTip_data()
+    {
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("applied");
+        QTest::addColumn<QString>("byDefault");
+        QTest::addRow("unit") << false << QStringList{"units/name", "cm"} << "units_comboBox"
+                              << "Centimer (cm)" << "Millimeter (mm)";
+        QTest::addRow("cache size") << false << QStringList{"DBCache/cacheSize", "2048"}
+                                    << "databaseSpinBox" << "2048 Mo" << "1024 Mo";
+        QTest::addRow("colour") << false << QStringList{"engine/backgroundColor", "#FF102030"}
+                                << "backgroundColorButton" << "#102030" << "#C0C0C0";
+        QTest::addRow("face sag")
+            << true
+            << QStringList{"Tesselation/TesselationMaxFaceSagSet", "true",
+                           "Tesselation/TesselationMaxFaceSag", "0.5"}
+            << "groupBox_2" << "0.500000" << "Default";
+    }
+    void notDefaultTip()
+    {
+        QFETCH(bool, import);
+        QFETCH(QStringList, stored);
+        QFETCH(QString, control);
+        QFETCH(QString, applied);
+        QFETCH(QString, byDefault);
+        for (int index = 0; index + 1 < stored.size(); index += 2)
+            mHarness->mSettings.setValue(stored.at(index), stored.at(index + 1));
+        openHost(true);
+        ZelSettingsPanel* panel = import ? static_cast<ZelSettingsPanel*>(mImport.get())
+                                         : mGeneral.get();
+        QWidget* mark = Mark(zeltest::Child<QWidget>(panel, qPrintable(control)),
+                             "notDefaultMark");
+        QTRY_COMPARE(mark->toolTip(),
+                     QStringLiteral("Not the default\nApplied: %1\nDefault: %2")
+                         .arg(applied, byDefault));
     }
 
     // Through the row's button or its context menu, in either host.
