@@ -2,7 +2,7 @@
 // run of one machine (offscreen, Fusion, fixed sizes, a fixed home folder, no focus and no
 // caret), so that images taken before and after a change can be compared pixel by pixel:
 //
-//   zel_screenshots OUT [--compare BEFORE] [--home FOLDER]
+//   zel_screenshots OUT [--compare BEFORE] [--home FOLDER] [--no-sheet]
 //
 // OUT receives dialog-<panel>.png and dialog-<panel>-end.png (the settings dialog on each of
 // its panels, scrolled to the top and to the end), menu.png (the control center's action
@@ -12,7 +12,9 @@
 // with its namesake in OUT: the count of differing pixels is printed per image, the
 // differences are drawn in red into OUT/diff, and the exit status is 1 when any image
 // differs. FOLDER (by default /tmp/zel-screenshots-home) holds the store and the folders
-// that the panels show; it is emptied first, so that both runs show the same paths.
+// that the panels show; it is emptied first, so that both runs show the same paths. With
+// --no-sheet the application has no style sheet, as in a host that does not apply the
+// library's: the forms' own sheets must give the same look there too.
 
 #include "BenchClock.h"
 #include "BenchHost.h"
@@ -263,6 +265,15 @@ int Compare(const QDir& pBefore, const QDir& pAfter)
     return changed ? 1 : 0;
 }
 
+bool HasFlag(int pArgc, char** pArgv, const char* pName)
+{
+    for (int i = 1; i < pArgc; ++i) {
+        if (qstrcmp(pArgv[i], pName) == 0)
+            return true;
+    }
+    return false;
+}
+
 QString Option(int pArgc, char** pArgv, const char* pName)
 {
     for (int i = 1; i + 1 < pArgc; ++i) {
@@ -277,7 +288,8 @@ QString Option(int pArgc, char** pArgv, const char* pName)
 int main(int pArgc, char** pArgv)
 {
     if (pArgc < 2 || pArgv[1][0] == '-') {
-        std::fprintf(stderr, "usage: %s OUT [--compare BEFORE] [--home FOLDER]\n", pArgv[0]);
+        std::fprintf(stderr, "usage: %s OUT [--compare BEFORE] [--home FOLDER] [--no-sheet]\n",
+                     pArgv[0]);
         return 2;
     }
     // Pixels must not depend on the display or the desktop's style.
@@ -314,7 +326,8 @@ int main(int pArgc, char** pArgv)
         std::fprintf(stderr, "the library's style sheet is missing\n");
         return 2;
     }
-    application.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    if (!HasFlag(pArgc, pArgv, "--no-sheet"))
+        application.setStyleSheet(QString::fromUtf8(sheet.readAll()));
 
     std::printf("images in %s:\n", qPrintable(out.path()));
     const bool saved = ShootDialog(host, out) && ShootPane(host, out) && ShootPanels(host, out);
