@@ -49,8 +49,15 @@ void ZelControlCenter::setSettingsWidth(int pWidth)
     pane->setMinimumWidth(pWidth);
     pane->setMaximumWidth(pWidth);
 
+    // While the pane slides, its panels keep the width that they have in the open pane: the
+    // slide uncovers them instead of laying every panel out again at each of its frames.
+    int laidOutWidth = pWidth;
+    if (mSettingsWidthAnimation
+        && mSettingsWidthAnimation->state() == QAbstractAnimation::Running)
+        laidOutWidth = qMax(pWidth, mSettingsWidthAnimation->endValue().toInt());
     const QScrollBar* scrollBar = pane->verticalScrollBar();
-    const int contentWidth = qMax(0, pWidth - (scrollBar->isVisible() ? scrollBar->width() : 0));
+    const int contentWidth =
+        qMax(0, laidOutWidth - (scrollBar->isVisible() ? scrollBar->width() : 0));
     mUi->settingsContent->setMinimumWidth(contentWidth);
     mUi->settingsContent->setMaximumWidth(contentWidth);
 }
@@ -220,6 +227,8 @@ void ZelControlCenter::onControlCenterWidthFinished()
 
 void ZelControlCenter::onSettingsWidthFinished()
 {
+    // The slide is over: the content takes the width of the pane where it stopped.
+    setSettingsWidth(settingsWidth());
     resumeViewUpdates();
     if (mSettingsWidthAnimation->direction() == QAbstractAnimation::Backward) {
         mSettingsOpen = false;

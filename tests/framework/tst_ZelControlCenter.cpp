@@ -249,6 +249,10 @@ private Q_SLOTS:
         QTRY_VERIFY((tallest = qMax(tallest, mCenter->actionHeight()), mCenter->isSettingsOpen()));
         QVERIFY(tallest <= listHeight);
         QVERIFY(part("actionFrame")->isHidden() && mCenter->settingsWidth() == 450);
+        // Once the slide is over, the panels take the pane's width, less its scroll bar.
+        const QScrollBar* bar =
+            static_cast<QScrollArea*>(mCenter->settingsWidget())->verticalScrollBar();
+        QCOMPARE(part("settingsContent")->width(), 450 - (bar->isVisible() ? bar->width() : 0));
         // Read when the menu opened and again when the pane opened.
         QCOMPARE(alpha->initializeCount, 3);
         // Leaving through the action asks nothing and keeps the edits.
@@ -256,6 +260,7 @@ private Q_SLOTS:
         settingsAction()->trigger();
         QTRY_VERIFY(!mCenter->isSettingsOpen());
         QVERIFY(mCenter->settingsWidget()->isHidden() && part("preferenceFrame")->isHidden());
+        QCOMPARE(part("settingsContent")->maximumWidth(), 0);
         QTRY_COMPARE(part("actionFrame")->height(), listHeight);
         QVERIFY(mCenter->hasModifications());
         // Entering again re-reads every panel: the edits go, still without a prompt.
