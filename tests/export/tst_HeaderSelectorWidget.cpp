@@ -152,6 +152,27 @@ private Q_SLOTS:
         QCOMPARE(list(false)->count(), 4);
         QCOMPARE(spy.count(), 2);
     }
+
+    // The list that has the keys shows it by its border; the keys move on to the other.
+    void focusedListIsMarked()
+    {
+        const auto border = [](QListWidget* pList) {
+            return pList->grab().toImage().pixelColor(0, pList->height() / 2);
+        };
+        const QColor marked(0x12, 0x26, 0xAA);
+        const QColor plain(221, 221, 221);
+        QVERIFY(QTest::qWaitForWindowActive(mWidget.get()));
+        click(list(false), 0);
+        QTRY_VERIFY(list(false)->hasFocus());
+        QTRY_COMPARE(border(list(false)), marked);
+        QCOMPARE(border(list(true)), plain);
+        // Past the buttons between them.
+        for (int press = 0; press < 10 && !list(true)->hasFocus(); ++press)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(list(true)->hasFocus());
+        QTRY_COMPARE(border(list(true)), marked);
+        QCOMPARE(border(list(false)), plain);
+    }
 };
 
 QTEST_MAIN(tst_HeaderSelectorWidget)
