@@ -28,23 +28,47 @@ bool ZelSettingsCheck::run(QString& pErrorMessage)
 
 bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
 {
-    const QString path = mSettings.fileName();
-    ZelSettingsLock lock(path);
-    if (!lock.lock(pErrorMessage)) {
-        mBusy = true;
-        return false;
-    }
     // The host's own changes reach the file first.
     mSettings.sync();
     ZelSettingsFile file;
-    if (!file.load(path)) {
+    Values edits;
+    if (!readFile(file, edits, pErrorMessage))
+        return false;
+    if (!edits.empty()) {
+        // Only a check that writes takes the writer lock, and reads the store again under it:
+        // another writer may have changed it since.
+        ZelSettingsLock lock(mSettings.fileName());
+        if (!lock.lock(pErrorMessage)) {
+            mBusy = true;
+            return false;
+        }
+        mSettings.sync();
+        file = ZelSettingsFile();
+        edits.clear();
+        mResults.clear();
+        if (!readFile(file, edits, pErrorMessage) || !editFile(file, edits, pErrorMessage))
+            return false;
+        if (file.isModified() && !file.save(mWriteError)) {
+            // A store that cannot be written still gives the host the repaired values.
+            for (const auto& edit : edits)
+                mSettings.setValue(edit.first, edit.second);
+        }
+    }
+    mSettings.sync();
+    return true;
+}
+
+bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString& pErrorMessage)
+{
+    const QString path = mSettings.fileName();
+    if (!pFile.load(path)) {
         pErrorMessage = QCoreApplication::translate("ZelControlCenter",
                                                     "The settings file \"%1\" cannot be read")
                             .arg(path);
         return false;
     }
-    if (file.damagedLine() != 0) {
-        mDamagedLine = file.damagedLine();
+    if (pFile.damagedLine() != 0) {
+        mDamagedLine = pFile.damagedLine();
         pErrorMessage = QCoreApplication::translate("ZelControlCenter",
                                                     "Line %2 of the settings file \"%1\" cannot "
                                                     "be read safely; correct or remove it")
@@ -55,36 +79,26 @@ bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
 
     // A copy: a validator of the host's may change the registrations while they are walked.
     const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
-    Values edits;
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString& defaultValue = entry.second.first;
         QString stored;
-        const ZelSettingsFile::tValueKind kind = file.value(key, &stored);
+        const ZelSettingsFile::tValueKind kind = pFile.value(key, &stored);
         if (kind == ZelSettingsFile::NotText)
-            stored = file.writtenValue(key);
+            stored = pFile.writtenValue(key);
         QString value = kind == ZelSettingsFile::Text ? stored : defaultValue;
         if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
             mStoppedKey = key;
             mStoppedValue = stored;
             return false;
         }
-        const bool kept = kind == ZelSettingsFile::Text && file.holds(key, value);
+        const bool kept = kind == ZelSettingsFile::Text && pFile.holds(key, value);
         if (!kept)
-            edits.emplace_back(key, value);
+            pEdits.emplace_back(key, value);
         mResults.push_back({key,
                             kind == ZelSettingsFile::Missing ? Filled : kept ? Kept : Repaired,
                             stored, value});
     }
-
-    if (!editFile(file, edits, pErrorMessage))
-        return false;
-    if (file.isModified() && !file.save(mWriteError)) {
-        // A store that cannot be written still gives the host the repaired values.
-        for (const auto& edit : edits)
-            mSettings.setValue(edit.first, edit.second);
-    }
-    mSettings.sync();
     return true;
 }
 

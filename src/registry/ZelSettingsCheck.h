@@ -18,7 +18,8 @@ class ZelSettingsFile;
 // validated and, once every validator has accepted, written back; then the end checks run.
 // It tells, key by key, what it kept, filled or repaired, and where it stopped.
 //
-// An INI file is read and written as text under the store's writer lock: a value that is not
+// An INI file is read and written as text, under the store's writer lock once there is
+// something to write (it is then read again under the lock): a value that is not
 // plain text (a list, an invalid value, a serialized object) is never built and counts as
 // invalid; a check that stops writes nothing; a file with a line that QSettings cannot read
 // cleanly is not touched. Other stores are read through QSettings.
@@ -67,6 +68,8 @@ public:
 private:
     static bool editFile(ZelSettingsFile& pFile, const Values& pValues, QString& pErrorMessage);
     bool checkFile(QString& pErrorMessage);
+    // Reads the store and runs the validators over it: what to write goes to pEdits.
+    bool readFile(ZelSettingsFile& pFile, Values& pEdits, QString& pErrorMessage);
     bool checkThroughSettings(QString& pErrorMessage);
     bool runEndChecks(QString& pErrorMessage);
 

@@ -1,6 +1,6 @@
-// Another program holding the store's writer lock: the check waits and then stops without a
-// change; the settings dialog keeps the person's edit pending and says why, and applies it
-// once the other program is done.
+// Another program holding the store's writer lock: a check with something to write waits and
+// then stops without a change; the settings dialog keeps the person's edit pending and says
+// why, and applies it once the other program is done.
 
 #include "SettingsDialog.h"
 #include "ZelControlCenter.h"
@@ -68,17 +68,36 @@ private Q_SLOTS:
         QVERIFY(mHarness.checkStore());
     }
 
-    void checkWaitsThenStops()
+    // A check that has nothing to write does not wait for the other program; one that repairs
+    // waits, then stops without a change.
+    void checkWaitsOnlyToWrite()
     {
         QVERIFY(holdStore());
         QFile pin(store());
         QVERIFY(pin.open(QIODevice::ReadOnly));
-        const FileStamp before = FileStamp::of(store());
+        const FileStamp healthy = FileStamp::of(store());
         QString message;
+        QVERIFY2(zel::ZelControlCenter::EnsureSettings(mHarness.mSettings, message),
+                 qPrintable(message));
+        QVERIFY(FileStamp::of(store()) == healthy);
+        releaseStore();
+
+        QFile damage(store());
+        QVERIFY(damage.open(QIODevice::ReadWrite));
+        QByteArray bytes = damage.readAll();
+        QVERIFY(bytes.contains("flatShading=false"));
+        bytes.replace("flatShading=false", "flatShading=sometimes");
+        QVERIFY(damage.resize(0) && damage.write(bytes) == bytes.size());
+        damage.close();
+        QVERIFY(holdStore());
+        const FileStamp before = FileStamp::of(store());
         QVERIFY(!zel::ZelControlCenter::EnsureSettings(mHarness.mSettings, message));
         QVERIFY2(message.contains("is being changed by another program"), qPrintable(message));
         QVERIFY(FileStamp::of(store()) == before);
         releaseStore();
+        QVERIFY2(zel::ZelControlCenter::EnsureSettings(mHarness.mSettings, message),
+                 qPrintable(message));
+        QVERIFY(FileStamp::of(store()).mBytes == healthy.mBytes);
     }
 
     void dialogKeepsTheEditWhileBusy()
