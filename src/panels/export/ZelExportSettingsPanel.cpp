@@ -39,6 +39,14 @@ void settleLayouts(const QWidget* pWidget, const QWidget* pTop)
     }
 }
 
+// Showing a widget polishes it and its children at once, even before the panel has its
+// host and the host's style: only a widget whose state changes is touched.
+void setShownOnChange(QWidget* pWidget, bool pShown)
+{
+    if (pWidget->isHidden() == pShown)
+        pWidget->setVisible(pShown);
+}
+
 void setTabButtonChecked(QAbstractButton* pButton, bool pChecked)
 {
     // An auto-exclusive button refuses to be unchecked while it is the checked one.
@@ -92,7 +100,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
 
     mMapping->fillLists();
 
-    mUi->inSettingsFrame->setVisible(pSettingsLayout);
+    setShownOnChange(mUi->inSettingsFrame, pSettingsLayout);
     mUi->inPanelWidget->setVisible(!pSettingsLayout);
     for (km::kmDropShadowWidget* frame : {mUi->imageFrame, mUi->vectorialFrame, mUi->bomFrame,
                                           mUi->geometricFrame})
@@ -109,7 +117,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
         // keeps for its column of labels.
         mUi->label_12->setMinimumWidth(0);
     }
-    getActionWidget()->setVisible(pSettingsLayout);
+    setShownOnChange(getActionWidget(), pSettingsLayout);
 
     if (mApplication) {
         // A sub-record that changes is shown again alone: the edits on the other tabs stay.
@@ -546,7 +554,7 @@ void ZelExportSettingsPanel::setTabVisible(int pIndex)
                                             mUi->mSettingBOMPushButton,
                                             mUi->mSetting3DPushButton};
     for (int index = 0; index < mTabPages.size(); ++index) {
-        mTabPages[index]->setVisible(index == pIndex);
+        setShownOnChange(mTabPages[index], index == pIndex);
         setTabButtonChecked(tabButtons[index], index == pIndex);
     }
 }
