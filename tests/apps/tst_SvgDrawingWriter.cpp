@@ -81,125 +81,90 @@ class tst_SvgDrawingWriter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void visibleEdgesOnly();
-    void canvasAndStrokes_data();
-    void canvasAndStrokes();
-    void imageOfTheDrawing_data();
-    void imageOfTheDrawing();
-    void unwritableFileIsReported();
-};
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-void tst_SvgDrawingWriter::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void tst_SvgDrawingWriter::visibleEdgesOnly()
-{
-    const SampleAssembly assembly = cube();
-    const SceneGeometry scene(assembly, assembly.instanceMeshes());
-    ViewCamera camera;
-    const LineDrawing drawing = SvgDrawingWriter::Draw(scene, camera, settings(297, 210));
-    QCOMPARE(drawing.silhouetteEdges().size(), 6);
-    QCOMPARE(drawing.salientEdges().size(), 3);
-    for (const QVector<QLineF>* lines : {&drawing.silhouetteEdges(), &drawing.salientEdges()}) {
-        for (const QLineF& line : *lines) {
-            QVERIFY(QRectF(0, 0, 1, 1).contains(line.p1()));
-            QVERIFY(QRectF(0, 0, 1, 1).contains(line.p2()));
+    void visibleEdgesOnly()
+    {
+        const SampleAssembly assembly = cube();
+        const SceneGeometry scene(assembly, assembly.instanceMeshes());
+        const LineDrawing drawing =
+            SvgDrawingWriter::Draw(scene, ViewCamera(), settings(297, 210));
+        QCOMPARE(drawing.silhouetteEdges().size(), 6);
+        QCOMPARE(drawing.salientEdges().size(), 3);
+        const QRectF canvas(0, 0, 1, 1);
+        for (const auto* lines : {&drawing.silhouetteEdges(), &drawing.salientEdges()}) {
+            for (const QLineF& line : *lines)
+                QVERIFY(canvas.contains(line.p1()) && canvas.contains(line.p2()));
         }
     }
-}
 
-void tst_SvgDrawingWriter::canvasAndStrokes_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addRow("A4 landscape") << 297 << 210;
-    QTest::addRow("A3 portrait") << 297 << 420;
-    QTest::addRow("A5 portrait") << 148 << 210;
-}
-
-void tst_SvgDrawingWriter::canvasAndStrokes()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    const SampleAssembly assembly = SampleAssembly::Create();
-    const SceneGeometry scene(assembly, assembly.instanceMeshes());
-    const SVGExportSettings svg = settings(width, height);
-    const LineDrawing drawing = SvgDrawingWriter::Draw(scene, ViewCamera(), svg);
-    QVERIFY(!drawing.salientEdges().isEmpty());
-    QVERIFY(!drawing.silhouetteEdges().isEmpty());
-
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("drawing.svg"));
-    QString error;
-    QVERIFY2(SvgDrawingWriter::WriteSvg(path, drawing, svg, error), qPrintable(error));
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray data = file.readAll();
-    const SvgSummary summary = summarise(data);
-    QCOMPARE(summary.width, QStringLiteral("%1mm").arg(width));
-    QCOMPARE(summary.height, QStringLiteral("%1mm").arg(height));
-    QCOMPARE(summary.viewBox, QStringLiteral("0 0 %1 %2").arg(width).arg(height));
-    QCOMPARE(summary.strokes.value(QStringLiteral("#c81414")), QStringLiteral("0.25"));
-    QCOMPARE(summary.strokes.value(QStringLiteral("#1428c8")), QStringLiteral("0.7"));
-
-    QSvgRenderer renderer(data);
-    QVERIFY(renderer.isValid());
-    QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, width, height));
-}
-
-void tst_SvgDrawingWriter::imageOfTheDrawing_data()
-{
-    canvasAndStrokes_data();
-}
-
-void tst_SvgDrawingWriter::imageOfTheDrawing()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    const SampleAssembly assembly = SampleAssembly::Create();
-    const SceneGeometry scene(assembly, assembly.instanceMeshes());
-    SVGExportSettings svg = settings(width, height);
-    // Wide enough that the middle of each line keeps its exact colour.
-    svg.salientEdgeWidth = 1.0f;
-    svg.silhouetteEdgeWidth = 1.5f;
-    const LineDrawing drawing = SvgDrawingWriter::Draw(scene, ViewCamera(), svg);
-
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("drawing.png"));
-    QString error;
-    QVERIFY2(SvgDrawingWriter::WriteImage(path, drawing, svg, error), qPrintable(error));
-
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-    const int dots = SvgDrawingWriter::kDotsPerMm;
-    QCOMPARE(image.size(), QSize(width * dots, height * dots));
-    QCOMPARE(image.dotsPerMeterX(), dots * 1000);
-    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y) | 0xff000000u);
+    void svgAndImage_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addRow("A4 landscape") << 297 << 210;
+        QTest::addRow("A3 portrait") << 297 << 420;
+        QTest::addRow("A5 portrait") << 148 << 210;
     }
-    QVERIFY(colours.contains(svg.salientEdgeColor.rgb()));
-    QVERIFY(colours.contains(svg.silhouetteEdgeColor.rgb()));
-}
 
-void tst_SvgDrawingWriter::unwritableFileIsReported()
-{
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("missing/drawing.svg"));
-    QString error;
-    QVERIFY(!SvgDrawingWriter::WriteSvg(path, LineDrawing(), settings(297, 210), error));
-    QVERIFY(error.contains(QStringLiteral("drawing.svg")));
-}
+    // The sample drawn on a canvas, written as SVG and as an image.
+    void svgAndImage()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const SampleAssembly assembly = SampleAssembly::Create();
+        const SceneGeometry scene(assembly, assembly.instanceMeshes());
+        SVGExportSettings svg = settings(width, height);
+        LineDrawing drawing = SvgDrawingWriter::Draw(scene, ViewCamera(), svg);
+        QVERIFY(!drawing.salientEdges().isEmpty() && !drawing.silhouetteEdges().isEmpty());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("drawing.svg"));
+        QString error;
+        QVERIFY2(SvgDrawingWriter::WriteSvg(path, drawing, svg, error), qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        const SvgSummary summary = summarise(data);
+        QCOMPARE(summary.width, QStringLiteral("%1mm").arg(width));
+        QCOMPARE(summary.height, QStringLiteral("%1mm").arg(height));
+        QCOMPARE(summary.viewBox, QStringLiteral("0 0 %1 %2").arg(width).arg(height));
+        QCOMPARE(summary.strokes.value(QStringLiteral("#c81414")), QStringLiteral("0.25"));
+        QCOMPARE(summary.strokes.value(QStringLiteral("#1428c8")), QStringLiteral("0.7"));
+        QSvgRenderer renderer(data);
+        QVERIFY(renderer.isValid());
+        QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, width, height));
+
+        // Wide enough that the middle of each line keeps its exact colour.
+        svg.salientEdgeWidth = 1.0f;
+        svg.silhouetteEdgeWidth = 1.5f;
+        drawing = SvgDrawingWriter::Draw(scene, ViewCamera(), svg);
+        const QString png = folder.filePath(QStringLiteral("drawing.png"));
+        QVERIFY2(SvgDrawingWriter::WriteImage(png, drawing, svg, error), qPrintable(error));
+        QImageReader reader(png);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        const int dots = SvgDrawingWriter::kDotsPerMm;
+        QCOMPARE(image.size(), QSize(width * dots, height * dots));
+        QCOMPARE(image.dotsPerMeterX(), dots * 1000);
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 2) {
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y) | 0xff000000u);
+        }
+        QVERIFY(colours.contains(svg.salientEdgeColor.rgb()));
+        QVERIFY(colours.contains(svg.silhouetteEdgeColor.rgb()));
+    }
+
+    void unwritableFileIsReported()
+    {
+        QTemporaryDir folder;
+        QString error;
+        QVERIFY(!SvgDrawingWriter::WriteSvg(folder.filePath("missing/drawing.svg"), LineDrawing(),
+                                            settings(297, 210), error));
+        QVERIFY(error.contains(QStringLiteral("drawing.svg")));
+    }
+};
 
 QTEST_MAIN(tst_SvgDrawingWriter)
 #include "tst_SvgDrawingWriter.moc"
