@@ -1,11 +1,10 @@
 #pragma once
 
-// Shared by the registry and zelsettings tests (Linux): the check order, a home redirected
-// into a temporary folder, the state of a file on disk, a file that even root cannot write.
+// Shared by the registry and zelsettings tests (Linux): a home redirected into a temporary
+// folder, the state of a file on disk, a file that even root cannot write.
 
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -15,24 +14,6 @@
 #include <unistd.h>
 
 namespace zeltest {
-
-// The keys of the default table in the order in which the check run visits them.
-inline QStringList checkOrder()
-{
-    return {"CSVDriver/Import/columnSeparator", "CSVDriver/Import/decimalSeparator",
-            "CSVDriver/Import/hasHeader", "CSVDriver/Import/stringDelimiter",
-            "Controls/controller", "DBCache/cacheDirectory", "DBCache/cacheSize",
-            "Import/ComputeFaceContour", "Import/LoadAnnotations", "Import/LoadHiddenObjects",
-            "Logging/logFile", "Resources/LODTrianglesCap", "Resources/MaxCPUMemory3D",
-            "Resources/MaxGPUMemory", "Tesselation/TesselationIsHighQuality",
-            "Tesselation/TesselationMaxFaceAngle", "Tesselation/TesselationMaxFaceAngleSet",
-            "Tesselation/TesselationMaxFaceLength", "Tesselation/TesselationMaxFaceLengthSet",
-            "Tesselation/TesselationMaxFaceSag", "Tesselation/TesselationMaxFaceSagSet",
-            "Tesselation/TesselationQualitySet", "engine", "engine/backgroundColor",
-            "engine/coreNumber", "engine/flatShading", "engine/useFXAA", "engine/useOutline",
-            "engine/useXRay", "folders/lastexportfolder", "settingsVersion", "units/name",
-            "units/nbDecimals"};
-}
 
 // HOME, the temporary folder and the XDG folders moved into a temporary folder for as long
 // as the object lives, so no test reaches the real home.
