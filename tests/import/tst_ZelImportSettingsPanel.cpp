@@ -230,22 +230,20 @@ private:
         return zeltest::Child<T>(mPanel.get(), qPrintable(pName));
     }
     void click(const QString& pName) { QTest::mouseClick(child(pName), Qt::LeftButton); }
-    void typeInto(const char* pSpin, const QString& pText);
+    void typeInto(const char* pSpin, const QString& pText)
+    {
+        auto* spin = child(QLatin1String(pSpin));
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, spin->height() / 2));
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, pText);
+        QTest::keyClick(spin, Qt::Key_Return);
+    }
     QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;
     std::unique_ptr<ZelImportSettingsPanel> mPanel;
     QSettings* mSettings = nullptr;
 };
-
-void tst_ZelImportSettingsPanel::typeInto(const char* pSpin, const QString& pText)
-{
-    auto* spin = child(QLatin1String(pSpin));
-    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, spin->height() / 2));
-    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(spin, pText);
-    QTest::keyClick(spin, Qt::Key_Return);
-}
 
 QTEST_MAIN(tst_ZelImportSettingsPanel)
 #include "tst_ZelImportSettingsPanel.moc"

@@ -241,11 +241,58 @@ private:
         QFAIL("the usageReport link was not found under the mouse");
     }
 
-    void saveThroughDialog(Qt::Key pKey,
-                           const std::function<void(QFileDialog*)>& pInspect = {},
-                           const std::function<void()>& pWhileConfirming = {});
+    // Answers the save dialog that the report link opens: pInspect sees it, "report.json" is
+    // typed and pKey pressed. A replace prompt is answered Yes after pWhileConfirming; a
+    // failure message is answered and kept.
+    void saveThroughDialog(Qt::Key pKey, const std::function<void(QFileDialog*)>& pInspect = {},
+                           const std::function<void()>& pWhileConfirming = {})
+    {
+        QObject* answers = &mHarness->mAnswers;
+        const auto answerFailure = [this, answers] {
+            zeltest::AnswerModal<QMessageBox>(answers, [this](QMessageBox* pBox) {
+                mFailure = pBox->text();
+                pBox->button(QMessageBox::Ok)->click();
+            });
+        };
+        zeltest::AnswerModal<QFileDialog>(answers, [=](QFileDialog* pDialog) {
+            if (pInspect)
+                pInspect(pDialog);
+            if (QFileInfo::exists(mTarget)) {
+                zeltest::AnswerModal<QMessageBox>(answers, [=](QMessageBox* pConfirm) {
+                    ++mConfirmations;
+                    if (pWhileConfirming)
+                        pWhileConfirming();
+                    answerFailure();
+                    pConfirm->button(QMessageBox::Yes)->click();
+                });
+            } else {
+                answerFailure();
+            }
+            auto* edit = zeltest::Child<QLineEdit>(pDialog, "fileNameEdit");
+            QTest::keyClicks(edit, QStringLiteral("report.json"));
+            QTest::keyClick(edit, pKey);
+        });
+        clickUsageReportLink();
+    }
+
     QString storedFileValue() const { return mHarness->stored(QLatin1String(kSendReportKey)); }
-    bool showsModal(const std::function<void()>& pAction);
+
+    // Whether pAction opens any modal window.
+    bool showsModal(const std::function<void()>& pAction)
+    {
+        // Every modal that opens is closed, so that a second one cannot hang the test.
+        bool shown = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                shown |= modal->close();
+        });
+        closer.start(2);
+        pAction();
+        QCoreApplication::processEvents();
+        return shown;
+    }
+
     QStringList exportedFiles() const { return QDir(mExport).entryList(QDir::Files); }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;
@@ -255,57 +302,6 @@ private:
     int mConfirmations = 0;
     QString mFailure;
 };
-
-// Answers the save dialog that the report link opens: pInspect sees it, "report.json" is
-// typed and pKey pressed. A replace prompt is answered Yes after pWhileConfirming; a
-// failure message is answered and kept.
-void tst_ZelPrivacySettingsPanel::saveThroughDialog(
-    Qt::Key pKey, const std::function<void(QFileDialog*)>& pInspect,
-    const std::function<void()>& pWhileConfirming)
-{
-    QObject* answers = &mHarness->mAnswers;
-    const auto answerFailure = [this, answers] {
-        zeltest::AnswerModal<QMessageBox>(answers, [this](QMessageBox* pBox) {
-            mFailure = pBox->text();
-            pBox->button(QMessageBox::Ok)->click();
-        });
-    };
-    zeltest::AnswerModal<QFileDialog>(answers, [=](QFileDialog* pDialog) {
-        if (pInspect)
-            pInspect(pDialog);
-        if (QFileInfo::exists(mTarget)) {
-            zeltest::AnswerModal<QMessageBox>(answers, [=](QMessageBox* pConfirm) {
-                ++mConfirmations;
-                if (pWhileConfirming)
-                    pWhileConfirming();
-                answerFailure();
-                pConfirm->button(QMessageBox::Yes)->click();
-            });
-        } else {
-            answerFailure();
-        }
-        auto* edit = zeltest::Child<QLineEdit>(pDialog, "fileNameEdit");
-        QTest::keyClicks(edit, QStringLiteral("report.json"));
-        QTest::keyClick(edit, pKey);
-    });
-    clickUsageReportLink();
-}
-
-// Whether pAction opens any modal window.
-bool tst_ZelPrivacySettingsPanel::showsModal(const std::function<void()>& pAction)
-{
-    // Every modal that opens is closed, so that a second one cannot hang the test.
-    bool shown = false;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&shown] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            shown |= modal->close();
-    });
-    closer.start(2);
-    pAction();
-    QCoreApplication::processEvents();
-    return shown;
-}
 
 QTEST_MAIN(tst_ZelPrivacySettingsPanel)
 #include "tst_ZelPrivacySettingsPanel.moc"
