@@ -85,7 +85,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<float>("simplification");
         QTest::addRow("none") << 0.0f;
-        QTest::addRow("ratio 50") << -50.0f;
         QTest::addRow("target 1000") << 1000.0f;
     }
 
