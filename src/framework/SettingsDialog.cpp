@@ -229,6 +229,25 @@ void SettingsDialog::on_closeButton_clicked()
     reject();
 }
 
+void SettingsDialog::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        // The panels rename themselves as they get the event, after us.
+        QMetaObject::invokeMethod(this, &SettingsDialog::mapPanelNames, Qt::QueuedConnection);
+    }
+    QDialog::changeEvent(pEvent);
+}
+
+// A tab shows the panels that bear its panel's name.
+void SettingsDialog::mapPanelNames()
+{
+    for (ZelSettingsPanel* panel : std::as_const(mPanels)) {
+        if (QPushButton* button = panel->getActionWidget())
+            mSignalMapper->setMapping(button, panel->getPanelName());
+    }
+}
+
 void SettingsDialog::on_applyButton_clicked()
 {
     bool restart = false;
@@ -240,10 +259,10 @@ void SettingsDialog::on_applyButton_clicked()
         QString busy;
         if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
             if (mApplication && mApplication->getMainWindow())
-                km::kmMessageBox::ShowMessage(tr("Settings Modification"), busy, QMessageBox::Ok,
-                                              window(), QString::fromLatin1(kButtonClass), false,
-                                              km::kmMessageBox::ButtonTexts(),
-                                              km::kmMessageBox::ButtonTexts());
+                km::kmMessageBox::ShowMessage(
+                    QCoreApplication::translate("SettingsDialog", "Settings Modification"), busy,
+                    QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+                    km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
             return;
         }
         // Named before the apply, which makes every change an applied one.
@@ -256,14 +275,15 @@ void SettingsDialog::on_applyButton_clicked()
     }
 
     if ((restart || !restartNames.isEmpty()) && mApplication && mApplication->getMainWindow()) {
-        QString notice =
-            tr("You need to restart your application to turn settings modification effective.");
+        QString notice = QCoreApplication::translate(
+            "SettingsDialog",
+            "You need to restart your application to turn settings modification effective.");
         if (!restartNames.isEmpty())
             notice += QStringLiteral("\n\n") + restartNames;
-        km::kmMessageBox::ShowMessage(tr("Settings Modification"), notice, QMessageBox::Ok,
-                                      window(), QString::fromLatin1(kButtonClass), false,
-                                      km::kmMessageBox::ButtonTexts(),
-                                      km::kmMessageBox::ButtonTexts());
+        km::kmMessageBox::ShowMessage(
+            QCoreApplication::translate("SettingsDialog", "Settings Modification"), notice,
+            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
     }
     accept();
 }

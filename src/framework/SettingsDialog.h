@@ -45,6 +45,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 protected Q_SLOTS:
     void onSettingsPanelChanged();
@@ -55,6 +56,8 @@ protected Q_SLOTS:
     void on_cancelButton_clicked();
 
 private:
+    void mapPanelNames();
+
     Ui_SettingsDialog* mUi;
     kmDMIApplication* mApplication;
     QList<ZelSettingsPanel*> mPanels;

@@ -108,8 +108,8 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
 
     openMenu(false);
 
-    mSettingsAction = new zelAction(QStringLiteral("Settings"), tr("Settings"));
-    mSettingsAction->setStatusTip(tr("Change the settings of the application"));
+    mSettingsAction = new zelAction(QStringLiteral("Settings"), QString());
+    translateSettingsAction();
     registerCCAction(mSettingsAction, QString(), false);
     connect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::openSettings);
     disconnect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::closeMenu);
@@ -301,10 +301,10 @@ void ZelControlCenter::on_applyButton_clicked()
         QString busy;
         if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
             if (hostMainWindow())
-                km::kmMessageBox::ShowMessage(tr("Settings Modification"), busy, QMessageBox::Ok,
-                                              window(), QString::fromLatin1(kButtonClass), false,
-                                              km::kmMessageBox::ButtonTexts(),
-                                              km::kmMessageBox::ButtonTexts());
+                km::kmMessageBox::ShowMessage(
+                    QCoreApplication::translate("ZelControlCenter", "Settings Modification"), busy,
+                    QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+                    km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
             return;
         }
         // Named before the apply, which makes every change an applied one.
@@ -312,14 +312,15 @@ void ZelControlCenter::on_applyButton_clicked()
         restart = applyModifications();
     }
     if ((restart || !restartNames.isEmpty()) && hostMainWindow()) {
-        QString notice =
-            tr("You need to restart your application to turn settings modification effective.");
+        QString notice = QCoreApplication::translate(
+            "ZelControlCenter",
+            "You need to restart your application to turn settings modification effective.");
         if (!restartNames.isEmpty())
             notice += QStringLiteral("\n\n") + restartNames;
-        km::kmMessageBox::ShowMessage(tr("Settings Modification"), notice, QMessageBox::Ok,
-                                      window(), QString::fromLatin1(kButtonClass), false,
-                                      km::kmMessageBox::ButtonTexts(),
-                                      km::kmMessageBox::ButtonTexts());
+        km::kmMessageBox::ShowMessage(
+            QCoreApplication::translate("ZelControlCenter", "Settings Modification"), notice,
+            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
     }
     onStateChanged();
 }
@@ -348,7 +349,9 @@ bool ZelControlCenter::discardModifications(QWidget* pParent)
 {
     if (hostMainWindow()) {
         const QMessageBox::StandardButton answer = km::kmMessageBox::ShowMessage(
-            QString(), tr("You have pending modifications. Discard your changes?"),
+            QString(),
+            QCoreApplication::translate("ZelControlCenter",
+                                        "You have pending modifications. Discard your changes?"),
             QMessageBox::Cancel | QMessageBox::Discard, pParent,
             QString::fromLatin1(kButtonClass), false, km::kmMessageBox::ButtonTexts(),
             km::kmMessageBox::ButtonTexts());
@@ -362,6 +365,33 @@ bool ZelControlCenter::discardModifications(QWidget* pParent)
         panel->initializeWidget();
     onStateChanged();
     return true;
+}
+
+void ZelControlCenter::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        translateSettingsAction();
+        // The panels rename themselves as they get the event, which may come after ours.
+        QMetaObject::invokeMethod(this, &ZelControlCenter::mapPanelNames, Qt::QueuedConnection);
+    }
+    QWidget::changeEvent(pEvent);
+}
+
+void ZelControlCenter::translateSettingsAction()
+{
+    mSettingsAction->setActionGuiName(QCoreApplication::translate("ZelControlCenter", "Settings"));
+    mSettingsAction->setStatusTip(
+        QCoreApplication::translate("ZelControlCenter", "Change the settings of the application"));
+}
+
+// A tab selects the panels that bear its panel's name.
+void ZelControlCenter::mapPanelNames()
+{
+    for (ZelSettingsPanel* panel : std::as_const(mPanels)) {
+        if (QPushButton* button = panel->getActionWidget())
+            mSignalMapper->setMapping(button, panel->getPanelName());
+    }
 }
 
 QWidget* ZelControlCenter::hostMainWindow() const

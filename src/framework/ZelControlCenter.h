@@ -83,6 +83,7 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
 
@@ -103,6 +104,8 @@ protected Q_SLOTS:
 
 private:
     QWidget* hostMainWindow() const;
+    void translateSettingsAction();
+    void mapPanelNames();
     void pauseViewUpdates();
     void resumeViewUpdates();
     bool discardModifications(QWidget* pParent);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 namespace zel {
 
@@ -38,9 +39,43 @@ const Definition kDefinitions[] = {
 
 // Millimetres, width then height.
 const Definition kCanvases[] = {
-    {"A3 portrait", 297, 420},  {"A4 portrait", 210, 297},  {"A5 portrait", 148, 210},
-    {"A3 landscape", 420, 297}, {"A4 landscape", 297, 210}, {"A5 landscape", 210, 148},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A3 portrait"), 297, 420},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A4 portrait"), 210, 297},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A5 portrait"), 148, 210},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A3 landscape"), 420, 297},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A4 landscape"), 297, 210},
+    {QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "A5 landscape"), 210, 148},
 };
+
+const char* const kSuperSamplingLevels[] = {
+    QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "none"),
+    QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "4X"),
+    QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "8X"),
+    QT_TRANSLATE_NOOP("ZelExportSettingsPanel", "16X"),
+};
+
+QString DefinitionText(int pIndex)
+{
+    return QCoreApplication::translate("ScreenshotProfileWidget", kDefinitions[pIndex].text);
+}
+
+QString CanvasText(int pIndex)
+{
+    return QCoreApplication::translate("ZelExportSettingsPanel", kCanvases[pIndex].text);
+}
+
+QString SuperSamplingText(int pIndex)
+{
+    return QCoreApplication::translate("ZelExportSettingsPanel", kSuperSamplingLevels[pIndex]);
+}
+
+// Renames the first items of a combo box in place: its current item stays.
+void RetranslateItems(QComboBox* pCombo, int pCount, QString (*pText)(int))
+{
+    const QSignalBlocker blocker(pCombo);
+    for (int index = 0; index < qMin(pCombo->count(), pCount); ++index)
+        pCombo->setItemText(index, pText(index));
+}
 
 qint64 packCanvas(qint64 pWidth, qint64 pHeight)
 {
@@ -83,25 +118,30 @@ void ExportRecordMapping::fillLists()
     const QSignalBlocker canvasBlocker(mUi.canvasSizeCombobox);
     const QSignalBlocker superSamplingBlocker(mUi.SuperSamplingComboBox);
 
-    for (const Definition& definition : kDefinitions) {
-        mUi.definitionCombobox->addItem(
-            QCoreApplication::translate("ScreenshotProfileWidget", definition.text),
-            QSize(definition.width, definition.height));
+    for (int index = 0; index < int(std::size(kDefinitions)); ++index) {
+        const Definition& definition = kDefinitions[index];
+        mUi.definitionCombobox->addItem(DefinitionText(index),
+                                        QSize(definition.width, definition.height));
     }
 
     mUi.canvasSizeCombobox->clearCombo();
-    for (const Definition& canvas : kCanvases) {
-        mUi.canvasSizeCombobox->addItem(QString::fromLatin1(canvas.text),
+    for (int index = 0; index < int(std::size(kCanvases)); ++index) {
+        const Definition& canvas = kCanvases[index];
+        mUi.canvasSizeCombobox->addItem(CanvasText(index),
                                         int(packCanvas(canvas.width, canvas.height)));
     }
 
     mUi.SuperSamplingComboBox->clearCombo();
-    const QStringList levels = {QCoreApplication::translate("ZelExportSettingsPanel", "none"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "4X"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "8X"),
-                                QCoreApplication::translate("ZelExportSettingsPanel", "16X")};
-    for (int level = 0; level < levels.size(); ++level)
-        mUi.SuperSamplingComboBox->addItem(levels[level], level);
+    for (int level = 0; level < int(std::size(kSuperSamplingLevels)); ++level)
+        mUi.SuperSamplingComboBox->addItem(SuperSamplingText(level), level);
+}
+
+void ExportRecordMapping::retranslateLists()
+{
+    RetranslateItems(mUi.definitionCombobox, int(std::size(kDefinitions)), &DefinitionText);
+    RetranslateItems(mUi.canvasSizeCombobox, int(std::size(kCanvases)), &CanvasText);
+    RetranslateItems(mUi.SuperSamplingComboBox, int(std::size(kSuperSamplingLevels)),
+                     &SuperSamplingText);
 }
 
 void ExportRecordMapping::showImage(const ImageExportSettings& pSettings)

@@ -28,6 +28,8 @@ public:
     explicit ExportRecordMapping(Ui::ZelExportSettingsPanel& pUi);
 
     void fillLists();
+    // The items of the lists again, in the current language.
+    void retranslateLists();
 
     void showImage(const ImageExportSettings& pSettings);
     void showSvg(const SVGExportSettings& pSettings);

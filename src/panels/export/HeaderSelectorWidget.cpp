@@ -47,6 +47,14 @@ HeaderSelectorWidget::~HeaderSelectorWidget()
     delete mUi;
 }
 
+void HeaderSelectorWidget::changeEvent(QEvent* pEvent)
+{
+    // The lists hold the model's attribute names, which are not translated.
+    if (pEvent->type() == QEvent::LanguageChange)
+        mUi->retranslateUi(this);
+    QWidget::changeEvent(pEvent);
+}
+
 void HeaderSelectorWidget::setApplication(kmDMIApplication* pApplication)
 {
     mApplication = pApplication;

@@ -51,6 +51,7 @@ protected Q_SLOTS:
     void on_mListWidgetColumnDest_itemDoubleClicked(QListWidgetItem* pItem);
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
     void moveHeadersUp();
     void moveHeadersDown();
 

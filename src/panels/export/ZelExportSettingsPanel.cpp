@@ -231,6 +231,17 @@ void ZelExportSettingsPanel::saveSettings()
 {
 }
 
+void ZelExportSettingsPanel::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        mMapping->retranslateLists();
+        updateTrianglesStatsLabel();
+        setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT"));
+    }
+    ZelSettingsPanel::changeEvent(pEvent);
+}
+
 void ZelExportSettingsPanel::clearPreviewButton()
 {
     for (QPushButton* button : {mUi->previewIMGButton, mUi->previewVECButton,

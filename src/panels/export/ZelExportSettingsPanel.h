@@ -103,6 +103,7 @@ protected Q_SLOTS:
     void on_simplifNoTrianglesSpinBox_valueChanged(int pValue);
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
     void saveSettingsInternal();
     void saveImageSettings();
 

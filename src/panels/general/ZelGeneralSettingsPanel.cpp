@@ -20,26 +20,15 @@
 #include <iterator>
 #include <limits>
 
-// Where the software rendering message sends users who need help with rendering modes.
-#define ZEL_CLIENT_SUPPORT_URL "https://support.vantora.example/contact"
-
 namespace zel {
 
 namespace {
 
-const char kArcballController[] = "arcball";
 const char kExamineController[] = "examine";
 const char kRenderingModeAction[] = "renderingMode";
 
 const int kMegabyteShift = 20;
 const int kElideMargin = 12;
-
-const char kSoftwareMessage[] =
-    "You are currently using software rendering mode. This mode allow you to run Vantora "
-    "without using graphics card however it has some limitation described in the "
-    "<a href=\"User manual\">documentation</a>.You can also contact "
-    "<a href=\"" ZEL_CLIENT_SUPPORT_URL "\">client support</a>"
-    " for more information about rendering modes.";
 
 quint64 BytesFromMegabytes(int pMegabytes)
 {
@@ -92,7 +81,7 @@ ZelGeneralSettingsPanel::ZelGeneralSettingsPanel(kmDMIApplication* pApplication,
           mUi->cacheFrame, mUi->folderFrame, mUi->controlsFrame})
         frame->setElevationLevel(0);
 
-    mUi->softwareTextLabel->setText(QCoreApplication::translate("", kSoftwareMessage));
+    translateSoftwareMessage();
     connect(mUi->softwareTextLabel, &QLabel::linkActivated, this,
             &ZelGeneralSettingsPanel::onSoftwareTextLableLinkActivated);
 
@@ -103,20 +92,6 @@ ZelGeneralSettingsPanel::ZelGeneralSettingsPanel(kmDMIApplication* pApplication,
 ZelGeneralSettingsPanel::~ZelGeneralSettingsPanel()
 {
     delete mUi;
-}
-
-void ZelGeneralSettingsPanel::initializeGeneralSettings()
-{
-    const QSignalBlocker blocker(mUi->mPsNamingPolicyComboBox);
-    mUi->mPsNamingPolicyComboBox->addItem(
-        QCoreApplication::translate("SelectAttributeNameMenu", "Instance name"),
-        static_cast<int>(InstanceNamingPolicy::INSTANCE_NAME));
-    mUi->mPsNamingPolicyComboBox->addItem(
-        QCoreApplication::translate("SelectAttributeNameMenu", "Component name"),
-        static_cast<int>(InstanceNamingPolicy::COMPONENT_NAME));
-    mUi->mPsNamingPolicyComboBox->addItem(
-        QCoreApplication::translate("SelectAttributeNameMenu", "Component and Instance name"),
-        static_cast<int>(InstanceNamingPolicy::COMPONENT_AND_INSTANCE_NAME));
 }
 
 // Contract
@@ -268,11 +243,7 @@ void ZelGeneralSettingsPanel::getCurrentModel(EngineModel& pModel) const
 void ZelGeneralSettingsPanel::onControlsModelChanged(const ControlsModel& pModel)
 {
     const QSignalBlocker blocker(mUi->mNavModeComboBox);
-    mUi->mNavModeComboBox->clear();
-    mUi->mNavModeComboBox->addItem(QStringLiteral("Arcball mode"),
-                                   QString::fromLatin1(kArcballController));
-    mUi->mNavModeComboBox->addItem(QStringLiteral("Examine mode"),
-                                   QString::fromLatin1(kExamineController));
+    fillNavigationModes();
     mUi->mNavModeComboBox->setCurrentIndex(pModel.controller == QLatin1String(kExamineController)
                                                ? 1
                                                : 0);
@@ -306,11 +277,7 @@ void ZelGeneralSettingsPanel::onUnitsModelChanged(const UnitsModel& pModel)
 {
     {
         const QSignalBlocker blocker(mUi->units_comboBox);
-        mUi->units_comboBox->clear();
-        mUi->units_comboBox->addItem(QStringLiteral("Millimeter (mm)"), int(MILLIMETER));
-        mUi->units_comboBox->addItem(QStringLiteral("Centimer (cm)"), int(CENTIMETER));
-        mUi->units_comboBox->addItem(QStringLiteral("Meter (m)"), int(METER));
-        mUi->units_comboBox->addItem(QStringLiteral("Inch (in)"), int(INCH));
+        fillUnits();
         mUi->units_comboBox->setCurrentIndex(pModel.unit);
     }
     const QSignalBlocker blocker(mUi->nbDecimals_spinBox);
@@ -396,14 +363,6 @@ void ZelGeneralSettingsPanel::setBackgroundButtonColor(const Wm4::ColorRGBA& pCo
     mUi->backgroundColorButton->setStyleSheet(QStringLiteral("background-color:")
                                               + ColorFromRGBA(pColor).name(QColor::HexArgb)
                                               + QLatin1Char(';'));
-}
-
-void ZelGeneralSettingsPanel::setNbCoresTxt(int pCores)
-{
-    const QString text = pCores < 2
-                             ? QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 core")
-                             : QCoreApplication::translate("ZelGeneralSettingsPanel", "%1 cores");
-    mUi->coreUsedLabel->setText(text.arg(pCores));
 }
 
 void ZelGeneralSettingsPanel::forceRenderingMode(Engine pMode)

@@ -50,6 +50,7 @@ Q_SIGNALS:
 
 protected:
     void initializeGeneralSettings();
+    void changeEvent(QEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
@@ -105,7 +106,10 @@ private:
     void showModels(const GeneralModels& pModels);
 
     void setBackgroundButtonColor(const Wm4::ColorRGBA& pColor);
+    void fillUnits();
+    void fillNavigationModes();
     void setNbCoresTxt(int pCores);
+    void translateSoftwareMessage();
     void forceRenderingMode(Engine pMode);
     bool shouldRestart() const;
 

@@ -5,6 +5,7 @@
 #include "ui_ZelImportSettingsPanel.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -212,6 +213,17 @@ void ZelImportSettingsPanel::saveSettingsInternal()
     mSettings->setValue(kMaxFaceSagKey, current.maxFaceSag);
     mSettings->setValue(kMaxFaceLengthKey, current.maxFaceLength);
     mSettings->setValue(kMaxFaceAngleKey, current.maxFaceAngle);
+}
+
+void ZelImportSettingsPanel::changeEvent(QEvent* pEvent)
+{
+    // The form sets no text that the panel changes: its texts come back in the new language,
+    // the values and choices stay.
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        setPanelName(QCoreApplication::translate("ZelImportSettingsPanel", "IMPORT"));
+    }
+    ZelSettingsPanel::changeEvent(pEvent);
 }
 
 void ZelImportSettingsPanel::checkContent() const

@@ -37,6 +37,7 @@ Q_SIGNALS:
     void stateChanged();
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
     void saveSettingsInternal();
     void checkContent() const;
 

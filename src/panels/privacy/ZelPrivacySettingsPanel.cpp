@@ -55,18 +55,32 @@ ZelPrivacySettingsPanel::ZelPrivacySettingsPanel(kmDMIApplication* pApplication,
     , mUi(new Ui::ZelPrivacySettingsPanel())
 {
     mUi->setupUi(this);
-    // The addresses stay out of the translated texts, so translators cannot break them.
-    mUi->norwendPrivacyPolicy->setText(
-        mUi->norwendPrivacyPolicy->text().arg(QLatin1String(msPrivacyPolicyUrl)));
-    mUi->storePrivacyPolicy->setText(
-        mUi->storePrivacyPolicy->text().arg(QLatin1String(msStorePrivacyPolicyUrl)));
-    setPanelName(QCoreApplication::translate("ZelPrivacySettingsPanel", "PRIVACY"));
+    translate();
     connect(mUi->activityreportlabel, SIGNAL(linkActivated(const QString&)), this,
             SLOT(onLinkActivated(const QString&)));
     setPanelCategory(ApplicationCategory);
     mUi->activityReportFrame->setElevationLevel(0);
     mUi->privacyPolicyFrame->setElevationLevel(0);
     mUi->storePrivacyPolicy->setVisible(kmDMIApplication::IsWindowsStore());
+}
+
+void ZelPrivacySettingsPanel::translate()
+{
+    // The addresses stay out of the translated texts, so translators cannot break them.
+    mUi->norwendPrivacyPolicy->setText(
+        mUi->norwendPrivacyPolicy->text().arg(QLatin1String(msPrivacyPolicyUrl)));
+    mUi->storePrivacyPolicy->setText(
+        mUi->storePrivacyPolicy->text().arg(QLatin1String(msStorePrivacyPolicyUrl)));
+    setPanelName(QCoreApplication::translate("ZelPrivacySettingsPanel", "PRIVACY"));
+}
+
+void ZelPrivacySettingsPanel::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        translate();
+    }
+    ZelSettingsPanel::changeEvent(pEvent);
 }
 
 ZelPrivacySettingsPanel::~ZelPrivacySettingsPanel()

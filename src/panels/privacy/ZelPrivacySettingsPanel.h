@@ -45,6 +45,7 @@ public Q_SLOTS:
     void onLinkActivated(const QString& pLink);
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
     void saveSettingsInternal();
 
 private Q_SLOTS:
@@ -55,6 +56,7 @@ private:
     void getCurrentModel(PrivacyModel& pModel) const;
     void applyModel(const PrivacyModel& pModel);
     void saveActivityReport();
+    void translate();
 
     Ui::ZelPrivacySettingsPanel* mUi;
 };
