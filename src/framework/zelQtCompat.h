@@ -4,6 +4,7 @@
 // against both.
 
 #include <QtGlobal>
+#include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QString>
 #include <QWheelEvent>
@@ -28,6 +29,16 @@ inline QPoint position(const QWheelEvent* pEvent)
     return pEvent->position().toPoint();
 #else
     return pEvent->pos();
+#endif
+}
+
+// Where the Qt installation keeps its own translations.
+inline QString translationsPath()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
 }
 

@@ -1,0 +1,94 @@
+#include "ZelTranslator.h"
+
+#include "zelQtCompat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QList>
+#include <QPointer>
+#include <QTranslator>
+
+#include <utility>
+
+namespace zel {
+
+namespace {
+
+const char kCatalogueFolder[] = ":/i18n";
+const char kLibraryCatalogue[] = "ZelControlCenter";
+const char kQtCatalogue[] = "qtbase";
+
+// The installed translators belong to the application, which may go first. A library
+// unloaded while they are installed takes their data with it, so they leave with it.
+struct Catalogues
+{
+    ~Catalogues() { removeAll(); }
+
+    void removeAll()
+    {
+        for (const QPointer<QTranslator>& translator : std::as_const(mInstalled)) {
+            if (translator) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        }
+        mInstalled.clear();
+    }
+
+    bool install(const QLocale& pLocale, const QString& pName, const QString& pFolder)
+    {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(pLocale, pName, QStringLiteral("_"), pFolder)
+            || !QCoreApplication::installTranslator(translator)) {
+            delete translator;
+            return false;
+        }
+        mInstalled.append(translator);
+        return true;
+    }
+
+    QList<QPointer<QTranslator>> mInstalled;
+};
+
+Catalogues& Installed()
+{
+    static Catalogues catalogues;
+    return catalogues;
+}
+
+} // namespace
+
+bool ZelTranslator::Install(const QLocale& pLocale, const QStringList& pCatalogues)
+{
+    Catalogues& catalogues = Installed();
+    catalogues.removeAll();
+    if (!QCoreApplication::instance())
+        return false;
+    catalogues.install(pLocale, QString::fromLatin1(kQtCatalogue), compat::translationsPath());
+    for (const QString& catalogue : pCatalogues) {
+        const QFileInfo file(catalogue);
+        catalogues.install(pLocale, file.fileName(), file.path());
+    }
+    return catalogues.install(pLocale, QString::fromLatin1(kLibraryCatalogue),
+                              QString::fromLatin1(kCatalogueFolder));
+}
+
+void ZelTranslator::Remove()
+{
+    Installed().removeAll();
+}
+
+QStringList ZelTranslator::AvailableLanguages()
+{
+    const QString prefix = QString::fromLatin1(kLibraryCatalogue) + QLatin1Char('_');
+    QStringList languages;
+    const QStringList files = QDir(QString::fromLatin1(kCatalogueFolder))
+                                  .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files,
+                                             QDir::Name);
+    for (const QString& file : files)
+        languages.append(file.mid(prefix.size()).chopped(3));
+    return languages;
+}
+
+} // namespace zel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "zelExport.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace zel {
+
+// The library's translations, installed into the application for one language. The library
+// carries its catalogues; Qt's own come from the Qt installation, when it has them. Panels
+// and hosts follow a change at once, keeping the edits that they hold.
+class ZEL_EXPORT ZelTranslator
+{
+public:
+    // Installs for pLocale the library's catalogue, Qt's own and the host's catalogues that
+    // pCatalogues names (a path without the "_fr.qm" ending, such as ":/i18n/viewer"), in
+    // place of those that an earlier call installed. False when the library has no catalogue
+    // for that language: its texts then stay in English.
+    static bool Install(const QLocale& pLocale, const QStringList& pCatalogues = QStringList());
+    // Removes every catalogue that Install installed: the texts go back to English.
+    static void Remove();
+    // The languages that the library has catalogues for, such as "en" and "fr".
+    static QStringList AvailableLanguages();
+};
+
+} // namespace zel

@@ -1,0 +1,773 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message>
+        <source>Export as image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are currently using software rendering mode. This mode allow you to run Vantora without using graphics card however it has some limitation described in the &lt;a href=&quot;User manual&quot;&gt;documentation&lt;/a&gt;.You can also contact &lt;a href=&quot;https://support.vantora.example/contact&quot;&gt;client support&lt;/a&gt; for more information about rendering modes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlCenter</name>
+    <message>
+        <source>Application Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets all parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applies your changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportScheduler</name>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingsWidget</name>
+    <message>
+        <source>%1 tri. in scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tri. (before)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+ %1 tri. (after)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+ simplification ratio %1 % (after)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeaderSelectorWidget</name>
+    <message>
+        <source>ExportSettingsWidget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To be exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADD ALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLEAR ALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotProfileWidget</name>
+    <message>
+        <source>4096 x 2160</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2560 x 1600)</source>
+        <translation>2560 x 1600</translation>
+    </message>
+    <message>
+        <source>1920 x 1080</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1600 x 1200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1280 x 720</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800 x 600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>320 x 200</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectAttributeNameMenu</name>
+    <message>
+        <source>Instance name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Component name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Component and Instance name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings Modification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to restart your application to turn settings modification effective.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelControlCenter</name>
+    <message>
+        <source>Settings Modification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to restart your application to turn settings modification effective.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have pending modifications. Discard your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the settings of the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not use the Vantora log file, file &quot;%1&quot; could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not use the 3D database cache, folder &quot;%1&quot; could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create compulsory folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %2 of the settings file &quot;%1&quot; cannot be read safely; correct or remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written to the settings file &quot;%2&quot; without changing the lines around it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelExportSettingsPanel</name>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vector graphics export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metadata export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BOM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometry export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supersampling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Override bg color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Override background color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PREVIEW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canvas size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salient edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salient edge color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salient edge width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silhouette edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silhouette edge color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silhouette edge width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set SVG export parameters to default value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More export options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Comma separated value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV French Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scattered export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export all final part in separate files and a master file which reference the separate files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No simplification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplification ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target no. triangles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n/a tri. -&gt; n/a tri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden branch </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the product structure branches that contains no visible geometries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure export settings by category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vectorial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A3 portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4 portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A5 portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A3 landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4 landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A5 landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16X</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelGeneralSettingsPanel</name>
+    <message>
+        <source>Adapt the quality and performances of your display to your needs and your material.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendering Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HARDWARE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOFTWARE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are currently in software rendering mode. This mode allows you to run Vantora without using graphics card however it has some limitations described in the documentation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendering parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antialiasing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat shading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill cut plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display right tool panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product structure panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display left product structure panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product structure naming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max CPU memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Mo</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>Max CPU Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max GPU Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max triangles nb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GENERAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please set your database cache folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set your log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Millimeter (mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centimer (cm)</source>
+        <translation>Centimeter (cm)</translation>
+    </message>
+    <message>
+        <source>Meter (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inch (in)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arcball mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examine mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cores</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelImportSettingsPanel</name>
+    <message>
+        <source>Setup the import options of your models like tessellation parameters and specific import parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load hidden objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load annotations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute face contouring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tesselation</source>
+        <translation>Tessellation</translation>
+    </message>
+    <message>
+        <source>Tessellation Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Face Sag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Face Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Face Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelPrivacySettingsPanel</name>
+    <message>
+        <source>Manage your privacy settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Help us improve Vantora user experience by allowing tracking of anonymous usage data. The data will be used to improve Vantora user experience, if you want to see the content of an usage report, you can save a copy by &lt;a href=&quot;usageReport&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;clicking here&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send technical usage data </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Your privacy is important to us, and we take our responsibility of caring for it seriously. To learn more visit &lt;a href=&quot;%1&quot;&gt;privacy policy section.&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;To access to Microsoft Store privacy policy visit &lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRIVACY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The activity report could not be saved to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

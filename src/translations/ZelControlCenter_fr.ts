@@ -1,0 +1,775 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message>
+        <source>Export as image</source>
+        <translation>Exporter en image</translation>
+    </message>
+    <message>
+        <source>You are currently using software rendering mode. This mode allow you to run Vantora without using graphics card however it has some limitation described in the &lt;a href=&quot;User manual&quot;&gt;documentation&lt;/a&gt;.You can also contact &lt;a href=&quot;https://support.vantora.example/contact&quot;&gt;client support&lt;/a&gt; for more information about rendering modes.</source>
+        <translation>Vous utilisez actuellement le rendu logiciel. Ce mode permet d’utiliser Vantora sans carte graphique, avec les limites décrites dans la &lt;a href=&quot;User manual&quot;&gt;documentation&lt;/a&gt;. Pour en savoir plus sur les modes de rendu, vous pouvez aussi contacter le &lt;a href=&quot;https://support.vantora.example/contact&quot;&gt;support client&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlCenter</name>
+    <message>
+        <source>Application Settings</source>
+        <translation>Paramètres de l’application</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Resets all parameters</source>
+        <translation>Réinitialise tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Applies your changes</source>
+        <translation>Applique vos modifications</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>ExportScheduler</name>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingsWidget</name>
+    <message>
+        <source>%1 tri. in scene</source>
+        <translation>%1 tri. dans la scène</translation>
+    </message>
+    <message>
+        <source>%1 tri. (before)</source>
+        <translation>%1 tri. (avant)</translation>
+    </message>
+    <message>
+        <source>
+ %1 tri. (after)</source>
+        <translation>
+ %1 tri. (après)</translation>
+    </message>
+    <message>
+        <source>
+ simplification ratio %1 % (after)</source>
+        <translation>
+ taux de simplification %1 % (après)</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderSelectorWidget</name>
+    <message>
+        <source>ExportSettingsWidget</source>
+        <translation>ExportSettingsWidget</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Disponibles</translation>
+    </message>
+    <message>
+        <source>Add to export</source>
+        <translation>Ajouter à l’export</translation>
+    </message>
+    <message>
+        <source>Remove from export</source>
+        <translation>Retirer de l’export</translation>
+    </message>
+    <message>
+        <source>To be exported</source>
+        <translation>À exporter</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>DESCENDRE</translation>
+    </message>
+    <message>
+        <source>ADD ALL</source>
+        <translation>TOUT AJOUTER</translation>
+    </message>
+    <message>
+        <source>CLEAR ALL</source>
+        <translation>TOUT RETIRER</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotProfileWidget</name>
+    <message>
+        <source>4096 x 2160</source>
+        <translation>4096 × 2160</translation>
+    </message>
+    <message>
+        <source>2560 x 1600)</source>
+        <translation>2560 × 1600</translation>
+    </message>
+    <message>
+        <source>1920 x 1080</source>
+        <translation>1920 × 1080</translation>
+    </message>
+    <message>
+        <source>1600 x 1200</source>
+        <translation>1600 × 1200</translation>
+    </message>
+    <message>
+        <source>1280 x 720</source>
+        <translation>1280 × 720</translation>
+    </message>
+    <message>
+        <source>800 x 600</source>
+        <translation>800 × 600</translation>
+    </message>
+    <message>
+        <source>320 x 200</source>
+        <translation>320 × 200</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAttributeNameMenu</name>
+    <message>
+        <source>Instance name</source>
+        <translation>Nom d’instance</translation>
+    </message>
+    <message>
+        <source>Component name</source>
+        <translation>Nom de composant</translation>
+    </message>
+    <message>
+        <source>Component and Instance name</source>
+        <translation>Nom de composant et d’instance</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉINITIALISER</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APPLIQUER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Settings Modification</source>
+        <translation>Modification des paramètres</translation>
+    </message>
+    <message>
+        <source>You need to restart your application to turn settings modification effective.</source>
+        <translation>Redémarrez l’application pour que les modifications des paramètres prennent effet.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelControlCenter</name>
+    <message>
+        <source>Settings Modification</source>
+        <translation>Modification des paramètres</translation>
+    </message>
+    <message>
+        <source>You need to restart your application to turn settings modification effective.</source>
+        <translation>Redémarrez l’application pour que les modifications des paramètres prennent effet.</translation>
+    </message>
+    <message>
+        <source>You have pending modifications. Discard your changes?</source>
+        <translation>Des modifications sont en attente. Abandonner vos modifications ?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Change the settings of the application</source>
+        <translation>Modifier les paramètres de l’application</translation>
+    </message>
+    <message>
+        <source>Could not use the Vantora log file, file &quot;%1&quot; could not be created</source>
+        <translation>Impossible d’utiliser le fichier journal de Vantora : le fichier « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Could not use the 3D database cache, folder &quot;%1&quot; could not be created</source>
+        <translation>Impossible d’utiliser le cache de la base 3D : le dossier « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Could not create compulsory folder &quot;%1&quot;</source>
+        <translation>Impossible de créer le dossier obligatoire « %1 »</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read</source>
+        <translation>Le fichier de paramètres « %1 » ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Line %2 of the settings file &quot;%1&quot; cannot be read safely; correct or remove it</source>
+        <translation>La ligne %2 du fichier de paramètres « %1 » ne peut pas être lue sans risque ; corrigez-la ou supprimez-la</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written to the settings file &quot;%2&quot; without changing the lines around it</source>
+        <translation>« %1 » ne peut pas être écrit dans le fichier de paramètres « %2 » sans modifier les lignes voisines</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written</source>
+        <translation>Le fichier de paramètres « %1 » n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
+        <translation>Le fichier de paramètres « %1 » est en cours de modification par un autre programme ; réessayez quand il aura terminé</translation>
+    </message>
+</context>
+<context>
+    <name>ZelExportSettingsPanel</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Image export</source>
+        <translation>Export d’image</translation>
+    </message>
+    <message>
+        <source>IMG</source>
+        <translation>IMG</translation>
+    </message>
+    <message>
+        <source>Vector graphics export</source>
+        <translation>Export vectoriel</translation>
+    </message>
+    <message>
+        <source>VEC</source>
+        <translation>VEC</translation>
+    </message>
+    <message>
+        <source>Metadata export</source>
+        <translation>Export des métadonnées</translation>
+    </message>
+    <message>
+        <source>BOM</source>
+        <translation>BOM</translation>
+    </message>
+    <message>
+        <source>Geometry export</source>
+        <translation>Export de la géométrie</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Définition</translation>
+    </message>
+    <message>
+        <source>Supersampling</source>
+        <translation>Suréchantillonnage</translation>
+    </message>
+    <message>
+        <source>Override bg color</source>
+        <translation>Forcer la couleur de fond</translation>
+    </message>
+    <message>
+        <source>Override background color</source>
+        <translation>Forcer la couleur de fond</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>PREVIEW</source>
+        <translation>APERÇU</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>Canvas size</source>
+        <translation>Format de page</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>B4</source>
+        <translation>B4</translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation>B3</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>Salient edges</source>
+        <translation>Arêtes vives</translation>
+    </message>
+    <message>
+        <source>Salient edge color</source>
+        <translation>Couleur des arêtes vives</translation>
+    </message>
+    <message>
+        <source>Salient edge width</source>
+        <translation>Épaisseur des arêtes vives</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Silhouette edges</source>
+        <translation>Arêtes de silhouette</translation>
+    </message>
+    <message>
+        <source>Silhouette edge color</source>
+        <translation>Couleur des arêtes de silhouette</translation>
+    </message>
+    <message>
+        <source>Silhouette edge width</source>
+        <translation>Épaisseur des arêtes de silhouette</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉINITIALISER</translation>
+    </message>
+    <message>
+        <source>Set SVG export parameters to default value</source>
+        <translation>Rétablir les valeurs par défaut de l’export SVG</translation>
+    </message>
+    <message>
+        <source>More export options</source>
+        <translation>Autres options d’export</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>CSV Comma separated value</source>
+        <translation>CSV séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>CSV French Version</source>
+        <translation>CSV version française</translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation>En-têtes</translation>
+    </message>
+    <message>
+        <source>Scattered export</source>
+        <translation>Export éclaté</translation>
+    </message>
+    <message>
+        <source>Export all final part in separate files and a master file which reference the separate files</source>
+        <translation>Exporte chaque pièce finale dans un fichier distinct, avec un fichier maître qui les référence</translation>
+    </message>
+    <message>
+        <source>Simplification</source>
+        <translation>Simplification</translation>
+    </message>
+    <message>
+        <source>No simplification</source>
+        <translation>Sans simplification</translation>
+    </message>
+    <message>
+        <source>Simplification ratio</source>
+        <translation>Taux de simplification</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Target no. triangles</source>
+        <translation>Nombre de triangles visé</translation>
+    </message>
+    <message>
+        <source>n/a tri. -&gt; n/a tri</source>
+        <translation>n.d. tri. -&gt; n.d. tri.</translation>
+    </message>
+    <message>
+        <source>Hidden branch </source>
+        <translation>Branches masquées </translation>
+    </message>
+    <message>
+        <source>Keeps the product structure branches that contains no visible geometries</source>
+        <translation>Conserve les branches de l’arbre produit qui ne contiennent aucune géométrie visible</translation>
+    </message>
+    <message>
+        <source>Configure export settings by category</source>
+        <translation>Configurez les paramètres d’export par catégorie</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Vectorial</source>
+        <translation>Vectoriel</translation>
+    </message>
+    <message>
+        <source>Geometric</source>
+        <translation>Géométrique</translation>
+    </message>
+    <message>
+        <source>A3 portrait</source>
+        <translation>A3 portrait</translation>
+    </message>
+    <message>
+        <source>A4 portrait</source>
+        <translation>A4 portrait</translation>
+    </message>
+    <message>
+        <source>A5 portrait</source>
+        <translation>A5 portrait</translation>
+    </message>
+    <message>
+        <source>A3 landscape</source>
+        <translation>A3 paysage</translation>
+    </message>
+    <message>
+        <source>A4 landscape</source>
+        <translation>A4 paysage</translation>
+    </message>
+    <message>
+        <source>A5 landscape</source>
+        <translation>A5 paysage</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>4X</source>
+        <translation>4X</translation>
+    </message>
+    <message>
+        <source>8X</source>
+        <translation>8X</translation>
+    </message>
+    <message>
+        <source>16X</source>
+        <translation>16X</translation>
+    </message>
+</context>
+<context>
+    <name>ZelGeneralSettingsPanel</name>
+    <message>
+        <source>Adapt the quality and performances of your display to your needs and your material.</source>
+        <translation>Adaptez la qualité et les performances de l’affichage à vos besoins et à votre matériel.</translation>
+    </message>
+    <message>
+        <source>Rendering Engine</source>
+        <translation>Moteur de rendu</translation>
+    </message>
+    <message>
+        <source>HARDWARE</source>
+        <translation>MATÉRIEL</translation>
+    </message>
+    <message>
+        <source>SOFTWARE</source>
+        <translation>LOGICIEL</translation>
+    </message>
+    <message>
+        <source>You are currently in software rendering mode. This mode allows you to run Vantora without using graphics card however it has some limitations described in the documentation.</source>
+        <translation>Vous êtes actuellement en rendu logiciel. Ce mode permet d’utiliser Vantora sans carte graphique, avec les limites décrites dans la documentation.</translation>
+    </message>
+    <message>
+        <source>Rendering parameters</source>
+        <translation>Paramètres de rendu</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Antialiasing</source>
+        <translation>Anticrénelage</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contours</translation>
+    </message>
+    <message>
+        <source>Flat shading</source>
+        <translation>Ombrage plat</translation>
+    </message>
+    <message>
+        <source>Fill cut plane</source>
+        <translation>Remplir le plan de coupe</translation>
+    </message>
+    <message>
+        <source>Display options</source>
+        <translation>Options d’affichage</translation>
+    </message>
+    <message>
+        <source>Tool panel</source>
+        <translation>Panneau d’outils</translation>
+    </message>
+    <message>
+        <source>Display right tool panel</source>
+        <translation>Afficher le panneau d’outils à droite</translation>
+    </message>
+    <message>
+        <source>Product structure panel</source>
+        <translation>Panneau de l’arbre produit</translation>
+    </message>
+    <message>
+        <source>Display left product structure panel</source>
+        <translation>Afficher l’arbre produit à gauche</translation>
+    </message>
+    <message>
+        <source>Product structure naming</source>
+        <translation>Noms dans l’arbre produit</translation>
+    </message>
+    <message>
+        <source>Units display</source>
+        <translation>Affichage des unités</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Number of decimals</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Camera controls</source>
+        <translation>Manipulation de la caméra</translation>
+    </message>
+    <message>
+        <source>Performances</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Processing power</source>
+        <translation>Puissance de calcul</translation>
+    </message>
+    <message>
+        <source>1 core</source>
+        <translation>1 cœur</translation>
+    </message>
+    <message>
+        <source>Max CPU memory</source>
+        <translation>Mémoire CPU max.</translation>
+    </message>
+    <message>
+        <source> Mo</source>
+        <translation> Mo</translation>
+    </message>
+    <message>
+        <source>Max CPU Memory</source>
+        <translation>Mémoire CPU max.</translation>
+    </message>
+    <message>
+        <source>Max GPU Memory</source>
+        <translation>Mémoire GPU max.</translation>
+    </message>
+    <message>
+        <source>Max triangles nb</source>
+        <translation>Nombre max. de triangles</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Cache size</source>
+        <translation>Taille du cache</translation>
+    </message>
+    <message>
+        <source>Cache folder</source>
+        <translation>Dossier du cache</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation>Fichier journal</translation>
+    </message>
+    <message>
+        <source>GENERAL</source>
+        <translation>GÉNÉRAL</translation>
+    </message>
+    <message>
+        <source>Please set your database cache folder</source>
+        <translation>Choisissez le dossier du cache de la base</translation>
+    </message>
+    <message>
+        <source>Set your log file</source>
+        <translation>Choisissez votre fichier journal</translation>
+    </message>
+    <message>
+        <source>Millimeter (mm)</source>
+        <translation>Millimètre (mm)</translation>
+    </message>
+    <message>
+        <source>Centimer (cm)</source>
+        <translation>Centimètre (cm)</translation>
+    </message>
+    <message>
+        <source>Meter (m)</source>
+        <translation>Mètre (m)</translation>
+    </message>
+    <message>
+        <source>Inch (in)</source>
+        <translation>Pouce (in)</translation>
+    </message>
+    <message>
+        <source>Arcball mode</source>
+        <translation>Mode trackball</translation>
+    </message>
+    <message>
+        <source>Examine mode</source>
+        <translation>Mode examen</translation>
+    </message>
+    <message>
+        <source>%1 core</source>
+        <translation>%1 cœur</translation>
+    </message>
+    <message>
+        <source>%1 cores</source>
+        <translation>%1 cœurs</translation>
+    </message>
+</context>
+<context>
+    <name>ZelImportSettingsPanel</name>
+    <message>
+        <source>Setup the import options of your models like tessellation parameters and specific import parameters.</source>
+        <translation>Réglez les options d’import de vos modèles, comme les paramètres de tessellation et les paramètres propres à l’import.</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Load hidden objects</source>
+        <translation>Charger les objets masqués</translation>
+    </message>
+    <message>
+        <source>Load annotations</source>
+        <translation>Charger les annotations</translation>
+    </message>
+    <message>
+        <source>Compute face contouring</source>
+        <translation>Calculer le contour des faces</translation>
+    </message>
+    <message>
+        <source>Tesselation</source>
+        <translation>Tessellation</translation>
+    </message>
+    <message>
+        <source>Tessellation Quality</source>
+        <translation>Qualité de tessellation</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>High Quality</source>
+        <translation>Haute qualité</translation>
+    </message>
+    <message>
+        <source>Low Quality</source>
+        <translation>Basse qualité</translation>
+    </message>
+    <message>
+        <source>Max Face Sag</source>
+        <translation>Flèche max. des faces</translation>
+    </message>
+    <message>
+        <source>Max Face Length</source>
+        <translation>Longueur max. des faces</translation>
+    </message>
+    <message>
+        <source>Max Face Angle</source>
+        <translation>Angle max. des faces</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+</context>
+<context>
+    <name>ZelPrivacySettingsPanel</name>
+    <message>
+        <source>Manage your privacy settings</source>
+        <translation>Gérez vos paramètres de confidentialité</translation>
+    </message>
+    <message>
+        <source>Activity report</source>
+        <translation>Rapport d’activité</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Help us improve Vantora user experience by allowing tracking of anonymous usage data. The data will be used to improve Vantora user experience, if you want to see the content of an usage report, you can save a copy by &lt;a href=&quot;usageReport&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;clicking here&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aidez-nous à améliorer Vantora en autorisant le suivi de données d’utilisation anonymes. Ces données servent uniquement à améliorer l’expérience de Vantora ; pour voir le contenu d’un rapport d’utilisation, vous pouvez en enregistrer une copie en &lt;a href=&quot;usageReport&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;cliquant ici&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Send technical usage data </source>
+        <translation>Envoyer les données techniques d’utilisation </translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Your privacy is important to us, and we take our responsibility of caring for it seriously. To learn more visit &lt;a href=&quot;%1&quot;&gt;privacy policy section.&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Votre vie privée nous importe et nous prenons au sérieux notre responsabilité de la protéger. Pour en savoir plus, consultez notre &lt;a href=&quot;%1&quot;&gt;politique de confidentialité.&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;To access to Microsoft Store privacy policy visit &lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;La politique de confidentialité du Microsoft Store est consultable sur &lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>PRIVACY</source>
+        <translation>CONFIDENTIALITÉ</translation>
+    </message>
+    <message>
+        <source>The activity report could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Le rapport d’activité n’a pas pu être enregistré dans « %1 » : %2</translation>
+    </message>
+</context>
+</TS>
