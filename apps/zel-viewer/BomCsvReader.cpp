@@ -7,11 +7,6 @@ namespace zel {
 
 namespace {
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("BomCsvReader", pText);
-}
-
 bool startsAt(const QString& pText, int pPosition, const QString& pPart)
 {
     if (pPart.isEmpty() || pPosition + pPart.size() > pText.size())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -11,6 +12,8 @@ namespace zel {
 // export can be checked against what it was meant to hold.
 class BomCsvReader
 {
+    Q_DECLARE_TR_FUNCTIONS(BomCsvReader)
+
 public:
     // False, with the reason, on an unclosed delimiter or text after a closing one.
     static bool Parse(const QByteArray& pUtf8, const QString& pColumnSeparator,

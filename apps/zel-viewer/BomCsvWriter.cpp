@@ -63,11 +63,6 @@ QString cell(const QVariant& pValue, const QString& pColumnSeparator,
     return delimiter + text + delimiter;
 }
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("BomCsvWriter", pText);
-}
-
 } // namespace
 
 QStringList BomCsvWriter::Headers(const BOMExportSettings& pSettings)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "BOMExportSettings.h"
 
 #include <QByteArray>
@@ -18,6 +20,8 @@ class SampleAssembly;
 // that separator is also the column separator. Rows end with CR LF, in UTF-8.
 class BomCsvWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(BomCsvWriter)
+
 public:
     // The record's headers, or every attribute that the model carries when it names none.
     static QStringList Headers(const BOMExportSettings& pSettings);

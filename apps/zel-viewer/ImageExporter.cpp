@@ -19,11 +19,6 @@ namespace {
 // Definitions beyond this are refused rather than allocated.
 const int kMaxDefinition = 16384;
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("ImageExporter", pText);
-}
-
 } // namespace
 
 qreal ImageExporter::SupersamplingScale(int pLevel)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ImageExportSettings.h"
 #include "ScenePainter.h"
 
@@ -15,6 +17,8 @@ class ViewCamera;
 // larger and scaled down for supersampling, on the scene's background or the override.
 class ImageExporter
 {
+    Q_DECLARE_TR_FUNCTIONS(ImageExporter)
+
 public:
     // The drawing is never larger than this on either side, whatever the supersampling.
     static constexpr int kMaxRenderSide = 8192;

@@ -1,5 +1,7 @@
 #include "LengthFormatter.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace zel {
@@ -44,7 +46,7 @@ QString LengthFormatter::Format(double pMillimetres, Unit pUnit, int pDecimals)
 {
     const int decimals = std::max(0, std::min(kMaxDecimals, pDecimals));
     return QStringLiteral("%1 %2").arg(
-        QString::number(FromMillimetres(pMillimetres, pUnit), 'f', decimals), Symbol(pUnit));
+        QLocale().toString(FromMillimetres(pMillimetres, pUnit), 'f', decimals), Symbol(pUnit));
 }
 
 } // namespace zel

@@ -14,7 +14,8 @@ public:
 
     static double FromMillimetres(double pMillimetres, Unit pUnit);
     static QString Symbol(Unit pUnit);
-    // "150.00 mm"; the decimals are clamped to 0 to 10.
+    // "150.00 mm" in the default locale's digits and separators; the decimals are clamped to
+    // 0 to 10.
     static QString Format(double pMillimetres, Unit pUnit, int pDecimals);
 };
 

@@ -8,8 +8,8 @@
 #include "SvgDrawingWriter.h"
 #include "kmDMRenderer.h"
 #include "kmNavigationManagerBase.h"
-#include "zelFormat.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -235,8 +235,8 @@ void ModelView::paintFrame(QPainter& pPainter)
         options.wireframe = true;
         ScenePainter::Paint(pPainter, QRectF(rect()), mPreviewScene, mCamera, options);
         paintCaption(pPainter, tr("Geometry preview: %1 tri. -> %2 tri.")
-                                   .arg(FormatUInteger(mScene.triangleCount(), ' '),
-                                        FormatUInteger(mPreviewScene.triangleCount(), ' ')));
+                                   .arg(QLocale().toString(mScene.triangleCount()),
+                                        QLocale().toString(mPreviewScene.triangleCount())));
         return;
     }
     case NoPreview:
@@ -246,6 +246,16 @@ void ModelView::paintFrame(QPainter& pPainter)
     // The screen has nothing behind the view to show through.
     options.background.setAlpha(255);
     ScenePainter::Paint(pPainter, QRectF(rect()), drawnGeometry(), mCamera, options);
+}
+
+void ModelView::changeEvent(QEvent* pEvent)
+{
+    // The captions are painted in the language of the moment.
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        update();
+    }
+    QWidget::changeEvent(pEvent);
 }
 
 void ModelView::paintEvent(QPaintEvent* pEvent)

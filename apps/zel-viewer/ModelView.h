@@ -75,6 +75,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;

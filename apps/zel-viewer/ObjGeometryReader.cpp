@@ -12,11 +12,6 @@ namespace {
 // Files that call each other in a circle stop here.
 const int kMaxCallDepth = 8;
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("ObjGeometryReader", pText);
-}
-
 bool parse(const QByteArray& pText, const QString& pFolder, int pDepth,
            ObjGeometryReader::Summary& pSummary, QString& pError);
 
@@ -24,12 +19,14 @@ bool readFile(const QString& pPath, int pDepth, ObjGeometryReader::Summary& pSum
               QString& pError)
 {
     if (pDepth > kMaxCallDepth) {
-        pError = tr("%1: files call each other too deeply").arg(QDir::toNativeSeparators(pPath));
+        pError = ObjGeometryReader::tr("%1: files call each other too deeply")
+                     .arg(QDir::toNativeSeparators(pPath));
         return false;
     }
     QFile file(pPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        pError = tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
+        pError = ObjGeometryReader::tr("Cannot read %1: %2")
+                     .arg(QDir::toNativeSeparators(pPath), file.errorString());
         return false;
     }
     return parse(file.readAll(), QFileInfo(pPath).absolutePath(), pDepth, pSummary, pError);
@@ -62,18 +59,18 @@ bool parse(const QByteArray& pText, const QString& pFolder, int pDepth,
             for (int k = 0; ok && k < 3; ++k)
                 words[k].toDouble(&ok);
             if (!ok) {
-                pError = tr("Line %1: a vertex needs three numbers").arg(n + 1);
+                pError = ObjGeometryReader::tr("Line %1: a vertex needs three numbers").arg(n + 1);
                 return false;
             }
             ++pSummary.vertices;
         } else if (keyword == QLatin1String("f")) {
             if (words.size() < 3) {
-                pError = tr("Line %1: a face needs three corners").arg(n + 1);
+                pError = ObjGeometryReader::tr("Line %1: a face needs three corners").arg(n + 1);
                 return false;
             }
             for (const QString& word : words) {
                 if (!vertexIndex(word, pSummary.vertices)) {
-                    pError = tr("Line %1: no vertex %2").arg(n + 1).arg(word);
+                    pError = ObjGeometryReader::tr("Line %1: no vertex %2").arg(n + 1).arg(word);
                     return false;
                 }
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ namespace zel {
 // objects, and the files that it calls, which are read in place.
 class ObjGeometryReader
 {
+    Q_DECLARE_TR_FUNCTIONS(ObjGeometryReader)
+
 public:
     struct Summary
     {

@@ -15,11 +15,6 @@ namespace {
 
 const int kDigits = 7;
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("ObjGeometryWriter", pText);
-}
-
 // Names go on one line and, for files, into one safe word.
 QString oneLine(QString pText)
 {
@@ -80,7 +75,8 @@ bool save(const QString& pPath, const QString& pText, QStringList& pFiles, QStri
         pFiles.append(pPath);
         return true;
     }
-    pError = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
+    pError = ObjGeometryWriter::tr("Cannot write %1: %2")
+                 .arg(QDir::toNativeSeparators(pPath), file.errorString());
     return false;
 }
 

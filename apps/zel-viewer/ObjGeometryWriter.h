@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,6 +14,8 @@ class TriangleMesh;
 // assembly, and a material library with each component's colour.
 class ObjGeometryWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ObjGeometryWriter)
+
 public:
     // pMeshes holds one mesh per instance (the assembly's own or simplified ones). A
     // scattered export writes each instance into a file of its own beside pPath and makes

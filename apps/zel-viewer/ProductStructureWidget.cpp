@@ -4,7 +4,9 @@
 
 #include "SampleAssembly.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QLocale>
 
 namespace zel {
 
@@ -47,6 +49,24 @@ QTreeWidget* ProductStructureWidget::tree() const
     return mUi->structureTree;
 }
 
+QString ProductStructureWidget::massText(int pComponent) const
+{
+    return tr("%1 kg").arg(
+        QLocale().toString(mAssembly->componentMassKg(pComponent), 'f', kMassDecimals));
+}
+
+void ProductStructureWidget::changeEvent(QEvent* pEvent)
+{
+    // The names belong to the model; the headers and the unit follow the language.
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        const QTreeWidgetItem* root = mUi->structureTree->topLevelItem(0);
+        for (int i = 0; mAssembly && root && i < root->childCount(); ++i)
+            root->child(i)->setText(MassColumn, massText(mAssembly->instances()[i].component));
+    }
+    QWidget::changeEvent(pEvent);
+}
+
 void ProductStructureWidget::rebuild()
 {
     QTreeWidget* tree = mUi->structureTree;
@@ -60,9 +80,7 @@ void ProductStructureWidget::rebuild()
         item->setText(NameColumn, mAssembly->displayName(i, mNamingPolicy));
         item->setText(ComponentColumn, mAssembly->components()[component].name);
         item->setText(MaterialColumn, mAssembly->components()[component].material);
-        item->setText(MassColumn,
-                      tr("%1 kg").arg(mAssembly->componentMassKg(component), 0, 'f',
-                                      kMassDecimals));
+        item->setText(MassColumn, massText(component));
         item->setTextAlignment(MassColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(PartNumberColumn, mAssembly->components()[component].partNumber);
     }

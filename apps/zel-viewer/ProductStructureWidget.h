@@ -38,7 +38,11 @@ public:
     int namingPolicy() const { return mNamingPolicy; }
     QTreeWidget* tree() const;
 
+protected:
+    void changeEvent(QEvent* pEvent) override;
+
 private:
+    QString massText(int pComponent) const;
     void rebuild();
 
     Ui::ProductStructureWidget* mUi;

@@ -56,11 +56,6 @@ TriangleMesh boltMesh()
     return bolt;
 }
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("SampleAssembly", pText);
-}
-
 } // namespace
 
 SampleAssembly SampleAssembly::Create()

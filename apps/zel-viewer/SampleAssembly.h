@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "TriangleMesh.h"
 
 #include <QColor>
@@ -15,6 +17,8 @@ namespace zel {
 // Components carry the geometry and the part attributes; instances place components.
 class SampleAssembly
 {
+    Q_DECLARE_TR_FUNCTIONS(SampleAssembly)
+
 public:
     struct Component
     {

@@ -13,15 +13,6 @@
 
 namespace zel {
 
-namespace {
-
-QString text(const char* pText)
-{
-    return QCoreApplication::translate("StartupCheck", pText);
-}
-
-} // namespace
-
 bool StartupCheck::Run(QSettings& pSettings, bool pAsk, QWidget* pParent,
                        std::vector<ZelSettingsCheck::Result>* pResults)
 {
@@ -41,31 +32,31 @@ bool StartupCheck::Run(QSettings& pSettings, bool pAsk, QWidget* pParent,
         if (key.isEmpty()) {
             // Some checks fail without a word; the person still has to learn what went wrong.
             if (error.isEmpty())
-                error = text("The settings in %1 could not be checked").arg(file);
+                error = tr("The settings in %1 could not be checked").arg(file);
             tell(pAsk, pParent, error);
             return false;
         }
-        QString message = text("The setting \"%1\" in the settings file %2 holds \"%3\", "
-                               "which cannot be used.")
+        QString message = tr("The setting \"%1\" in the settings file %2 holds \"%3\", "
+                             "which cannot be used.")
                               .arg(key, file, check.stoppedValue());
         if (!error.isEmpty())
             message += QLatin1Char('\n') + error;
         if (!pAsk) {
             tell(false, pParent,
                  message + QLatin1Char('\n')
-                     + text("Nothing was changed. To reset this setting to its default, run: "
-                            "zelsettings reset --store \"%1\" %2")
+                     + tr("Nothing was changed. To reset this setting to its default, run: "
+                          "zelsettings reset --store \"%1\" %2")
                            .arg(file, key));
             return false;
         }
 
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Vantora"),
                         message + QStringLiteral("\n\n")
-                            + text("Reset this setting to its default and check again?"),
+                            + tr("Reset this setting to its default and check again?"),
                         QMessageBox::NoButton, pParent);
-        QPushButton* reset = box.addButton(text("Reset and check again"),
+        QPushButton* reset = box.addButton(tr("Reset and check again"),
                                            QMessageBox::AcceptRole);
-        box.addButton(text("Quit"), QMessageBox::RejectRole);
+        box.addButton(tr("Quit"), QMessageBox::RejectRole);
         box.setDefaultButton(reset);
         box.exec();
         if (box.clickedButton() != reset)

@@ -2,6 +2,7 @@
 
 #include "ZelSettingsCheck.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -17,6 +18,8 @@ namespace zel {
 // changes. Without a person to ask (no display, the tour), the same is told on standard error.
 class StartupCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(StartupCheck)
+
 public:
     // Registers the viewer's and the library's settings, then checks pSettings. True when
     // the viewer may start; pResults, if given, then holds what the check kept, filled and

@@ -24,17 +24,13 @@ const int kSvgDotsPerMm = 10;
 // A sheet image stays within what a PNG reader comfortably takes.
 const int kMaxImageSide = 16384;
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("SvgDrawingWriter", pText);
-}
-
 bool save(const QString& pPath, const QByteArray& pData, QString& pError)
 {
     QSaveFile file(pPath);
     if (file.open(QIODevice::WriteOnly) && file.write(pData) == pData.size() && file.commit())
         return true;
-    pError = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(pPath), file.errorString());
+    pError = SvgDrawingWriter::tr("Cannot write %1: %2")
+                 .arg(QDir::toNativeSeparators(pPath), file.errorString());
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "LineDrawing.h"
 #include "SVGExportSettings.h"
 
@@ -20,6 +22,8 @@ class ViewCamera;
 // same drawing can be written as a PNG image.
 class SvgDrawingWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(SvgDrawingWriter)
+
 public:
     // Free border around the drawing, in millimetres.
     static constexpr qreal kMarginMm = 10.0;

@@ -27,6 +27,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -38,6 +39,41 @@ const int kStatusTimeout = 8000;
 const int kStructureWidth = 300;
 const int kViewWidth = 740;
 const int kToolWidth = 360;
+
+// The viewer's actions: name, text, shortcut and tip.
+struct ActionText
+{
+    const char* name;
+    const char* text;
+    const char* shortcut;
+    const char* tip;
+};
+const ActionText kActionTexts[] = {
+    {"OpenSample", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Open the sample again"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+O"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Loads the sample assembly again")},
+    {"FitView", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Fit the view"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+F"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Shows the whole model")},
+    {"Screenshot", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Take a screenshot"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+Shift+S"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Saves the view into the export folder")},
+    {"UserManual", QT_TRANSLATE_NOOP("zel::ViewerWindow", "User manual"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "F1"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "How to use the viewer")},
+    {"About", QT_TRANSLATE_NOOP("zel::ViewerWindow", "About Vantora"),
+     "",
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Versions of the viewer")},
+    {"SectionView", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Section view"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+K"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Cuts the model along its middle")},
+    {"SettingsDialog", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Settings..."),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+,"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Opens the settings dialog")},
+    {"Quit", QT_TRANSLATE_NOOP("zel::ViewerWindow", "Quit"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Ctrl+Q"),
+     QT_TRANSLATE_NOOP("zel::ViewerWindow", "Closes the viewer")},
+};
 
 } // namespace
 
@@ -267,13 +303,9 @@ void ViewerWindow::showAbout()
         QMessageBox::Ok, this, QStringLiteral("outlinedButton"), false, {}, {});
 }
 
-zelAction* ViewerWindow::addAction(const QString& pName, const QString& pText,
-                                   const QKeySequence& pShortcut, const QString& pTip)
+zelAction* ViewerWindow::addAction(const QString& pName)
 {
-    auto* action = new zelAction(pName, pText, this);
-    action->setShortcut(pShortcut);
-    action->setStatusTip(pTip);
-    action->setToolTip(pTip);
+    auto* action = new zelAction(pName, QString(), this);
     mApplication->getActionManager()->registerAction(action);
     QWidget::addAction(action);
     connect(action, &QAction::triggered, this,
@@ -283,25 +315,16 @@ zelAction* ViewerWindow::addAction(const QString& pName, const QString& pText,
 
 void ViewerWindow::createActions()
 {
-    zelAction* open = addAction(QStringLiteral("OpenSample"), tr("Open the sample again"),
-                                QKeySequence(tr("Ctrl+O")), tr("Loads the sample assembly again"));
-    zelAction* fit = addAction(QStringLiteral("FitView"), tr("Fit the view"),
-                               QKeySequence(tr("Ctrl+F")), tr("Shows the whole model"));
-    zelAction* screenshot =
-        addAction(QStringLiteral("Screenshot"), tr("Take a screenshot"),
-                  QKeySequence(tr("Ctrl+Shift+S")), tr("Saves the view into the export folder"));
-    zelAction* manual = addAction(QStringLiteral("UserManual"), tr("User manual"),
-                                  QKeySequence(tr("F1")), tr("How to use the viewer"));
-    zelAction* about = addAction(QStringLiteral("About"), tr("About Vantora"),
-                                 QKeySequence(), tr("Versions of the viewer"));
-    zelAction* section = addAction(QStringLiteral("SectionView"), tr("Section view"),
-                                   QKeySequence(tr("Ctrl+K")),
-                                   tr("Cuts the model along its middle"));
+    zelAction* open = addAction(QStringLiteral("OpenSample"));
+    zelAction* fit = addAction(QStringLiteral("FitView"));
+    zelAction* screenshot = addAction(QStringLiteral("Screenshot"));
+    zelAction* manual = addAction(QStringLiteral("UserManual"));
+    zelAction* about = addAction(QStringLiteral("About"));
+    zelAction* section = addAction(QStringLiteral("SectionView"));
     section->setCheckable(true);
-    zelAction* settings = addAction(QStringLiteral("SettingsDialog"), tr("Settings..."),
-                                    QKeySequence(tr("Ctrl+,")), tr("Opens the settings dialog"));
-    zelAction* quit = addAction(QStringLiteral("Quit"), tr("Quit"), QKeySequence(tr("Ctrl+Q")),
-                                tr("Closes the viewer"));
+    zelAction* settings = addAction(QStringLiteral("SettingsDialog"));
+    zelAction* quit = addAction(QStringLiteral("Quit"));
+    translateActions();
 
     connect(open, &QAction::triggered, this, &ViewerWindow::reloadSample);
     connect(fit, &QAction::triggered, modelView(), &ModelView::fitView);
@@ -326,6 +349,31 @@ void ViewerWindow::createActions()
         anchor = action->getActionName();
     }
     mControlCenter->addCCSeparator(QStringLiteral("Help"), manual->getActionName());
+}
+
+void ViewerWindow::translateActions()
+{
+    for (const ActionText& text : kActionTexts) {
+        zelAction* named = action(QLatin1String(text.name));
+        const QString tip = tr(text.tip);
+        named->setActionGuiName(tr(text.text));
+        named->setShortcut(QKeySequence(*text.shortcut ? tr(text.shortcut) : QString()));
+        named->setStatusTip(tip);
+        named->setToolTip(tip);
+    }
+}
+
+void ViewerWindow::changeEvent(QEvent* pEvent)
+{
+    // Menus, actions and the status bar follow the language; the panels and the control
+    // center translate themselves.
+    if (pEvent->type() == QEvent::LanguageChange) {
+        mUi->retranslateUi(this);
+        translateActions();
+        updateLength();
+        updateTriangles();
+    }
+    kmMainWindow::changeEvent(pEvent);
 }
 
 void ViewerWindow::createPanels()
@@ -436,7 +484,12 @@ void ViewerWindow::publishScene()
         manager->getAttributesDictionary().setInstanceAttributeNames(
             SampleAssembly::InstanceAttributeNames());
     }
-    mTrianglesLabel->setText(tr("%1 triangles").arg(FormatUInteger(triangles, ' ')));
+    updateTriangles();
+}
+
+void ViewerWindow::updateTriangles()
+{
+    mTrianglesLabel->setText(tr("%1 triangles").arg(QLocale().toString(mAssembly.triangleCount())));
 }
 
 void ViewerWindow::report(const QString& pKind, const QString& pDetail)

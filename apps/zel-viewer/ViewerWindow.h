@@ -68,17 +68,19 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void placeControlCenter();
-    zelAction* addAction(const QString& pName, const QString& pText,
-                         const QKeySequence& pShortcut, const QString& pTip);
+    zelAction* addAction(const QString& pName);
     void createActions();
+    void translateActions();
     void createPanels();
     void connectHost();
     void updateLength();
     void updateNamingPolicy();
     void publishScene();
+    void updateTriangles();
     void report(const QString& pKind, const QString& pDetail);
 
     Ui::ViewerWindow* mUi;

@@ -1,12 +1,14 @@
 #include "StartupCheck.h"
 #include "ViewerTour.h"
 #include "ViewerWindow.h"
+#include "ZelTranslator.h"
 #include "kmDMIApplication.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSettings>
 #include <QTextStream>
 
@@ -17,9 +19,13 @@
 namespace {
 
 const char kStyleSheet[] = ":/css/ViewerApp/resources/css/figura.css";
-
-struct Options
+const char kCatalogue[] = ":/i18n/zel-viewer";
+// The viewer's options; the texts of the command line are translated in its name.
+struct ViewerOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(ViewerOptions)
+
+public:
     QString settings;
     QString tour;
 };
@@ -40,37 +46,76 @@ bool hasArgument(int pArgc, char** pArgv, std::initializer_list<const char*> pNa
     return false;
 }
 
+// The value of an option given as NAME VALUE or NAME=VALUE in what Qt left of the command
+// line; read before the parser, whose texts come in the language that it names.
+QString argumentValue(const QStringList& pArguments, std::initializer_list<const char*> pNames)
+{
+    QString value;
+    for (int i = 1; i < pArguments.size(); ++i) {
+        if (pArguments[i] == QLatin1String("--"))
+            break;
+        for (const char* name : pNames) {
+            const QString option = QLatin1String(name);
+            if (pArguments[i] == option && i + 1 < pArguments.size())
+                value = pArguments[i + 1];
+            else if (pArguments[i].startsWith(option + QLatin1Char('=')))
+                value = pArguments[i].mid(option.size() + 1);
+        }
+    }
+    return value;
+}
+
+// The language of the texts and the numbers: the one asked for, else the system's. False
+// for a code that names no language.
+bool chooseLanguage(const QString& pCode)
+{
+    const QLocale locale = pCode.isEmpty() ? QLocale::system() : QLocale(pCode);
+    if (!pCode.isEmpty() && locale.language() == QLocale::C && pCode != QLatin1String("C"))
+        return false;
+    QLocale::setDefault(locale);
+    zel::ZelTranslator::Install(locale, {QString::fromLatin1(kCatalogue)});
+    return true;
+}
+
 // Reads what Qt left of the command line. Gives the exit status when the viewer stops
 // here: 0 after the help, 2 on bad usage.
-std::optional<int> parse(Options& pOptions)
+std::optional<int> parse(ViewerOptions& pOptions)
 {
     QCommandLineParser parser;
     // Qt's own options are single-dash words, so ours read the same way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(ViewerOptions::tr(
         "The demo viewer: a 3D view, its control center and its settings.\n"
         "Qt's standard options are accepted as well, among them -style NAME, -reverse,\n"
         "-platform NAME and -qwindowgeometry WIDTHxHEIGHT+X+Y."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")},
-        QStringLiteral("Displays this help."));
+        ViewerOptions::tr("Displays this help."));
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("The INI settings store to use instead of the viewer's own."),
-        QStringLiteral("FILE"));
+        ViewerOptions::tr("The INI settings store to use instead of the viewer's own."),
+        ViewerOptions::tr("FILE"));
     const QCommandLineOption tour(
         QStringLiteral("tour"),
-        QStringLiteral("Goes through the main flows without a display, saving numbered "
-                       "screenshots and one export of each kind into DIR; exits 0 only when "
-                       "every step did what it should."),
-        QStringLiteral("DIR"));
-    parser.addOptions({help, settings, tour});
+        ViewerOptions::tr("Goes through the main flows without a display, saving numbered "
+                          "screenshots and one export of each kind into DIR; exits 0 only "
+                          "when every step did what it should."),
+        ViewerOptions::tr("DIR"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        ViewerOptions::tr("The language of the texts and numbers, such as fr or en_GB, "
+                          "instead of the system's. Translations: %1.")
+            .arg(zel::ZelTranslator::AvailableLanguages().join(QStringLiteral(", "))),
+        ViewerOptions::tr("CODE"));
+    parser.addOptions({help, settings, tour, language});
 
     QString error;
     if (!parser.parse(QCoreApplication::arguments()))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        error = ViewerOptions::tr("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    else if (!chooseLanguage(parser.value(language)))
+        error = ViewerOptions::tr("Unknown language '%1'.").arg(parser.value(language));
     if (!error.isEmpty()) {
         QTextStream(stderr) << error << "\n\n" << parser.helpText();
         return 2;
@@ -105,7 +150,9 @@ int main(int pArgc, char** pArgv)
         || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
 
     QApplication application(pArgc, pArgv);
-    Options options;
+    // Before the parser, so that its help and messages are in that language.
+    chooseLanguage(argumentValue(QCoreApplication::arguments(), {"--lang", "-lang"}));
+    ViewerOptions options;
     if (const std::optional<int> status = parse(options))
         return *status;
     QString error;
@@ -125,7 +172,8 @@ int main(int pArgc, char** pArgv)
 
     if (tour) {
         if (!QDir().mkpath(options.tour)) {
-            QTextStream(stderr) << "Cannot create " << options.tour << '\n';
+            QTextStream(stderr) << ViewerOptions::tr("Cannot create %1").arg(options.tour)
+                                << '\n';
             return 1;
         }
         options.tour = QDir(options.tour).absolutePath();

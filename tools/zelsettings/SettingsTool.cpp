@@ -25,31 +25,39 @@ struct Acceptance
 };
 
 const Acceptance kAcceptances[] = {
-    {"noOp", "anything"},
-    {"ensureBool", "true or false"},
-    {"ensureEngine", "deferred or software"},
-    {"ensureNavigationMode", "arcball or examine"},
-    {"ensureSceneUnit", "mm, cm, m or in"},
-    {"ensureDecimalSeparator", ". or ,"},
-    {"ensureColumnSeparator", "any text but an empty one"},
-    {"ensureStringDelimiter", "\" only"},
-    {"ensureUInt", "0 to 10"},
-    {"ensureCacheSize", "10 to 102400"},
-    {"ensureCoreNumber", "1 to %1 (the machine's cores)"},
-    {"ensureTesselationMaxFaceAngle", "0 to 359"},
-    {"ensureTesselationMaxFaceLength", "0 to 100"},
-    {"ensureTesselationMaxFaceSag", "0 to 100"},
-    {"ensureLODTrianglesCap", "50000 to 500000000"},
-    {"ensureMaxCPUMemory3D", "134217728 to 8489271296 (bytes)"},
-    {"ensureMaxGPUMemory", "134217728 to 8489271296 (bytes)"},
-    {"ensureColor", "a colour #RRGGBB or #AARRGGBB"},
-    {"ensureSettingsVersion", "the default only"},
-    {"ensureFile", "a file in an existing folder (the default's folder is created)"},
-    {"ensureDMCacheFolder", "an existing folder (the default is created when missing)"},
-    {"ensureTmpFolder", "an existing folder (the default is created when missing)"},
-    {"ensureSimplificationRAM", "67108864 to 8489271296 (bytes)"},
-    {"ensureLogLevel", "any whole number"},
-    {"ensureSimplificationRatios", "five ratios joined by /"},
+    {"noOp", QT_TRANSLATE_NOOP("SettingsTool", "anything")},
+    {"ensureBool", QT_TRANSLATE_NOOP("SettingsTool", "true or false")},
+    {"ensureEngine", QT_TRANSLATE_NOOP("SettingsTool", "deferred or software")},
+    {"ensureNavigationMode", QT_TRANSLATE_NOOP("SettingsTool", "arcball or examine")},
+    {"ensureSceneUnit", QT_TRANSLATE_NOOP("SettingsTool", "mm, cm, m or in")},
+    {"ensureDecimalSeparator", QT_TRANSLATE_NOOP("SettingsTool", ". or ,")},
+    {"ensureColumnSeparator", QT_TRANSLATE_NOOP("SettingsTool", "any text but an empty one")},
+    {"ensureStringDelimiter", QT_TRANSLATE_NOOP("SettingsTool", "\" only")},
+    {"ensureUInt", QT_TRANSLATE_NOOP("SettingsTool", "0 to 10")},
+    {"ensureCacheSize", QT_TRANSLATE_NOOP("SettingsTool", "10 to 102400")},
+    {"ensureCoreNumber", QT_TRANSLATE_NOOP("SettingsTool", "1 to %1 (the machine's cores)")},
+    {"ensureTesselationMaxFaceAngle", QT_TRANSLATE_NOOP("SettingsTool", "0 to 359")},
+    {"ensureTesselationMaxFaceLength", QT_TRANSLATE_NOOP("SettingsTool", "0 to 100")},
+    {"ensureTesselationMaxFaceSag", QT_TRANSLATE_NOOP("SettingsTool", "0 to 100")},
+    {"ensureLODTrianglesCap", QT_TRANSLATE_NOOP("SettingsTool", "50000 to 500000000")},
+    {"ensureMaxCPUMemory3D", QT_TRANSLATE_NOOP("SettingsTool", "134217728 to 8489271296 (bytes)")},
+    {"ensureMaxGPUMemory", QT_TRANSLATE_NOOP("SettingsTool", "134217728 to 8489271296 (bytes)")},
+    {"ensureColor", QT_TRANSLATE_NOOP("SettingsTool", "a colour #RRGGBB or #AARRGGBB")},
+    {"ensureSettingsVersion", QT_TRANSLATE_NOOP("SettingsTool", "the default only")},
+    {"ensureFile",
+     QT_TRANSLATE_NOOP("SettingsTool",
+                       "a file in an existing folder (the default's folder is created)")},
+    {"ensureDMCacheFolder",
+     QT_TRANSLATE_NOOP("SettingsTool",
+                       "an existing folder (the default is created when missing)")},
+    {"ensureTmpFolder",
+     QT_TRANSLATE_NOOP("SettingsTool",
+                       "an existing folder (the default is created when missing)")},
+    {"ensureSimplificationRAM",
+     QT_TRANSLATE_NOOP("SettingsTool",
+                       "67108864 to 8489271296 (bytes)")},
+    {"ensureLogLevel", QT_TRANSLATE_NOOP("SettingsTool", "any whole number")},
+    {"ensureSimplificationRatios", QT_TRANSLATE_NOOP("SettingsTool", "five ratios joined by /")},
 };
 
 const ZelControlCenter::SettingsMap& table()
@@ -65,7 +73,7 @@ bool isRegistered(const QString& pKey)
 int unknownKey(const QString& pKey)
 {
     return SettingsTool::Fail(SettingsTool::UsageError,
-                              QStringLiteral("unknown key \"%1\"").arg(pKey));
+                              SettingsTool::tr("unknown key \"%1\"").arg(pKey));
 }
 
 QString outcomeName(ZelSettingsCheck::tOutcome pOutcome)
@@ -104,13 +112,13 @@ QString SettingsTool::Accepted(const QString& pKey)
         : ZelControlCenter::GetValidatorName(entry->second.second);
     for (const Acceptance& acceptance : kAcceptances) {
         if (name == QLatin1String(acceptance.mValidator)) {
-            QString words = QString::fromLatin1(acceptance.mWords);
+            QString words = tr(acceptance.mWords);
             if (words.contains(QLatin1String("%1")))
                 words = words.arg(QThread::idealThreadCount());
             return words;
         }
     }
-    return QStringLiteral("what the host's own check accepts");
+    return tr("what the host's own check accepts");
 }
 
 QString SettingsTool::storePath() const
@@ -129,12 +137,12 @@ bool SettingsTool::openStore(bool pMustExist, int& pCode)
     const QFileInfo info(path);
     pCode = UsageError;
     if (!info.exists() && pMustExist) {
-        Fail(pCode, QStringLiteral("the settings file \"%1\" does not exist").arg(path));
+        Fail(pCode, tr("the settings file \"%1\" does not exist").arg(path));
         return false;
     }
     ZelSettingsFile file;
     if ((info.exists() && !info.isFile()) || !file.load(path)) {
-        Fail(pCode, QStringLiteral("cannot read the settings file \"%1\"").arg(path));
+        Fail(pCode, tr("cannot read the settings file \"%1\"").arg(path));
         return false;
     }
     mSettings = std::make_unique<QSettings>(path, QSettings::IniFormat);
@@ -173,9 +181,9 @@ int SettingsTool::list(bool pWithStore, bool pJson)
             + Accepted(key);
         if (pWithStore) {
             line += QLatin1Char('\t')
-                + (kind == ZelSettingsFile::Missing ? QStringLiteral("(not stored)")
+                + (kind == ZelSettingsFile::Missing ? tr("(not stored)")
                    : kind == ZelSettingsFile::Text  ? stored
-                                                    : QStringLiteral("(not text) ") + stored);
+                                                    : tr("(not text) %1").arg(stored));
         }
         Print(line + QLatin1Char('\n'));
     }
@@ -196,11 +204,11 @@ int SettingsTool::check()
             return Fail(Refused, message);
         const QString key = check.stoppedKey();
         if (message.isEmpty())
-            message = QStringLiteral("the value cannot be used (%1)").arg(Accepted(key));
-        Fail(Refused, QStringLiteral("check stopped at \"%1\" (stored value \"%2\"): %3")
+            message = tr("the value cannot be used (%1)").arg(Accepted(key));
+        Fail(Refused, tr("check stopped at \"%1\" (stored value \"%2\"): %3")
                           .arg(key, check.stoppedValue(), message));
-        return Fail(Refused, QStringLiteral("nothing was changed; to reset this setting to its "
-                                            "default, run: zelsettings reset --store %1 %2")
+        return Fail(Refused, tr("nothing was changed; to reset this setting to its default, "
+                                            "run: zelsettings reset --store %1 %2")
                                  .arg(storePath(), key));
     }
     if (!check.writeError().isEmpty())
@@ -226,10 +234,10 @@ int SettingsTool::get(const QString& pKey)
     case ZelSettingsFile::Missing:
         if (!isRegistered(pKey))
             return unknownKey(pKey);
-        return Fail(Refused, QStringLiteral("\"%1\" is not stored in \"%2\"")
+        return Fail(Refused, tr("\"%1\" is not stored in \"%2\"")
                                  .arg(pKey, storePath()));
     case ZelSettingsFile::NotText:
-        return Fail(Refused, QStringLiteral("\"%1\" holds a value that is not text: %2")
+        return Fail(Refused, tr("\"%1\" holds a value that is not text: %2")
                                  .arg(pKey, file.writtenValue(pKey)));
     case ZelSettingsFile::Text:
         break;
@@ -248,11 +256,11 @@ int SettingsTool::set(const QString& pKey, const QString& pValue)
     // Run as the check runs it, so that the folders that the value needs are made too.
     if (!entry->second.second(pKey, entry->second.first, value, message)) {
         if (message.isEmpty())
-            message = QStringLiteral("'%1' is not accepted (%2)").arg(pValue, Accepted(pKey));
+            message = tr("'%1' is not accepted (%2)").arg(pValue, Accepted(pKey));
         return Fail(Refused, pKey + QStringLiteral(": ") + message);
     }
     if (value != pValue) {
-        return Fail(Refused, QStringLiteral("%1: '%2' is not accepted (%3); the check would "
+        return Fail(Refused, tr("%1: '%2' is not accepted (%3); the check would "
                                             "store '%4'")
                                  .arg(pKey, pValue, Accepted(pKey), value));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ namespace zel {
 // 1 refused or failed, 2 bad usage, an unknown key or a store that cannot be read or written.
 class SettingsTool
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsTool)
+
 public:
     enum tExitCode
     {

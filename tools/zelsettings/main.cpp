@@ -4,9 +4,11 @@
 #include "ViewerSettings.h"
 #include "ZelControlCenter.h"
 #include "ZelControlCenterVersion.h"
+#include "ZelTranslator.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -15,7 +17,8 @@ using zel::SettingsTool;
 
 namespace {
 
-const char kDescription[] =
+const char kDescription[] = QT_TRANSLATE_NOOP(
+    "SettingsTool",
     "Prepares or repairs a viewer's settings, as its start-up check does.\n"
     "\n"
     "Commands:\n"
@@ -31,7 +34,8 @@ const char kDescription[] =
     "\n"
     "Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or\n"
     "another program was changing the store; 2 bad usage, an unknown key, or a file that\n"
-    "cannot be read or written.";
+    "cannot be read or written.");
+
 
 struct Command
 {
@@ -46,7 +50,7 @@ const Command kCommands[] = {
 int usageError(const QString& pMessage)
 {
     SettingsTool::Fail(SettingsTool::UsageError, pMessage);
-    std::fputs("Try 'zelsettings --help'.\n", stderr);
+    std::fputs(SettingsTool::tr("Try 'zelsettings --help'.\n").toUtf8().constData(), stderr);
     return SettingsTool::UsageError;
 }
 
@@ -91,20 +95,22 @@ int main(int argc, char** argv)
     // The folder defaults follow the application's names; they must be the viewer's.
     QCoreApplication::setOrganizationName(QStringLiteral("Vantora"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
+    // Messages in the person's language; values, keys and the JSON listing stay as stored.
+    zel::ZelTranslator::Install(QLocale::system(), {QStringLiteral(":/i18n/zelsettings")});
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.setApplicationDescription(SettingsTool::tr(kDescription));
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("list, check, get, set or reset"));
-    const QCommandLineOption store(QStringLiteral("store"),
-                                   QStringLiteral("The INI settings file to work on (created "
-                                                  "when missing, except by get and list); "
-                                                  "default: the viewer's own."),
-                                   QStringLiteral("FILE"));
+                                 SettingsTool::tr("list, check, get, set or reset"));
+    const QCommandLineOption store(
+        QStringLiteral("store"),
+        SettingsTool::tr("The INI settings file to work on (created when missing, except by "
+                         "get and list); default: the viewer's own."),
+        SettingsTool::tr("FILE"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("list: one JSON array, for scripts."));
+                                  SettingsTool::tr("list: one JSON array, for scripts."));
     const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("The library's version."));
+                                     SettingsTool::tr("The library's version."));
     parser.addOptions({store, json, version});
     const QCommandLineOption help = parser.addHelpOption();
 
@@ -127,13 +133,13 @@ int main(int argc, char** argv)
         return SettingsTool::Success;
     }
     if (parser.values(store).size() > 1)
-        return usageError(QStringLiteral("--store given twice"));
+        return usageError(SettingsTool::tr("--store given twice"));
     if (parser.isSet(store) && parser.value(store).isEmpty())
-        return usageError(QStringLiteral("--store needs a file"));
+        return usageError(SettingsTool::tr("--store needs a file"));
 
     QStringList words = shownNumbers(parser.positionalArguments());
     if (words.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(SettingsTool::tr("no command given"));
     const QString command = words.takeFirst();
     const Command* known = nullptr;
     for (const Command& candidate : kCommands) {
@@ -141,11 +147,11 @@ int main(int argc, char** argv)
             known = &candidate;
     }
     if (!known)
-        return usageError(QStringLiteral("unknown command '%1'").arg(command));
+        return usageError(SettingsTool::tr("unknown command '%1'").arg(command));
     if (words.size() < known->mMinArguments || words.size() > known->mMaxArguments)
-        return usageError(QStringLiteral("wrong number of arguments for '%1'").arg(command));
+        return usageError(SettingsTool::tr("wrong number of arguments for '%1'").arg(command));
     if (parser.isSet(json) && command != QLatin1String("list"))
-        return usageError(QStringLiteral("--json is for 'list' only"));
+        return usageError(SettingsTool::tr("--json is for 'list' only"));
 
     zel::ViewerSettings::Register();
     zel::ZelControlCenter::InitDefaultSettingsValues();
