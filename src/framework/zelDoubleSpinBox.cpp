@@ -1,6 +1,7 @@
 #include "zelDoubleSpinBox.h"
 
 #include <QEvent>
+#include <QLocale>
 
 namespace zel {
 
@@ -29,6 +30,23 @@ bool zelDoubleSpinBox::eventFilter(QObject* pObject, QEvent* pEvent)
     // Ignored, the wheel travels on to the parents and the page scrolls.
     pEvent->ignore();
     return true;
+}
+
+QString zelDoubleSpinBox::textFromValue(double pValue) const
+{
+    const QLocale shown = locale();
+    QString text = shown.toString(pValue, 'f', decimals());
+    if (!isGroupSeparatorShown())
+        text.remove(shown.groupSeparator());
+    const int point = text.indexOf(shown.decimalPoint());
+    if (point < 0)
+        return text;
+    // Digits after the point only: the zero digit and the point differ by locale.
+    while (text.endsWith(shown.zeroDigit()))
+        text.chop(QString(shown.zeroDigit()).size());
+    if (text.size() == point + QString(shown.decimalPoint()).size())
+        text.truncate(point);
+    return text;
 }
 
 void zelDoubleSpinBox::focusInEvent(QFocusEvent* pEvent)

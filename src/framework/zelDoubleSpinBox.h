@@ -7,7 +7,8 @@
 namespace zel {
 
 // A decimal spin box that takes the mouse wheel only once it has the focus; until then the
-// wheel scrolls the page around it.
+// wheel scrolls the page around it. Its value shows no trailing zeros ("0.5", not
+// "0.500000"), in the digits and separators of its locale.
 class ZEL_EXPORT zelDoubleSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ public:
     ~zelDoubleSpinBox() override;
 
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+    QString textFromValue(double pValue) const override;
 
 protected:
     void focusInEvent(QFocusEvent* pEvent) override;
