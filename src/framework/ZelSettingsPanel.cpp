@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QVariant>
 
 namespace zel {
 
@@ -54,6 +57,25 @@ QString ZelSettingsPanel::DescribeSwitch(bool pOn)
                : QCoreApplication::translate("ZelSettingsPanel", "Off");
 }
 
+// A label aligns by its text's direction, a check box or a group title by the layout's: an
+// English or French text laid out right to left would sit apart from the controls around it.
+// The labels take their form's alignment mirrored by the layout, whatever their text.
+void ZelSettingsPanel::alignLabels()
+{
+    static const char kFormAlignment[] = "zelFormAlignment";
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        QVariant form = label->property(kFormAlignment);
+        if (!form.isValid()) {
+            form = int(label->alignment());
+            label->setProperty(kFormAlignment, form);
+        }
+        const Qt::Alignment alignment = QStyle::visualAlignment(
+            layoutDirection(), Qt::Alignment(form.toInt()) & ~Qt::AlignAbsolute);
+        label->setAlignment(alignment | Qt::AlignAbsolute);
+    }
+}
+
 void ZelSettingsPanel::setPanelName(const QString& pName)
 {
     mPanelName = pName;
@@ -67,6 +89,8 @@ bool ZelSettingsPanel::event(QEvent* pEvent)
     // panel must not edit the controls that the wheel passes over.
     if (pEvent->type() == QEvent::Polish)
         zelWheelGuard::guardControls(this);
+    if (pEvent->type() == QEvent::Polish || pEvent->type() == QEvent::LayoutDirectionChange)
+        alignLabels();
     return QWidget::event(pEvent);
 }
 

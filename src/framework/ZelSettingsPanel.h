@@ -73,6 +73,8 @@ protected:
     QSettings* mSettings;
 
 private:
+    void alignLabels();
+
     // Guarded: a host that is destroyed with the panel may delete the button first.
     QPointer<QPushButton> mActionWidget;
     QString mPanelName;

@@ -482,6 +482,11 @@
         <source>16X</source>
         <translation>16X</translation>
     </message>
+    <message>
+        <source>EXPORT</source>
+        <comment>panel name</comment>
+        <translation>EXPORT</translation>
+    </message>
 </context>
 <context>
     <name>ZelGeneralSettingsPanel</name>
@@ -714,15 +719,15 @@
     </message>
     <message>
         <source>Max Face Sag</source>
-        <translation>Flèche max. des faces</translation>
+        <translation>Flèche max.</translation>
     </message>
     <message>
         <source>Max Face Length</source>
-        <translation>Longueur max. des faces</translation>
+        <translation>Longueur max.</translation>
     </message>
     <message>
         <source>Max Face Angle</source>
-        <translation>Angle max. des faces</translation>
+        <translation>Angle max.</translation>
     </message>
     <message>
         <source> °</source>

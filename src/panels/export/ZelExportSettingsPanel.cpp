@@ -91,7 +91,7 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
     , mMapping(new ExportRecordMapping(*mUi))
 {
     mUi->setupUi(this);
-    setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT"));
+    setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT", "panel name"));
     setPanelCategory(DataExchangeCategory);
 
     mTabPages = {mUi->mTabbedWidgetImg, mUi->mTabbedWidgetVec, mUi->mTabbedWidgetBOM,
@@ -237,7 +237,7 @@ void ZelExportSettingsPanel::changeEvent(QEvent* pEvent)
         mUi->retranslateUi(this);
         mMapping->retranslateLists();
         updateTrianglesStatsLabel();
-        setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT"));
+        setPanelName(QCoreApplication::translate("ZelExportSettingsPanel", "EXPORT", "panel name"));
     }
     ZelSettingsPanel::changeEvent(pEvent);
 }
