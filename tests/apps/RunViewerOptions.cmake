@@ -18,3 +18,7 @@ expect(2 "^$" "Unknown option 'bogus'.*--tour <DIR>" --bogus)
 expect(2 "^$" "Unknown option 'rev'" -reverse -rev)
 expect(2 "^$" "Unexpected argument 'model.obj'" -style Fusion model.obj)
 expect(2 "^$" "Missing value after '--settings'" -reverse --settings)
+# --lang names the language of the texts and numbers, the help's among them.
+expect(0 "Affiche cette aide.*--tour <DOSSIER>" "" --lang fr --help)
+expect(0 "--lang <CODE>" "" -reverse --lang=fr_CA -h)
+expect(2 "^$" "Unknown language 'xx-nowhere'" --lang xx-nowhere)

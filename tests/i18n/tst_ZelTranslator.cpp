@@ -1,0 +1,321 @@
+#include "PanelHarness.h"
+
+#include "SettingsDialog.h"
+#include "ZelExportSettingsPanel.h"
+#include "ZelGeneralSettingsPanel.h"
+#include "ZelImportSettingsPanel.h"
+#include "ZelPrivacySettingsPanel.h"
+#include "ZelTranslator.h"
+
+using namespace zel;
+
+namespace {
+
+// A text that a person reads, with the widget (and item) that shows it.
+struct Shown
+{
+    QString where;
+    QString text;
+};
+
+QList<Shown> ShownTexts(const QWidget* pRoot)
+{
+    QList<Shown> shown;
+    const QList<QWidget*> widgets = pRoot->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(pRoot))
+            continue;
+        const QString where = widget->objectName().isEmpty()
+                                  ? QString::fromLatin1(widget->metaObject()->className())
+                                  : widget->objectName();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shown.append({where, label->text()});
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown.append({where, button->text()});
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            shown.append({where, box->title()});
+        else if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+            shown.append({where, spin->property("suffix").toString()});
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            for (int item = 0; item < combo->count(); ++item)
+                shown.append({where + QLatin1Char('#') + QString::number(item),
+                              combo->itemText(item)});
+        }
+        if (!widget->toolTip().isEmpty())
+            shown.append({where + QStringLiteral(" tip"), widget->toolTip()});
+    }
+    return shown;
+}
+
+// The sources that French writes the same way ("Cache", "Format", "3D").
+QSet<QString> SameInFrench()
+{
+    QSet<QString> same;
+    QFile file(QStringLiteral(ZEL_FRENCH_TS));
+    if (!file.open(QIODevice::ReadOnly))
+        return same;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && xml.readElementText() == source)
+            same.insert(source);
+    }
+    return same;
+}
+
+bool HasWords(const QString& pText)
+{
+    return std::any_of(pText.cbegin(), pText.cend(), [](QChar pChar) { return pChar.isLetter(); });
+}
+
+} // namespace
+
+// The library in another language: its catalogues installed and removed by the host, the
+// panels and hosts following at once without losing an edit, and nothing cut off, also
+// laid out right to left.
+class tst_ZelTranslator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        zeltest::InitTestCase();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void cleanup()
+    {
+        ZelTranslator::Remove();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        mPanels.clear();
+        mHost.reset();
+        mHarness.reset();
+    }
+
+    void install_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("French unit") << "fr_FR" << true << "ZelGeneralSettingsPanel"
+                                     << "Centimer (cm)" << QStringLiteral("Centimètre (cm)");
+        QTest::newRow("French host") << "fr_CA" << true << "SettingsDialog"
+                                     << "APPLY" << "APPLIQUER";
+        QTest::newRow("English mends the unit") << "en_GB" << true << "ZelGeneralSettingsPanel"
+                                                << "Centimer (cm)" << "Centimeter (cm)";
+        QTest::newRow("English mends the size") << "en" << true << "ZelGeneralSettingsPanel"
+                                                << " Mo" << " MB";
+        QTest::newRow("English mends the heading") << "en_US" << true
+                                                   << "ZelImportSettingsPanel"
+                                                   << "Tesselation" << "Tessellation";
+        QTest::newRow("no German") << "de_DE" << false << "ZelGeneralSettingsPanel"
+                                   << "Centimer (cm)" << "Centimer (cm)";
+    }
+
+    void install()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, installed);
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, shown);
+        QVERIFY(ZelTranslator::AvailableLanguages().contains(QStringLiteral("fr")));
+        QCOMPARE(ZelTranslator::Install(QLocale(language)), installed);
+        const auto translated = [&] {
+            return QCoreApplication::translate(context.toLatin1(), source.toUtf8());
+        };
+        QCOMPARE(translated(), shown);
+        ZelTranslator::Remove();
+        QCOMPARE(translated(), source);
+    }
+
+    // The host switches to French while the person has edits pending in two panels.
+    void languageChangeKeepsEdits()
+    {
+        openDialog();
+        const QList<Shown> english = ShownTexts(mHost.get());
+        const QByteArray storeBefore = storeBytes();
+        auto* general = mPanels[0].get();
+        zeltest::Press(general->getActionWidget());
+        QTRY_VERIFY(general->isVisible());
+        auto* units = zeltest::Child<QComboBox>(general, "units_comboBox");
+        zeltest::Choose(units, 2);
+        auto* decimals = zeltest::Child<QSpinBox>(general, "nbDecimals_spinBox");
+        typeInto(decimals, QStringLiteral("5"));
+        QVERIFY(general->hasModifications());
+
+        QVERIFY(ZelTranslator::Install(QLocale(QStringLiteral("fr"))));
+        QTRY_COMPARE(units->currentText(), QStringLiteral("Mètre (m)"));
+        QCOMPARE(units->currentIndex(), 2);
+        QCOMPARE(decimals->value(), 5);
+        QVERIFY(general->hasModifications());
+        QCOMPARE(storeBytes(), storeBefore);
+
+        // Every text that a person reads changed, but for those French writes the same way
+        // and those that the store holds (folders and files).
+        const QSet<QString> same = SameInFrench();
+        QStringList untranslated;
+        for (const Shown& shown : ShownTexts(mHost.get())) {
+            for (const Shown& before : english) {
+                if (before.where == shown.where && before.text == shown.text
+                    && HasWords(shown.text) && !same.contains(shown.text)
+                    && !shown.text.contains(QLatin1Char('/')))
+                    untranslated.append(shown.where + QStringLiteral(": ") + shown.text);
+            }
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+
+        ZelTranslator::Remove();
+        QTRY_COMPARE(units->currentText(), QStringLiteral("Meter (m)"));
+        QCOMPARE(decimals->value(), 5);
+    }
+
+    void nothingClipped_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("dialog") << true << Qt::LeftToRight;
+        QTest::newRow("dialog, right to left") << true << Qt::RightToLeft;
+        QTest::newRow("control center") << false << Qt::LeftToRight;
+        QTest::newRow("control center, right to left") << false << Qt::RightToLeft;
+    }
+
+    // Each panel in French in a host, and the export tool at the viewer's width: every label
+    // and button is as wide as its text, and the labels follow the layout's direction.
+    void nothingClipped()
+    {
+        QFETCH(bool, dialog);
+        QFETCH(Qt::LayoutDirection, direction);
+        QApplication::setLayoutDirection(direction);
+        QVERIFY(ZelTranslator::Install(QLocale(QStringLiteral("fr"))));
+        if (dialog)
+            openDialog();
+        else
+            openControlCenter();
+        QStringList clipped;
+        for (const auto& panel : mPanels) {
+            zeltest::Press(panel->getActionWidget());
+            QTRY_VERIFY(panel->isVisible());
+            clipped += Clipped(panel.get());
+        }
+
+        mPanels.clear();
+        mHost.reset();
+        auto tool = std::make_unique<ZelExportSettingsPanel>(false, &mHarness->mApplication,
+                                                             mHarness->mSettings);
+        tool->initializeWidget();
+        tool->getActionWidget()->hide();
+        tool->resize(360, 1400);
+        tool->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
+        QCOMPARE(tool->layoutDirection(), direction);
+        clipped += Clipped(tool.get());
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+
+private:
+    void makePanels()
+    {
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QVERIFY(mHarness->checkStore());
+        kmDMIApplication* application = &mHarness->mApplication;
+        QSettings& settings = mHarness->mSettings;
+        mPanels.push_back(std::make_unique<ZelGeneralSettingsPanel>(application, settings));
+        mPanels.push_back(std::make_unique<ZelImportSettingsPanel>(application, settings));
+        mPanels.push_back(std::make_unique<ZelExportSettingsPanel>(true, application, settings));
+        mPanels.push_back(std::make_unique<ZelPrivacySettingsPanel>(application, settings));
+    }
+
+    void openDialog()
+    {
+        makePanels();
+        auto* dialog = new SettingsDialog(&mHarness->mApplication);
+        mHost.reset(dialog);
+        for (const auto& panel : mPanels)
+            dialog->registerSettingsPanel(panel.get());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+    }
+
+    // As the viewer shows it: the pane beside its menu, at the viewer's size.
+    void openControlCenter()
+    {
+        makePanels();
+        auto* center = new ZelControlCenter(&mHarness->mApplication);
+        mHost.reset(center);
+        for (const auto& panel : mPanels)
+            center->registerSettingsPanel(panel.get());
+        center->resize(1600, 900);
+        center->show();
+        QVERIFY(QTest::qWaitForWindowExposed(center));
+        center->openMenu(true);
+        QTRY_VERIFY(center->isMenuOpen());
+        center->openSettings();
+        QTRY_VERIFY(center->isSettingsOpen());
+    }
+
+    static QStringList Clipped(const QWidget* pPanel)
+    {
+        QStringList clipped;
+        const QList<QWidget*> widgets = pPanel->findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (!widget->isVisible() || (!button && !label) || (label && label->wordWrap()))
+                continue;
+            if ((label && label->text().isEmpty()) || (button && button->text().isEmpty()))
+                continue;
+            // A label aligns by its text's direction unless told otherwise.
+            const bool heading = label
+                                 && widget->parentWidget()->property("class").toString()
+                                        == QLatin1String("sectionHeader");
+            const Qt::Alignment shown = heading ? QStyle::visualAlignment(
+                                            label->text().isRightToLeft() ? Qt::RightToLeft
+                                                                          : Qt::LeftToRight,
+                                            label->alignment())
+                                                : Qt::Alignment();
+            if (heading && bool(shown & Qt::AlignRight) != (widget->isRightToLeft()))
+                clipped.append(QStringLiteral("%1 \"%2\" on the wrong side")
+                                   .arg(widget->objectName(), label->text()));
+            if (widget->width() < widget->sizeHint().width())
+                clipped.append(QStringLiteral("%1 \"%2\": %3 < %4")
+                                   .arg(widget->objectName(),
+                                        label ? label->text() : button->text())
+                                   .arg(widget->width())
+                                   .arg(widget->sizeHint().width()));
+        }
+        return clipped;
+    }
+
+    void typeInto(QAbstractSpinBox* pSpin, const QString& pText)
+    {
+        zeltest::Press(pSpin);
+        QTRY_VERIFY(pSpin->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), pText);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+
+    QByteArray storeBytes()
+    {
+        mHarness->mSettings.sync();
+        QFile file(mHarness->mSettings.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
+    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
+    std::unique_ptr<QWidget> mHost;
+};
+
+QTEST_MAIN(tst_ZelTranslator)
+#include "tst_ZelTranslator.moc"
