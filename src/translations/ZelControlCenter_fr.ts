@@ -719,15 +719,15 @@
     </message>
     <message>
         <source>Max Face Sag</source>
-        <translation>Flèche max.</translation>
+        <translation>Flèche maximale</translation>
     </message>
     <message>
         <source>Max Face Length</source>
-        <translation>Longueur max.</translation>
+        <translation>Longueur maximale</translation>
     </message>
     <message>
         <source>Max Face Angle</source>
-        <translation>Angle max.</translation>
+        <translation>Angle maximal</translation>
     </message>
     <message>
         <source> °</source>
