@@ -30,6 +30,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace zel {
 
@@ -149,15 +150,20 @@ bool ViewerWindow::eventFilter(QObject* pObject, QEvent* pEvent)
     return kmMainWindow::eventFilter(pObject, pEvent);
 }
 
+// Beside the bar that holds its button: from the left edge, or from the right one when laid
+// out right to left.
 void ViewerWindow::placeControlCenter()
 {
     const int left = mUi->leftBar->width();
     const int height = mUi->centralWidget->height();
-    mControlCenter->move(left, 0);
-    mControlCenter->resize(mControlCenter->width(), height);
+    const auto place = [this, height](QWidget* pWidget, int pLeft) {
+        const QRect area = pWidget->parentWidget()->rect();
+        pWidget->setGeometry(QStyle::visualRect(layoutDirection(), area,
+                                                QRect(pLeft, 0, pWidget->width(), height)));
+    };
+    place(mControlCenter, left);
     QWidget* pane = mControlCenter->settingsWidget();
-    pane->move(left + (mControlCenter->isVisible() ? mControlCenter->width() : 0), 0);
-    pane->resize(pane->width(), height);
+    place(pane, left + (mControlCenter->isVisible() ? mControlCenter->width() : 0));
     mControlCenter->raise();
     pane->raise();
 }
