@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>UP</source>
-        <translation>MONTER</translation>
+        <translation>HAUT</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation>DESCENDRE</translation>
+        <translation>BAS</translation>
     </message>
     <message>
         <source>ADD ALL</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>CLEAR ALL</source>
-        <translation>TOUT RETIRER</translation>
+        <translation>VIDER</translation>
     </message>
 </context>
 <context>
@@ -719,15 +719,15 @@
     </message>
     <message>
         <source>Max Face Sag</source>
-        <translation>Flèche maximale</translation>
+        <translation>Flèche max</translation>
     </message>
     <message>
         <source>Max Face Length</source>
-        <translation>Longueur maximale</translation>
+        <translation>Longueur max</translation>
     </message>
     <message>
         <source>Max Face Angle</source>
-        <translation>Angle maximal</translation>
+        <translation>Angle max</translation>
     </message>
     <message>
         <source> °</source>
