@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QList>
 #include <QPointer>
 #include <QTranslator>
@@ -51,6 +52,19 @@ struct Catalogues
     QList<QPointer<QTranslator>> mInstalled;
 };
 
+// Qt 5 lays the application out again by the language of its catalogues whenever they
+// change, which undoes -reverse or a host's own choice of right to left; a catalogue of a
+// right-to-left language still turns the layout over.
+struct DirectionKept
+{
+    const bool mRightToLeft = QGuiApplication::isRightToLeft();
+    ~DirectionKept()
+    {
+        if (mRightToLeft && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    }
+};
+
 Catalogues& Installed()
 {
     static Catalogues catalogues;
@@ -61,6 +75,7 @@ Catalogues& Installed()
 
 bool ZelTranslator::Install(const QLocale& pLocale, const QStringList& pCatalogues)
 {
+    const DirectionKept direction;
     Catalogues& catalogues = Installed();
     catalogues.removeAll();
     if (!QCoreApplication::instance())
@@ -76,6 +91,7 @@ bool ZelTranslator::Install(const QLocale& pLocale, const QStringList& pCatalogu
 
 void ZelTranslator::Remove()
 {
+    const DirectionKept direction;
     Installed().removeAll();
 }
 

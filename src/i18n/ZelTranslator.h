@@ -16,7 +16,8 @@ public:
     // Installs for pLocale the library's catalogue, Qt's own and the host's catalogues that
     // pCatalogues names (a path without the "_fr.qm" ending, such as ":/i18n/viewer"), in
     // place of those that an earlier call installed. False when the library has no catalogue
-    // for that language: its texts then stay in English.
+    // for that language: its texts then stay in English. An application laid out right to
+    // left stays so.
     static bool Install(const QLocale& pLocale, const QStringList& pCatalogues = QStringList());
     // Removes every catalogue that Install installed: the texts go back to English.
     static void Remove();

@@ -86,6 +86,10 @@ private Q_SLOTS:
     {
         zeltest::InitTestCase();
         QLocale::setDefault(QLocale::c());
+        // Sizes as the hosts show them: with the library's style sheet.
+        QFile sheet(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     }
 
     void cleanup()
@@ -203,6 +207,8 @@ private Q_SLOTS:
         for (const auto& panel : mPanels) {
             zeltest::Press(panel->getActionWidget());
             QTRY_VERIFY(panel->isVisible());
+            // The control center's pane may still be sliding open.
+            QTest::qWaitFor([&panel] { return Clipped(panel.get()).isEmpty(); }, 3000);
             clipped += Clipped(panel.get());
         }
 
