@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>Product structure panel</source>
-        <translation>Panneau de l’arbre produit</translation>
+        <translation>Arbre produit</translation>
     </message>
     <message>
         <source>Display left product structure panel</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>Camera controls</source>
-        <translation>Manipulation de la caméra</translation>
+        <translation>Contrôle de la caméra</translation>
     </message>
     <message>
         <source>Performances</source>
