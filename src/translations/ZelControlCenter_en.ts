@@ -485,6 +485,66 @@
         <comment>panel name</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Size in pixels of the exported image, from 320 x 200 to 4096 x 2160.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renders the image larger and scales it down for smoother edges: none, 4, 8 or 16 times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background colour of the exported image while Override bg color is on: any colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper size of the vector drawing: A3, A4 or A5, portrait or landscape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour and line width of the sharp edges in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the sharp edges in the vector drawing: any colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line width of the sharp edges in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour and line width of the outline of the model in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the outline of the model in the vector drawing: any colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line width of the outline of the model in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separators of the bill of materials: commas and points, or semicolons and commas as French spreadsheets read them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes written as the columns of the bill of materials, in this order: any of the model&apos;s attributes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes every final part to a file of its own, with a master file that references them; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduces the triangles of the exported geometry: not at all, to a ratio from 1 to 99 %, or to a target number of triangles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the branches of the product structure that hold no visible geometry; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelGeneralSettingsPanel</name>
@@ -672,6 +732,82 @@
         <source>%1 cores</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Renders with the graphics card; a change takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renders with the processor alone, without the graphics card; a change takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour behind the model in the 3D view: any colour, opaque or see-through.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smooths the jagged edges of the model in the 3D view; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws a line along the edges of the model in the 3D view; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lights each face in one flat tone instead of smooth shading; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the faces that a section plane cuts, so that the cut model looks solid; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names the nodes of the product structure after their instance, their component, or both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit in which lengths are shown: millimetre, centimetre, metre or inch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of decimals shown for lengths, from 0 to 9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a drag in the 3D view turns the camera: arcball or examine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processor cores that the software renderer uses, from 1 to the cores of this machine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main memory that the 3D data may take, from 128 to 8096 Mo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main memory that the ray tracer may take, from 128 to 8096 Mo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphics memory that the renderer may take, from 128 to 8096 Mo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of triangles that the renderer keeps on screen, from 50000 to 500000000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest size of the 3D database cache, from 10 to 102400 Mo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder that holds the 3D database cache; a new folder is used from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File in which the application writes its log; a new file is used from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelImportSettingsPanel</name>
@@ -735,6 +871,34 @@
         <source>IMPORT</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Imports the objects that the model keeps hidden; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imports the annotations of the model, such as notes and dimensions; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes the outlines of the faces while the model is imported; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accuracy of the triangles that stand for curved surfaces: the importer&apos;s default, high or low.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest gap between a curved surface and its triangles, from 0 to 99.99, or the importer&apos;s default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest side of a triangle of the tessellation, from 0 to 99.99, or the importer&apos;s default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest angle between neighbouring triangles of a curved surface, from 0 to 359 degrees, or the importer&apos;s default.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelPrivacySettingsPanel</name>
@@ -772,6 +936,109 @@
     </message>
     <message>
         <source>The activity report could not be saved to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends anonymous data on how the application is used, to help improve it; on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelSettingsPanel</name>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelExportSettingsPanel</name>
+    <message>
+        <source>No column</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelGeneralSettingsPanel</name>
+    <message>
+        <source>%1 core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cores</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelSettingRow</name>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not the default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This change takes effect the next time the application starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed, not applied yet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to default: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelSettingsGuide</name>
+    <message>
+        <source>These settings take effect only after a restart: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds the settings whose name, description or key holds the words typed; Escape clears the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No setting matches</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

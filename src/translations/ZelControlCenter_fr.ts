@@ -487,6 +487,66 @@
         <comment>panel name</comment>
         <translation>EXPORT</translation>
     </message>
+    <message>
+        <source>Size in pixels of the exported image, from 320 x 200 to 4096 x 2160.</source>
+        <translation>Taille en pixels de l’image exportée, de 320 × 200 à 4096 × 2160.</translation>
+    </message>
+    <message>
+        <source>Renders the image larger and scales it down for smoother edges: none, 4, 8 or 16 times.</source>
+        <translation>Calcule l’image en plus grand puis la réduit pour des bords plus lisses : aucun, 4, 8 ou 16 fois.</translation>
+    </message>
+    <message>
+        <source>Background colour of the exported image while Override bg color is on: any colour.</source>
+        <translation>Couleur de fond de l’image exportée quand « Forcer la couleur de fond » est activé : n’importe quelle couleur.</translation>
+    </message>
+    <message>
+        <source>Paper size of the vector drawing: A3, A4 or A5, portrait or landscape.</source>
+        <translation>Format de page du dessin vectoriel : A3, A4 ou A5, portrait ou paysage.</translation>
+    </message>
+    <message>
+        <source>Colour and line width of the sharp edges in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation>Couleur et épaisseur des arêtes vives dans le dessin vectoriel, de 0,01 à 10 mm.</translation>
+    </message>
+    <message>
+        <source>Colour of the sharp edges in the vector drawing: any colour.</source>
+        <translation>Couleur des arêtes vives dans le dessin vectoriel : n’importe quelle couleur.</translation>
+    </message>
+    <message>
+        <source>Line width of the sharp edges in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation>Épaisseur des arêtes vives dans le dessin vectoriel, de 0,01 à 10 mm.</translation>
+    </message>
+    <message>
+        <source>Colour and line width of the outline of the model in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation>Couleur et épaisseur de la silhouette du modèle dans le dessin vectoriel, de 0,01 à 10 mm.</translation>
+    </message>
+    <message>
+        <source>Colour of the outline of the model in the vector drawing: any colour.</source>
+        <translation>Couleur de la silhouette du modèle dans le dessin vectoriel : n’importe quelle couleur.</translation>
+    </message>
+    <message>
+        <source>Line width of the outline of the model in the vector drawing, from 0.01 to 10 mm.</source>
+        <translation>Épaisseur de la silhouette du modèle dans le dessin vectoriel, de 0,01 à 10 mm.</translation>
+    </message>
+    <message>
+        <source>Separators of the bill of materials: commas and points, or semicolons and commas as French spreadsheets read them.</source>
+        <translation>Séparateurs de la nomenclature : virgules et points, ou points-virgules et virgules comme les lisent les tableurs français.</translation>
+    </message>
+    <message>
+        <source>Attributes written as the columns of the bill of materials, in this order: any of the model&apos;s attributes.</source>
+        <translation>Attributs écrits comme colonnes de la nomenclature, dans cet ordre : n’importe quels attributs du modèle.</translation>
+    </message>
+    <message>
+        <source>Writes every final part to a file of its own, with a master file that references them; on or off.</source>
+        <translation>Écrit chaque pièce finale dans un fichier à part, avec un fichier maître qui les référence ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Reduces the triangles of the exported geometry: not at all, to a ratio from 1 to 99 %, or to a target number of triangles.</source>
+        <translation>Réduit les triangles de la géométrie exportée : pas du tout, selon un taux de 1 à 99 %, ou jusqu’à un nombre de triangles visé.</translation>
+    </message>
+    <message>
+        <source>Keeps the branches of the product structure that hold no visible geometry; on or off.</source>
+        <translation>Conserve les branches de l’arbre produit qui ne contiennent aucune géométrie visible ; activé ou désactivé.</translation>
+    </message>
 </context>
 <context>
     <name>ZelGeneralSettingsPanel</name>
@@ -674,6 +734,82 @@
         <source>%1 cores</source>
         <translation>%1 cœurs</translation>
     </message>
+    <message>
+        <source>Renders with the graphics card; a change takes effect at the next start.</source>
+        <translation>Effectue le rendu avec la carte graphique ; un changement prend effet au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Renders with the processor alone, without the graphics card; a change takes effect at the next start.</source>
+        <translation>Effectue le rendu avec le seul processeur, sans la carte graphique ; un changement prend effet au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Colour behind the model in the 3D view: any colour, opaque or see-through.</source>
+        <translation>Couleur derrière le modèle dans la vue 3D : n’importe quelle couleur, opaque ou transparente.</translation>
+    </message>
+    <message>
+        <source>Smooths the jagged edges of the model in the 3D view; on or off.</source>
+        <translation>Adoucit les bords crénelés du modèle dans la vue 3D ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Draws a line along the edges of the model in the 3D view; on or off.</source>
+        <translation>Trace une ligne le long des arêtes du modèle dans la vue 3D ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Lights each face in one flat tone instead of smooth shading; on or off.</source>
+        <translation>Éclaire chaque face d’un ton uniforme au lieu d’un ombrage lissé ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Fills the faces that a section plane cuts, so that the cut model looks solid; on or off.</source>
+        <translation>Remplit les faces qu’un plan de coupe tranche, pour que le modèle coupé paraisse plein ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Names the nodes of the product structure after their instance, their component, or both.</source>
+        <translation>Nomme les nœuds de l’arbre produit d’après leur instance, leur composant, ou les deux.</translation>
+    </message>
+    <message>
+        <source>Unit in which lengths are shown: millimetre, centimetre, metre or inch.</source>
+        <translation>Unité d’affichage des longueurs : millimètre, centimètre, mètre ou pouce.</translation>
+    </message>
+    <message>
+        <source>Number of decimals shown for lengths, from 0 to 9.</source>
+        <translation>Nombre de décimales affichées pour les longueurs, de 0 à 9.</translation>
+    </message>
+    <message>
+        <source>How a drag in the 3D view turns the camera: arcball or examine.</source>
+        <translation>Comment un glisser dans la vue 3D fait tourner la caméra : trackball ou examen.</translation>
+    </message>
+    <message>
+        <source>Processor cores that the software renderer uses, from 1 to the cores of this machine.</source>
+        <translation>Cœurs de processeur qu’utilise le rendu logiciel, de 1 au nombre de cœurs de cette machine.</translation>
+    </message>
+    <message>
+        <source>Main memory that the 3D data may take, from 128 to 8096 Mo.</source>
+        <translation>Mémoire principale que les données 3D peuvent prendre, de 128 à 8096 Mo.</translation>
+    </message>
+    <message>
+        <source>Main memory that the ray tracer may take, from 128 to 8096 Mo.</source>
+        <translation>Mémoire principale que le lancer de rayons peut prendre, de 128 à 8096 Mo.</translation>
+    </message>
+    <message>
+        <source>Graphics memory that the renderer may take, from 128 to 8096 Mo.</source>
+        <translation>Mémoire graphique que le moteur de rendu peut prendre, de 128 à 8096 Mo.</translation>
+    </message>
+    <message>
+        <source>Number of triangles that the renderer keeps on screen, from 50000 to 500000000.</source>
+        <translation>Nombre de triangles que le moteur de rendu garde à l’écran, de 50000 à 500000000.</translation>
+    </message>
+    <message>
+        <source>Largest size of the 3D database cache, from 10 to 102400 Mo.</source>
+        <translation>Taille maximale du cache de la base 3D, de 10 à 102400 Mo.</translation>
+    </message>
+    <message>
+        <source>Folder that holds the 3D database cache; a new folder is used from the next start.</source>
+        <translation>Dossier qui contient le cache de la base 3D ; un nouveau dossier sert dès le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>File in which the application writes its log; a new file is used from the next start.</source>
+        <translation>Fichier dans lequel l’application écrit son journal ; un nouveau fichier sert dès le prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>ZelImportSettingsPanel</name>
@@ -737,6 +873,34 @@
         <source>IMPORT</source>
         <translation>IMPORT</translation>
     </message>
+    <message>
+        <source>Imports the objects that the model keeps hidden; on or off.</source>
+        <translation>Importe les objets que le modèle garde masqués ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Imports the annotations of the model, such as notes and dimensions; on or off.</source>
+        <translation>Importe les annotations du modèle, comme les notes et les cotes ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Computes the outlines of the faces while the model is imported; on or off.</source>
+        <translation>Calcule le contour des faces pendant l’import du modèle ; activé ou désactivé.</translation>
+    </message>
+    <message>
+        <source>Accuracy of the triangles that stand for curved surfaces: the importer&apos;s default, high or low.</source>
+        <translation>Précision des triangles qui représentent les surfaces courbes : celle par défaut de l’importeur, haute ou basse.</translation>
+    </message>
+    <message>
+        <source>Largest gap between a curved surface and its triangles, from 0 to 99.99, or the importer&apos;s default.</source>
+        <translation>Plus grand écart entre une surface courbe et ses triangles, de 0 à 99,99, ou la valeur par défaut de l’importeur.</translation>
+    </message>
+    <message>
+        <source>Longest side of a triangle of the tessellation, from 0 to 99.99, or the importer&apos;s default.</source>
+        <translation>Plus grand côté d’un triangle de la tessellation, de 0 à 99,99, ou la valeur par défaut de l’importeur.</translation>
+    </message>
+    <message>
+        <source>Largest angle between neighbouring triangles of a curved surface, from 0 to 359 degrees, or the importer&apos;s default.</source>
+        <translation>Plus grand angle entre triangles voisins d’une surface courbe, de 0 à 359 degrés, ou la valeur par défaut de l’importeur.</translation>
+    </message>
 </context>
 <context>
     <name>ZelPrivacySettingsPanel</name>
@@ -775,6 +939,109 @@
     <message>
         <source>The activity report could not be saved to &quot;%1&quot;: %2</source>
         <translation>Le rapport d’activité n’a pas pu être enregistré dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Sends anonymous data on how the application is used, to help improve it; on or off.</source>
+        <translation>Envoie des données anonymes sur l’usage de l’application, pour aider à l’améliorer ; activé ou désactivé.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSettingsPanel</name>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelExportSettingsPanel</name>
+    <message>
+        <source>No column</source>
+        <translation>Aucune colonne</translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelGeneralSettingsPanel</name>
+    <message>
+        <source>%1 core</source>
+        <translation>%1 cœur</translation>
+    </message>
+    <message>
+        <source>%1 cores</source>
+        <translation>%1 cœurs</translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelSettingRow</name>
+    <message>
+        <source>Changed</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Not the default</source>
+        <translation>Différent de la valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Needs a restart</source>
+        <translation>Redémarrage nécessaire</translation>
+    </message>
+    <message>
+        <source>This change takes effect the next time the application starts.</source>
+        <translation>Ce changement prend effet au prochain démarrage de l’application.</translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation>Rétablir la valeur par défaut de %1</translation>
+    </message>
+    <message>
+        <source>Applied: %1</source>
+        <translation>Appliqué : %1</translation>
+    </message>
+    <message>
+        <source>Default: %1</source>
+        <translation>Par défaut : %1</translation>
+    </message>
+    <message>
+        <source>Changed, not applied yet: %1</source>
+        <translation>Modifié, pas encore appliqué : %1</translation>
+    </message>
+    <message>
+        <source>Reset to default: %1</source>
+        <translation>Valeur par défaut rétablie : %1</translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation>Rétablir la valeur par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>zel::ZelSettingsGuide</name>
+    <message>
+        <source>These settings take effect only after a restart: %1.</source>
+        <translation>Ces paramètres ne prennent effet qu’après un redémarrage : %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Pending changes: %1</source>
+        <translation>Modifications en attente : %1</translation>
+    </message>
+    <message>
+        <source>Search settings</source>
+        <translation>Rechercher un paramètre</translation>
+    </message>
+    <message>
+        <source>Finds the settings whose name, description or key holds the words typed; Escape clears the search.</source>
+        <translation>Trouve les paramètres dont le nom, la description ou la clé contient les mots tapés ; Échap efface la recherche.</translation>
+    </message>
+    <message>
+        <source>No setting matches</source>
+        <translation>Aucun paramètre ne correspond</translation>
     </message>
 </context>
 </TS>

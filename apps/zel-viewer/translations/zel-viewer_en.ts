@@ -329,6 +329,33 @@ Qt&apos;s standard options are accepted as well, among them -style NAME, -revers
     </message>
 </context>
 <context>
+    <name>zel::RepairNotice</name>
+    <message>
+        <source>%1: missing, now &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;, now &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings repaired at start-up: %1. Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file held values that could not be used; they were put back to their defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings repaired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These settings could not be used as stored and were repaired:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zel::ViewerWindow</name>
     <message>
         <source>Open the sample again</source>

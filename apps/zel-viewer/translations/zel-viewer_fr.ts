@@ -331,6 +331,33 @@ Les options standard de Qt sont aussi acceptées, dont -style NOM, -reverse,
     </message>
 </context>
 <context>
+    <name>zel::RepairNotice</name>
+    <message>
+        <source>%1: missing, now &quot;%2&quot;</source>
+        <translation>%1 : absent, désormais « %2 »</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;, now &quot;%3&quot;</source>
+        <translation>%1 : « %2 », désormais « %3 »</translation>
+    </message>
+    <message>
+        <source>Settings repaired at start-up: %1. Details</source>
+        <translation>Paramètres réparés au démarrage : %1. Détails</translation>
+    </message>
+    <message>
+        <source>The settings file held values that could not be used; they were put back to their defaults.</source>
+        <translation>Le fichier de paramètres contenait des valeurs inutilisables ; elles ont été remises à leur valeur par défaut.</translation>
+    </message>
+    <message>
+        <source>Settings repaired</source>
+        <translation>Paramètres réparés</translation>
+    </message>
+    <message>
+        <source>These settings could not be used as stored and were repaired:</source>
+        <translation>Ces paramètres n’étaient pas utilisables tels qu’enregistrés et ont été réparés :</translation>
+    </message>
+</context>
+<context>
     <name>zel::ViewerWindow</name>
     <message>
         <source>Open the sample again</source>
