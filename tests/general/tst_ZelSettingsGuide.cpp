@@ -162,7 +162,7 @@ private Q_SLOTS:
             << true
             << QStringList{"Tesselation/TesselationMaxFaceSagSet", "true",
                            "Tesselation/TesselationMaxFaceSag", "0.5"}
-            << "groupBox_2" << "0.500000" << "Default";
+            << "groupBox_2" << "0.5" << "Default";
     }
     void notDefaultTip()
     {
