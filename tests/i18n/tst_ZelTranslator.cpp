@@ -199,11 +199,24 @@ private Q_SLOTS:
         QFETCH(Qt::LayoutDirection, direction);
         QApplication::setLayoutDirection(direction);
         QVERIFY(ZelTranslator::Install(QLocale(QStringLiteral("fr"))));
+        QStringList clipped;
+        {
+            zeltest::PanelHarness harness;
+            QVERIFY(harness.checkStore());
+            auto tool = std::make_unique<ZelExportSettingsPanel>(false, &harness.mApplication,
+                                                                 harness.mSettings);
+            tool->initializeWidget();
+            tool->getActionWidget()->hide();
+            tool->resize(360, 1400);
+            tool->show();
+            QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
+            QCOMPARE(tool->layoutDirection(), direction);
+            clipped += Clipped(tool.get());
+        }
         if (dialog)
             openDialog();
         else
             openControlCenter();
-        QStringList clipped;
         for (const auto& panel : mPanels) {
             zeltest::Press(panel->getActionWidget());
             QTRY_VERIFY(panel->isVisible());
@@ -212,17 +225,6 @@ private Q_SLOTS:
             clipped += Clipped(panel.get());
         }
 
-        mPanels.clear();
-        mHost.reset();
-        auto tool = std::make_unique<ZelExportSettingsPanel>(false, &mHarness->mApplication,
-                                                             mHarness->mSettings);
-        tool->initializeWidget();
-        tool->getActionWidget()->hide();
-        tool->resize(360, 1400);
-        tool->show();
-        QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
-        QCOMPARE(tool->layoutDirection(), direction);
-        clipped += Clipped(tool.get());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
