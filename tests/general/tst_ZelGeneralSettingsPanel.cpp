@@ -27,7 +27,7 @@ bool ClickDialogButton(QWidget* pDialog, QDialogButtonBox::StandardButton pWhich
 {
     auto* box = pDialog->findChild<QDialogButtonBox*>();
     if (box && box->button(pWhich))
-        box->button(pWhich)->click();
+        zeltest::Press(box->button(pWhich));
     if (!pDialog->isVisible())
         return true;
     QMetaObject::invokeMethod(pDialog, "reject", Qt::QueuedConnection);
@@ -48,7 +48,7 @@ private Q_SLOTS:
         QVERIFY(mHarness->checkStore());
         mSettings = &mHarness->mSettings;
         mApplication = &mHarness->mApplication;
-        mPanel = mHarness->panel<ZelGeneralSettingsPanel>();
+        mPanel = mHarness->panel<ZelGeneralSettingsPanel>(QSize(450, 900));
     }
 
     void cleanup()
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 0);
         QCOMPARE(mPanel->hasModifications(), modified);
         // Any change writes every key; this one is in no row's way.
-        child<QCheckBox>("flatShadingCheckbox")->click();
+        zeltest::Press(child("flatShadingCheckbox"));
         mPanel->applyModifications();
         QCOMPARE(stored(key), saved);
     }
@@ -231,7 +231,7 @@ private Q_SLOTS:
         if (changes.contains(QLatin1String("log")))
             child("mLogFolderButton")->setToolTip(path);
         if (changes.contains(QLatin1String("engine")))
-            child<QCheckBox>("deferredEDCheckBox")->click();
+            zeltest::Press(child("deferredEDCheckBox"));
         const bool written = changes != QLatin1String("software");
         QCOMPARE(mPanel->hasModifications(), written);
         QCOMPARE(mPanel->applyModifications(), restart);
@@ -266,7 +266,7 @@ private Q_SLOTS:
         child<km::kmComboBox>("mNavModeComboBox")->setCurrentIndex(chosenIndex);
         child<km::kmComboBox>("units_comboBox")->setCurrentIndex(1);
         child<km::kmComboBox>("mPsNamingPolicyComboBox")->setCurrentIndex(2);
-        child<QCheckBox>("displayPsCheckbox")->click();
+        zeltest::Press(child("displayPsCheckbox"));
 
         QVERIFY(!mPanel->applyModifications());
         QCOMPARE(int(navigation->getNavigationMode()), mode);
@@ -296,6 +296,9 @@ private Q_SLOTS:
         mApplication->setNavigationManager(nullptr);
         ZelGeneralSettingsPanel bare(nullptr, *mSettings);
         bare.initializeWidget();
+        bare.resize(mPanel->size());
+        bare.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bare));
         ZelGeneralSettingsPanel* panel = application ? mPanel.get() : &bare;
         editEveryGroup(panel);
         QVERIFY(!panel->applyModifications());
@@ -333,7 +336,7 @@ private Q_SLOTS:
     void cancelPutsStoreBack()
     {
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
-        child<QCheckBox>("deferredFXAACheckBox")->click();
+        zeltest::Press(child("deferredFXAACheckBox"));
         QTest::keyClick(child("maxTrianglesSpinBox"), Qt::Key_Up);
         child<km::kmComboBox>("units_comboBox")->setCurrentIndex(2);
         child("mLogFolderButton")->setToolTip(QStringLiteral("/elsewhere/log.txt"));
@@ -462,7 +465,7 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Ok
                                                     : QDialogButtonBox::Cancel);
     });
-    child<QPushButton>("backgroundColorButton")->click();
+    zeltest::Press(child("backgroundColorButton"));
     return closed ? offered : QColor();
 }
 
@@ -470,8 +473,8 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
 void tst_ZelGeneralSettingsPanel::editEveryGroup(QWidget* pPanel)
 {
     child<km::kmComboBox>("units_comboBox", pPanel)->setCurrentIndex(2);
-    child<QCheckBox>("deferredFXAACheckBox", pPanel)->click();
-    child<QCheckBox>("displayToolCheckbox", pPanel)->click();
+    zeltest::Press(child("deferredFXAACheckBox", pPanel));
+    zeltest::Press(child("displayToolCheckbox", pPanel));
     child<km::kmComboBox>("mNavModeComboBox", pPanel)->setCurrentIndex(1);
     QTest::keyClick(child("databaseSpinBox", pPanel), Qt::Key_Up);
 }
@@ -487,7 +490,7 @@ void tst_ZelGeneralSettingsPanel::chooseFolder(QWidget* pButton, const QString& 
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Open
                                                     : QDialogButtonBox::Cancel);
     });
-    static_cast<QPushButton*>(pButton)->click();
+    zeltest::Press(pButton);
     QVERIFY(closed);
 }
 
