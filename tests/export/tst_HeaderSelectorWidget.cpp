@@ -1,4 +1,5 @@
 #include "HeaderSelectorWidget.h"
+#include "PanelHarness.h"
 
 #include "kmDMIApplication.h"
 #include "kmDMManager.h"
@@ -26,10 +27,17 @@ QString texts(const QListWidget* pList)
     return texts(pList->findItems(QStringLiteral("*"), Qt::MatchWildcard));
 }
 
-void click(QListWidget* pList, int pRow, Qt::KeyboardModifiers pModifiers = Qt::NoModifier)
+// Given to the window at the item's place, as the windowing system gives a person's clicks.
+void click(QListWidget* pList, int pRow, Qt::KeyboardModifiers pModifiers = Qt::NoModifier,
+           bool pDouble = false)
 {
-    QTest::mouseClick(pList->viewport(), Qt::LeftButton, pModifiers,
-                      pList->visualItemRect(pList->item(pRow)).center());
+    QWidget* window = pList->window();
+    const QPoint at = pList->viewport()->mapTo(
+        window, pList->visualItemRect(pList->item(pRow)).center());
+    if (pDouble)
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, pModifiers, at);
+    else
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, pModifiers, at);
 }
 
 } // namespace
@@ -128,8 +136,7 @@ private Q_SLOTS:
 
         const QStringList presses = buttons.split(' ', Qt::SkipEmptyParts);
         for (const QString& button : presses)
-            QTest::mouseClick(mWidget->findChild<QPushButton*>("mPushButton" + button),
-                              Qt::LeftButton);
+            zeltest::Press(mWidget->findChild<QPushButton*>("mPushButton" + button));
         QCOMPARE(mWidget->getHeaders().join(QString()), headers);
         QCOMPARE(texts(list(false)), available);
         // Even a press that moves nothing is an operation.
@@ -140,14 +147,8 @@ private Q_SLOTS:
     {
         mWidget->setHeaders({"a"});
         QSignalSpy spy(mWidget.get(), &HeaderSelectorWidget::headersChanged);
-        // What a person's double-click delivers: click, double-click, release.
-        for (QListWidget* source : {list(false), list(true)}) {
-            const int row = source == list(false) ? 2 : 0;
-            const QPoint centre = source->visualItemRect(source->item(row)).center();
-            click(source, row);
-            QTest::mouseDClick(source->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseRelease(source->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-        }
+        for (QListWidget* source : {list(false), list(true)})
+            click(source, source == list(false) ? 2 : 0, Qt::NoModifier, true);
         QCOMPARE(mWidget->getHeaders(), QStringList({"c"}));
         QCOMPARE(list(false)->count(), 4);
         QCOMPARE(spy.count(), 2);

@@ -1,6 +1,7 @@
 #include "ZelExportSettingsPanel.h"
 
 #include "HeaderSelectorWidget.h"
+#include "PanelHarness.h"
 #include "kmDMIApplication.h"
 #include "kmDMManager.h"
 #include "kmDMRenderer.h"
@@ -41,12 +42,6 @@ void answer(bool pPopup, std::function<void(QWidget*)> pAnswer)
         else
             answer(pPopup, pAnswer);
     });
-}
-
-// Near the left edge, where check boxes and radio buttons draw their indicator.
-void click(QAbstractButton* pButton)
-{
-    QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, QPoint(4, pButton->height() / 2));
 }
 
 } // namespace
@@ -173,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(record() == expected);
 
         QTest::keyClick(silhouette, Qt::Key_Up);
-        QTest::mouseClick(child(selector, "mPushButtonAddAll"), Qt::LeftButton);
+        zeltest::Press(child(selector, "mPushButtonAddAll"));
         QCOMPARE(spy.count(), 3);
         QVERIFY(!panel->applyModifications());
         svg.silhouetteEdgeWidth = 1.51f;
@@ -213,9 +208,15 @@ private Q_SLOTS:
                 answered = true;
                 if (pColor.isValid())
                     dialog->setCurrentColor(pColor);
-                pAccept ? dialog->accept() : dialog->reject();
+                zeltest::Press(dialog->findChild<QDialogButtonBox*>()->button(
+                    pAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
             });
-            QTest::mouseClick(child(panel, pButton), Qt::LeftButton);
+            // The swatch's page first, by its tab.
+            for (int tab = 0; tab < 4; ++tab) {
+                if (child<QWidget>(panel, kPages[tab])->isAncestorOf(child(panel, pButton)))
+                    zeltest::Press(child(panel, kTabButtons[tab]));
+            }
+            zeltest::Press(child(panel, pButton));
             return answered ? child(panel, pButton)->styleSheet() : QString();
         };
         const QColor picked(10, 20, 30, 40);
@@ -231,10 +232,10 @@ private Q_SLOTS:
         // Unchecked, the override greys the swatch; checked again, the colour is back.
         auto* swatch = child(panel, "backgroundColorButton");
         auto* overriding = child<QCheckBox>(panel, "overrideBgCheckBox");
-        click(overriding);
+        zeltest::Press(overriding);
         QVERIFY(!swatch->isEnabled());
         QCOMPARE(swatch->styleSheet(), QString("background-color:rgba(205,205,205,255);"));
-        click(overriding);
+        zeltest::Press(overriding);
         QCOMPARE(swatch->styleSheet(), sheet);
         panel->applyModifications();
         QCOMPARE(record().getImageExportSettings().backgroundColor, QColor(10, 20, 30, 40));
@@ -262,8 +263,8 @@ private Q_SLOTS:
         checkTab(activeTab);
         QSignalSpy spy(panel, &ZelExportSettingsPanel::activeTabChanged);
         for (int tab : {1, 3, 2, 0}) {
-            click(child(panel, kTabButtons[tab]));
-            click(child(panel, kTabButtons[tab]));
+            zeltest::Press(child(panel, kTabButtons[tab]));
+            zeltest::Press(child(panel, kTabButtons[tab]));
             QCOMPARE(spy.count(), 1);
             QCOMPARE(spy.takeFirst().at(0).toInt(), tab);
             checkTab(tab);
@@ -304,7 +305,7 @@ private Q_SLOTS:
         const auto step = [&](QAbstractButton* pButton, QSpinBox* pSpin) {
             events.clear();
             if (pButton)
-                click(pButton);
+                zeltest::Press(pButton);
             if (pSpin)
                 QTest::keyClick(pSpin, Qt::Key_Up);
             return events;
@@ -379,7 +380,7 @@ private Q_SLOTS:
         QSignalSpy requests(&panel, &ZelExportSettingsPanel::exportRequested);
         QTest::keyClick(child<QDoubleSpinBox>(&panel, "salientEdgeWidthSpinBox"), Qt::Key_Up);
         if (!settingsLayout) {
-            QTest::mouseClick(child(&panel, "exportVECButton"), Qt::LeftButton);
+            zeltest::Press(child(&panel, "exportVECButton"));
             QCOMPARE(requests.count(), 1);
         }
         QVERIFY(panel.hasModifications());
@@ -413,20 +414,20 @@ private Q_SLOTS:
             }
         }
         QSignalSpy previews(panel, &ZelExportSettingsPanel::previewToggled);
-        QTest::mouseClick(child(panel, "previewVECButton"), Qt::LeftButton);
+        zeltest::Press(child(panel, "previewVECButton"));
         panel->clearPreviewButton();
         QVERIFY(!child(panel, "previewVECButton")->isChecked());
         QCOMPARE(previews.count(), 1);
 
         QSignalSpy spy(panel, &ZelExportSettingsPanel::stateChanged);
-        click(child(panel, "resetSVGButton"));
+        zeltest::Press(child(panel, "resetSVGButton"));
         QVERIFY(!spy.isEmpty());
         QCOMPARE(child<QComboBox>(panel, "canvasSizeCombobox")->currentText(),
                  QString("A3 portrait"));
         QList<SVGExportSettings> written;
         connect(panel, &ZelExportSettingsPanel::exportRequested, this,
                 [&]() { written << record().getSVGExportSettings(); });
-        click(child(panel, "exportVECButton"));
+        zeltest::Press(child(panel, "exportVECButton"));
         bool answered = false;
         answer(true, [&answered](QWidget* pWindow) {
             auto* menu = qobject_cast<QMenu*>(pWindow);
@@ -434,9 +435,10 @@ private Q_SLOTS:
             QAction* item = menu->actions().first();
             QCOMPARE(item->text(), QString("Export as image"));
             answered = true;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                              menu->actionGeometry(item).center());
         });
-        QTest::mouseClick(child(panel, "exportVECMoreButton"), Qt::LeftButton);
+        zeltest::Press(child(panel, "exportVECMoreButton"));
         QVERIFY(answered);
         QCOMPARE(written.size(), 2);
         SVGExportSettings expected;
