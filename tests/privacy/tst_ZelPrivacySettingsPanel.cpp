@@ -87,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(!mPanel->cancelModifications());
         QCOMPARE(storedFileValue(), QString());
 
-        QTest::mouseClick(box, Qt::LeftButton);
+        zeltest::Press(box);
         QCOMPARE(spy.count(), 1);
         QVERIFY(mPanel->hasModifications());
         QVERIFY(mPanel->cancelModifications());
@@ -95,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
         QVERIFY(!mPanel->hasModifications());
 
-        QTest::mouseClick(box, Qt::LeftButton);
+        zeltest::Press(box);
         QVERIFY(!mPanel->applyModifications());
         QCOMPARE(storedFileValue(), QStringLiteral("false"));
         QVERIFY(!mPanel->hasModifications());
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(!box->isChecked());
         QCOMPARE(spy.count(), 2);
         QVERIFY(!mPanel->hasModifications());
-        QTest::mouseClick(box, Qt::LeftButton);
+        zeltest::Press(box);
         QVERIFY(!mPanel->applyModifications());
         QCOMPARE(storedFileValue(), QStringLiteral("true"));
     }
@@ -228,12 +228,14 @@ private:
     void clickUsageReportLink()
     {
         auto* label = child<QLabel>("activityreportlabel");
+        QWindow* window = label->window()->windowHandle();
         QSignalSpy hovered(label, SIGNAL(linkHovered(QString)));
         for (int y = label->height() - 2; y > 0; y -= 3) {
             for (int x = label->width() - 2; x > 0; x -= 4) {
-                QTest::mouseMove(label, QPoint(x, y));
+                const QPoint at = label->mapTo(label->window(), QPoint(x, y));
+                QTest::mouseMove(window, at);
                 if (!hovered.isEmpty() && hovered.last().at(0).toString() == "usageReport") {
-                    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, y));
+                    QTest::mouseClick(window, Qt::LeftButton, {}, at);
                     return;
                 }
             }
@@ -251,7 +253,7 @@ private:
         const auto answerFailure = [this, answers] {
             zeltest::AnswerModal<QMessageBox>(answers, [this](QMessageBox* pBox) {
                 mFailure = pBox->text();
-                pBox->button(QMessageBox::Ok)->click();
+                zeltest::Press(pBox->button(QMessageBox::Ok));
             });
         };
         zeltest::AnswerModal<QFileDialog>(answers, [=](QFileDialog* pDialog) {
@@ -263,7 +265,7 @@ private:
                     if (pWhileConfirming)
                         pWhileConfirming();
                     answerFailure();
-                    pConfirm->button(QMessageBox::Yes)->click();
+                    zeltest::Press(pConfirm->button(QMessageBox::Yes));
                 });
             } else {
                 answerFailure();
