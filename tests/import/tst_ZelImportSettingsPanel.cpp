@@ -229,14 +229,13 @@ private:
     {
         return zeltest::Child<T>(mPanel.get(), qPrintable(pName));
     }
-    void click(const QString& pName) { QTest::mouseClick(child(pName), Qt::LeftButton); }
+    void click(const QString& pName) { zeltest::Press(child(pName)); }
     void typeInto(const char* pSpin, const QString& pText)
     {
-        auto* spin = child(QLatin1String(pSpin));
-        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, spin->height() / 2));
-        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin, pText);
-        QTest::keyClick(spin, Qt::Key_Return);
+        zeltest::Press(child(QLatin1String(pSpin)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), pText);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 
