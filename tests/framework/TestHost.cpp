@@ -190,7 +190,7 @@ MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton pAnswer)
         boxes.append(box->windowTitle() + QStringLiteral(": ") + box->text());
         lastParent = box->parentWidget();
         if (QAbstractButton* button = box->button(pAnswer))
-            button->click();
+            TestHost::Press(button);
         else
             box->reject();
     });

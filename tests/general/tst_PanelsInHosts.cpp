@@ -395,7 +395,7 @@ QString tst_PanelsInHosts::click(const char* pButton)
     QString notice;
     zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
         notice = pBox->text();
-        pBox->button(QMessageBox::Ok)->click();
+        zeltest::Press(pBox->button(QMessageBox::Ok));
     });
     zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
     qDeleteAll(mHarness->mAnswers.children());

@@ -175,7 +175,9 @@ private Q_SLOTS:
                 return;
             answer.stop();
             offered = dialog->currentColor();
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            QWidget* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {},
+                              ok->mapTo(dialog, ok->rect().center()));
         });
         answer.start(2);
         const QColor chosen = km::ColorDialog::GetColor(translucent, showAlpha, nullptr);
