@@ -190,15 +190,13 @@ private Q_SLOTS:
 private:
     void drag(const QPoint& pFrom, const QPoint& pTo)
     {
-        QTest::mousePress(mView.get(), Qt::LeftButton, Qt::NoModifier, pFrom);
+        // Through the window, as the windowing system delivers a person's drag.
+        QWindow* window = mView->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, pFrom);
         const int steps = 10;
-        for (int i = 1; i <= steps; ++i) {
-            const QPointF at = pFrom + QPointF(pTo - pFrom) * (qreal(i) / steps);
-            QMouseEvent move(QEvent::MouseMove, at, mView->mapToGlobal(at.toPoint()),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(mView.get(), &move);
-        }
-        QTest::mouseRelease(mView.get(), Qt::LeftButton, Qt::NoModifier, pTo);
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(window, pFrom + (pTo - pFrom) * i / steps);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, pTo);
     }
 
     SampleAssembly mAssembly = SampleAssembly::Create();
