@@ -232,10 +232,7 @@ private:
     void click(const QString& pName) { zeltest::Press(child(pName)); }
     void typeInto(const char* pSpin, const QString& pText)
     {
-        zeltest::Press(child(QLatin1String(pSpin)));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), pText);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        zeltest::Type(child(QLatin1String(pSpin)), pText);
     }
     QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 

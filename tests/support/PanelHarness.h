@@ -98,6 +98,15 @@ inline void Press(QWidget* pControl)
                       pControl->mapTo(window, local));
 }
 
+// A person's entry in a line edit or spin box: clicked into, all selected, typed, Return.
+inline void Type(QWidget* pControl, const QString& pText)
+{
+    Press(pControl);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), pText);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
 // Wheel notches over the control, given to its window as the windowing system gives them, so
 // that the window finds the widget under the pointer and the wheel may move the focus.
 inline void Wheel(QWidget* pControl, int pSteps)
