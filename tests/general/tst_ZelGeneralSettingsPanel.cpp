@@ -263,9 +263,9 @@ private Q_SLOTS:
         QTest::keyClick(child("databaseSpinBox"), Qt::Key_Up);
         QCOMPARE(spy.count(), 0);
         QVERIFY(mPanel->hasModifications());
-        child<km::kmComboBox>("mNavModeComboBox")->setCurrentIndex(chosenIndex);
-        child<km::kmComboBox>("units_comboBox")->setCurrentIndex(1);
-        child<km::kmComboBox>("mPsNamingPolicyComboBox")->setCurrentIndex(2);
+        zeltest::Choose(child<km::kmComboBox>("mNavModeComboBox"), chosenIndex);
+        zeltest::Choose(child<km::kmComboBox>("units_comboBox"), 1);
+        zeltest::Choose(child<km::kmComboBox>("mPsNamingPolicyComboBox"), 2);
         zeltest::Press(child("displayPsCheckbox"));
 
         QVERIFY(!mPanel->applyModifications());
@@ -338,7 +338,7 @@ private Q_SLOTS:
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
         zeltest::Press(child("deferredFXAACheckBox"));
         QTest::keyClick(child("maxTrianglesSpinBox"), Qt::Key_Up);
-        child<km::kmComboBox>("units_comboBox")->setCurrentIndex(2);
+        zeltest::Choose(child<km::kmComboBox>("units_comboBox"), 2);
         child("mLogFolderButton")->setToolTip(QStringLiteral("/elsewhere/log.txt"));
         QCOMPARE(spy.count(), 3);
 
@@ -472,10 +472,10 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
 // One edit in each group that pushes to the host: units, engine, display, controls, cache.
 void tst_ZelGeneralSettingsPanel::editEveryGroup(QWidget* pPanel)
 {
-    child<km::kmComboBox>("units_comboBox", pPanel)->setCurrentIndex(2);
+    zeltest::Choose(child<km::kmComboBox>("units_comboBox", pPanel), 2);
     zeltest::Press(child("deferredFXAACheckBox", pPanel));
     zeltest::Press(child("displayToolCheckbox", pPanel));
-    child<km::kmComboBox>("mNavModeComboBox", pPanel)->setCurrentIndex(1);
+    zeltest::Choose(child<km::kmComboBox>("mNavModeComboBox", pPanel), 1);
     QTest::keyClick(child("databaseSpinBox", pPanel), Qt::Key_Up);
 }
 
@@ -486,7 +486,15 @@ void tst_ZelGeneralSettingsPanel::chooseFolder(QWidget* pButton, const QString& 
     bool closed = false;
     AnswerModal<QFileDialog>(&mHarness->mAnswers, [&](QFileDialog* pDialog) {
         mUpdatesWhileOpen = mApplication->areViewUpdatesEnabled();
-        zeltest::Child<QLineEdit>(pDialog, "fileNameEdit")->setText(pFolder);
+        // The name field takes the focus: what is there is selected and typed over. Keys that
+        // miss it show as a wrong folder, rather than as a dialog left open.
+        auto* name = zeltest::Child<QLineEdit>(pDialog, "fileNameEdit");
+        QTest::qWaitFor([name] { return name->hasFocus(); });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), pFolder);
+        // The completer's list would take the next click: Escape in it closes only the list.
+        if (QWidget* list = QApplication::activePopupWidget())
+            QTest::keyClick(list, Qt::Key_Escape);
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Open
                                                     : QDialogButtonBox::Cancel);
     });
