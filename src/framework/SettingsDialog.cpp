@@ -68,6 +68,8 @@ SettingsDialog::~SettingsDialog()
     // that is half gone. Their buttons are deleted once, by whichever goes first.
     for (ZelSettingsPanel* panel : std::as_const(mPanels))
         disconnect(panel, nullptr, this, nullptr);
+    // Those whose tab was never chosen are not our children yet, but are ours all the same.
+    qDeleteAll(std::exchange(mDetached, {}));
 
     delete mMovable;
     delete mSignalMapper;
@@ -83,7 +85,10 @@ void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
     connect(pPanel, SIGNAL(stateChanged()), this, SLOT(onSettingsPanelChanged()));
     // A panel destroyed without being unregistered must not stay behind as a dangling
     // pointer; its button goes with it.
-    connect(pPanel, &QObject::destroyed, this, [this, pPanel] { mPanels.removeAll(pPanel); });
+    connect(pPanel, &QObject::destroyed, this, [this, pPanel] {
+        mPanels.removeAll(pPanel);
+        mDetached.removeAll(pPanel);
+    });
 
     QPushButton* button = pPanel->getActionWidget();
     if (button) {
@@ -93,10 +98,14 @@ void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
         button->setAutoExclusive(true);
         mUi->horizontalLayout_3->addWidget(button);
     }
-    mUi->verticalLayout_4->addWidget(pPanel);
-
-    pPanel->initializeWidget();
+    // Only the panel in view joins the dialog: the others wait, hidden, until their tab is
+    // first chosen, so that showing the dialog lays out and styles one page, not all of them.
     pPanel->hide();
+    if (mPanels.size() == 1 || !button)
+        mUi->verticalLayout_4->addWidget(pPanel);
+    else
+        detachPanel(pPanel);
+    pPanel->initializeWidget();
     if (mGuide)
         mGuide->addPanel(pPanel);
 
@@ -136,9 +145,11 @@ void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
             button->hide();
             button->setParent(nullptr);
         }
-        mUi->verticalLayout_4->removeWidget(pPanel);
         pPanel->hide();
-        pPanel->setParent(nullptr);
+        if (!mDetached.removeAll(pPanel)) {
+            mUi->verticalLayout_4->removeWidget(pPanel);
+            pPanel->setParent(nullptr);
+        }
         mPanels.removeAt(i);
     }
 
@@ -218,10 +229,26 @@ void SettingsDialog::onSettingsPanelChanged()
         mGuide->refresh();
 }
 
+// Qt polishes every new widget at the next pass of the event loop; a panel that waits
+// outside the dialog is polished once, in the dialog's style, when it is first shown there.
+void SettingsDialog::detachPanel(ZelSettingsPanel* pPanel)
+{
+    mDetached.append(pPanel);
+    QCoreApplication::removePostedEvents(pPanel, QEvent::PolishRequest);
+    const QList<QWidget*> widgets = pPanel->findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+        QCoreApplication::removePostedEvents(widget, QEvent::PolishRequest);
+}
+
 void SettingsDialog::onHeaderTableContentClicked(QString pPanelName)
 {
-    for (ZelSettingsPanel* panel : std::as_const(mPanels))
-        panel->setVisible(panel->getPanelName() == pPanelName);
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels) {
+        const bool chosen = panel->getPanelName() == pPanelName;
+        if (chosen && mDetached.removeAll(panel))
+            mUi->verticalLayout_4->addWidget(panel);
+        panel->setVisible(chosen);
+    }
 }
 
 void SettingsDialog::on_closeButton_clicked()

@@ -57,10 +57,13 @@ protected Q_SLOTS:
 
 private:
     void mapPanelNames();
+    void detachPanel(ZelSettingsPanel* pPanel);
 
     Ui_SettingsDialog* mUi;
     kmDMIApplication* mApplication;
     QList<ZelSettingsPanel*> mPanels;
+    // Registered panels whose tab was never chosen: outside the dialog's widgets until then.
+    QList<ZelSettingsPanel*> mDetached;
     QSignalMapper* mSignalMapper;
     km::kmMovableObject* mMovable;
     ZelSettingsGuide* mGuide = nullptr;

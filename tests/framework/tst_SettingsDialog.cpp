@@ -335,15 +335,17 @@ private Q_SLOTS:
         // A panel destroyed first takes its tab with it, and nothing that the dialog does
         // later reaches it.
         QStringList gone;
+        QList<TestPanel*> panels;
         for (const char* name : {"Alpha", "Beta", "Gamma"}) {
             TestPanel* panel = mHost->addPanel(mDialog.get(), name);
+            panels << panel;
             connect(panel, &QObject::destroyed, this, [&gone, name] { gone << name; });
             connect(panel->getActionWidget(), &QObject::destroyed, this,
                     [&gone, name] { gone << QStringLiteral("%1 tab").arg(name); });
         }
-        TestPanel* beta = mDialog->findChild<TestPanel*>("betaPanel");
+        TestPanel* beta = panels.at(1);
         beta->edit(3, "edited");
-        delete mDialog->findChild<TestPanel*>("alphaPanel");
+        delete panels.at(0);
         QCOMPARE(gone.size(), 2);
         QCOMPARE(part("settingsTableContent")->layout()->count(), 2);
         mDialog->selectPanel("Alpha");

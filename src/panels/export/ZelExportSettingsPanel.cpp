@@ -604,7 +604,9 @@ void ZelExportSettingsPanel::setStatisticsLine(const QString& pLine)
     if (mUi->trianglesStatsLabel->text() == pLine)
         return;
     mUi->trianglesStatsLabel->setText(pLine);
-    settleLayouts(mUi->trianglesStatsLabel, this);
+    // A hidden panel is laid out as it is shown; laying it out now would style it early.
+    if (isVisible())
+        settleLayouts(mUi->trianglesStatsLabel, this);
 }
 
 quint64 ZelExportSettingsPanel::sceneTriangles() const
