@@ -115,6 +115,9 @@ bool ZelIniSyntax::ReadLine(const QByteArray& pData, qsizetype& pPosition, qsize
 QString ZelIniSyntax::UnescapedKey(const QByteArray& pKey)
 {
     const QString text = compat::iniKeyText(pKey.constData(), pKey.size());
+    // Most keys hold no escape at all.
+    if (!text.contains(QLatin1Char('\\')) && !text.contains(QLatin1Char('%')))
+        return text;
     QString key;
     key.reserve(text.size());
     qsizetype i = 0;

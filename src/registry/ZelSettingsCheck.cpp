@@ -53,8 +53,8 @@ bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
             for (const auto& edit : edits)
                 mSettings.setValue(edit.first, edit.second);
         }
+        mSettings.sync();
     }
-    mSettings.sync();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "ZelIniSyntax.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -28,15 +29,13 @@ ZelSettingsFile::ZelSettingsFile(const QByteArray& pData) : mData(pData), mOrigi
 bool ZelSettingsFile::load(const QString& pPath)
 {
     mPath = pPath;
-    const QFileInfo info(pPath);
     QByteArray data;
-    if (info.exists()) {
-        QFile file(pPath);
-        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-            return false;
+    QFile file(pPath);
+    // Opened at once, without asking first: the check reads the store at every start.
+    if (file.open(QIODevice::ReadOnly))
         data = file.readAll();
-        mOriginalModified = info.lastModified();
-    }
+    else if (file.exists())
+        return false;
     mData = mOriginal = data;
     parse();
     return true;
@@ -45,6 +44,7 @@ bool ZelSettingsFile::load(const QString& pPath)
 void ZelSettingsFile::parse()
 {
     mEntries.clear();
+    mEntriesByKey.clear();
     mSections.clear();
     mDamagedLine = 0;
     const auto damaged = [this](qsizetype pPosition) {
@@ -92,6 +92,7 @@ void ZelSettingsFile::parse()
             damaged(start);
         mEntries.push_back({mSections.back().mName + ZelIniSyntax::UnescapedKey(key),
                             mSections.size() - 1, equals + 1, start + length});
+        mEntriesByKey[mEntries.back().mKey].push_back(mEntries.size() - 1);
     }
 }
 
@@ -99,16 +100,16 @@ std::vector<const ZelSettingsFile::Entry*> ZelSettingsFile::entriesOf(const QStr
 {
     // QSettings reads the sections in the order of their names, those of one name in file
     // order, and a later line of a key replaces an earlier one.
-    std::vector<std::pair<QString, const Entry*>> found;
-    for (const Entry& entry : mEntries) {
-        if (entry.mKey == pKey)
-            found.emplace_back(mSections[entry.mSection].mName, &entry);
-    }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& pA, const auto& pB) { return pA.first < pB.first; });
+    const auto indexes = mEntriesByKey.constFind(pKey);
+    if (indexes == mEntriesByKey.constEnd())
+        return {};
     std::vector<const Entry*> entries;
-    for (const auto& item : found)
-        entries.push_back(item.second);
+    entries.reserve(indexes->size());
+    for (const std::size_t index : *indexes)
+        entries.push_back(&mEntries[index]);
+    std::stable_sort(entries.begin(), entries.end(), [this](const Entry* pA, const Entry* pB) {
+        return mSections[pA->mSection].mName < mSections[pB->mSection].mName;
+    });
     return entries;
 }
 
@@ -245,6 +246,8 @@ bool ZelSettingsFile::setValue(const QString& pKey, const QString& pText)
 
 bool ZelSettingsFile::save(QString& pErrorMessage)
 {
+    const QFileInfo original(mPath);
+    const QDateTime originalModified = original.exists() ? original.lastModified() : QDateTime();
     QSaveFile file(mPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(mData) != mData.size()
         || !file.commit()) {
@@ -254,13 +257,12 @@ bool ZelSettingsFile::save(QString& pErrorMessage)
         return false;
     }
     // QSettings knows a changed file by its size and modification time, to the millisecond.
-    if (mOriginalModified.isValid() && QFileInfo(mPath).lastModified() <= mOriginalModified) {
+    if (originalModified.isValid() && QFileInfo(mPath).lastModified() <= originalModified) {
         QFile written(mPath);
         if (written.open(QIODevice::ReadWrite))
-            written.setFileTime(mOriginalModified.addMSecs(1), QFileDevice::FileModificationTime);
+            written.setFileTime(originalModified.addMSecs(1), QFileDevice::FileModificationTime);
     }
     mOriginal = mData;
-    mOriginalModified = QFileInfo(mPath).lastModified();
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include "zelExport.h"
 
 #include <QByteArray>
-#include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -79,8 +79,9 @@ private:
     QString mPath;
     QByteArray mData;
     QByteArray mOriginal;
-    QDateTime mOriginalModified;
     std::vector<Entry> mEntries;
+    // Where each key's lines are in mEntries, in file order.
+    QHash<QString, std::vector<std::size_t>> mEntriesByKey;
     std::vector<Section> mSections;
     int mDamagedLine = 0;
 };
