@@ -92,7 +92,8 @@ bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString&
             mStoppedValue = stored;
             return false;
         }
-        const bool kept = kind == ZelSettingsFile::Text && pFile.holds(key, value);
+        const bool kept = kind == ZelSettingsFile::Text && stored == value
+            && (pFile.lineCount(key) == 1 || pFile.holds(key, value));
         if (!kept)
             pEdits.emplace_back(key, value);
         mResults.push_back({key,

@@ -19,6 +19,12 @@ int lineNumber(const QByteArray& pData, qsizetype pPosition)
     return int(std::count(pData.constBegin(), pData.constBegin() + pPosition, '\n')) + 1;
 }
 
+// As QByteArray::trimmed() sees white space.
+bool isWhiteSpace(char pByte)
+{
+    return pByte == ' ' || (pByte >= '\t' && pByte <= '\r');
+}
+
 } // namespace
 
 ZelSettingsFile::ZelSettingsFile(const QByteArray& pData) : mData(pData), mOriginal(pData)
@@ -88,7 +94,7 @@ void ZelSettingsFile::parse()
         while (key.endsWith(' ') || key.endsWith('\t'))
             key.chop(1);
         // Qt 5 trims blanks and tabs from a key, Qt 6 any white space: the key is uncertain.
-        if (key != key.trimmed())
+        if (!key.isEmpty() && (isWhiteSpace(key.front()) || isWhiteSpace(key.back())))
             damaged(start);
         mEntries.push_back({mSections.back().mName + ZelIniSyntax::UnescapedKey(key),
                             mSections.size() - 1, equals + 1, start + length});
@@ -144,6 +150,12 @@ QString ZelSettingsFile::writtenValue(const QString& pKey) const
     const Entry& entry = *entries.back();
     return QString::fromUtf8(mData.mid(entry.mValueStart, entry.mValueEnd - entry.mValueStart))
         .trimmed();
+}
+
+std::size_t ZelSettingsFile::lineCount(const QString& pKey) const
+{
+    const auto indexes = mEntriesByKey.constFind(pKey);
+    return indexes == mEntriesByKey.constEnd() ? 0 : indexes->size();
 }
 
 bool ZelSettingsFile::holds(const QString& pKey, const QString& pText) const

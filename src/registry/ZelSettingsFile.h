@@ -42,6 +42,8 @@ public:
     tValueKind value(const QString& pKey, QString* pText = nullptr) const;
     // The value as it is written in the file, escapes and all; for messages.
     QString writtenValue(const QString& pKey) const;
+    // How many lines hold pKey.
+    std::size_t lineCount(const QString& pKey) const;
     // True when pKey is stored and every line that holds it reads as pText.
     bool holds(const QString& pKey, const QString& pText) const;
 
