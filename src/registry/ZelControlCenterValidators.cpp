@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <QThread>
 
@@ -318,14 +319,13 @@ bool ZelControlCenter::ensureFolder(const QString& pDefaultValue, QString& pValu
     if (!pValue.isEmpty()) {
         CleanupFolder(pValue);
         // "/" cleans up to "", which QDir would take for the working folder.
-        if (!pValue.isEmpty() && QDir(pValue).exists())
+        if (!pValue.isEmpty() && QFileInfo(pValue).isDir())
             return true;
     }
 
     pValue = pDefaultValue;
     CleanupFolder(pValue);
-    const QDir folder(pValue);
-    return folder.exists() || folder.mkpath(QStringLiteral("."));
+    return QFileInfo(pValue).isDir() || QDir(pValue).mkpath(QStringLiteral("."));
 }
 
 bool ZelControlCenter::ensureDMCacheFolder(const QString&, const QString& pDefaultValue,
@@ -343,8 +343,7 @@ bool ZelControlCenter::ensureDMCacheFolder(const QString&, const QString& pDefau
 bool ZelControlCenter::ensureTmpFolder(const QString&, const QString& pDefaultValue,
                                        QString& pValue, QString& pErrorMessage)
 {
-    const QDir compulsory(pDefaultValue);
-    if (!compulsory.exists() && !compulsory.mkpath(QStringLiteral("."))) {
+    if (!QFileInfo(pDefaultValue).isDir() && !QDir(pDefaultValue).mkpath(QStringLiteral("."))) {
         pErrorMessage = failureMessage(
             QT_TRANSLATE_NOOP("ZelControlCenter", "Could not create compulsory folder \"%1\""),
             pDefaultValue);
@@ -357,7 +356,7 @@ bool ZelControlCenter::ensureTmpFolder(const QString&, const QString& pDefaultVa
         if (pValue == pDefaultValue)
             return true;
         // "/" cleans up to "", which QDir would take for the working folder.
-        if (!pValue.isEmpty() && QDir(pValue).exists())
+        if (!pValue.isEmpty() && QFileInfo(pValue).isDir())
             return true;
     }
     pValue = pDefaultValue;

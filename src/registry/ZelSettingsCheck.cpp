@@ -78,7 +78,10 @@ bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString&
     }
 
     // A copy: a validator of the host's may change the registrations while they are walked.
-    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
+    const std::vector<ZelControlCenter::SettingsMap::value_type> table(registered.begin(),
+                                                                       registered.end());
+    mResults.reserve(table.size());
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString& defaultValue = entry.second.first;

@@ -50,7 +50,7 @@ bool ZelSettingsFile::load(const QString& pPath)
 void ZelSettingsFile::parse()
 {
     mEntries.clear();
-    mEntriesByKey.clear();
+    mFirstEntryOfKey.clear();
     mSections.clear();
     mDamagedLine = 0;
     const auto damaged = [this](qsizetype pPosition) {
@@ -90,15 +90,29 @@ void ZelSettingsFile::parse()
                 damaged(start);
             continue;
         }
-        QByteArray key = mData.mid(start, equals - start);
-        while (key.endsWith(' ') || key.endsWith('\t'))
-            key.chop(1);
+        qsizetype keyEnd = equals;
+        while (keyEnd > start && (mData.at(keyEnd - 1) == ' ' || mData.at(keyEnd - 1) == '\t'))
+            --keyEnd;
         // Qt 5 trims blanks and tabs from a key, Qt 6 any white space: the key is uncertain.
-        if (!key.isEmpty() && (isWhiteSpace(key.front()) || isWhiteSpace(key.back())))
+        if (keyEnd > start
+            && (isWhiteSpace(mData.at(start)) || isWhiteSpace(mData.at(keyEnd - 1))))
             damaged(start);
-        mEntries.push_back({mSections.back().mName + ZelIniSyntax::UnescapedKey(key),
-                            mSections.size() - 1, equals + 1, start + length});
-        mEntriesByKey[mEntries.back().mKey].push_back(mEntries.size() - 1);
+        // Read in place: the store is read at every start.
+        const QByteArray key = QByteArray::fromRawData(mData.constData() + start, keyEnd - start);
+        const QString& section = mSections.back().mName;
+        Entry entry{section.isEmpty() ? ZelIniSyntax::UnescapedKey(key)
+                                      : section + ZelIniSyntax::UnescapedKey(key),
+                    mSections.size() - 1, equals + 1, start + length};
+        const auto first = mFirstEntryOfKey.constFind(entry.mKey);
+        if (first == mFirstEntryOfKey.constEnd()) {
+            mFirstEntryOfKey.insert(entry.mKey, mEntries.size());
+        } else {
+            std::size_t last = *first;
+            while (mEntries[last].mNext != kNoEntry)
+                last = mEntries[last].mNext;
+            mEntries[last].mNext = mEntries.size();
+        }
+        mEntries.push_back(std::move(entry));
     }
 }
 
@@ -106,12 +120,11 @@ std::vector<const ZelSettingsFile::Entry*> ZelSettingsFile::entriesOf(const QStr
 {
     // QSettings reads the sections in the order of their names, those of one name in file
     // order, and a later line of a key replaces an earlier one.
-    const auto indexes = mEntriesByKey.constFind(pKey);
-    if (indexes == mEntriesByKey.constEnd())
+    const auto first = mFirstEntryOfKey.constFind(pKey);
+    if (first == mFirstEntryOfKey.constEnd())
         return {};
     std::vector<const Entry*> entries;
-    entries.reserve(indexes->size());
-    for (const std::size_t index : *indexes)
+    for (std::size_t index = *first; index != kNoEntry; index = mEntries[index].mNext)
         entries.push_back(&mEntries[index]);
     std::stable_sort(entries.begin(), entries.end(), [this](const Entry* pA, const Entry* pB) {
         return mSections[pA->mSection].mName < mSections[pB->mSection].mName;
@@ -154,8 +167,13 @@ QString ZelSettingsFile::writtenValue(const QString& pKey) const
 
 std::size_t ZelSettingsFile::lineCount(const QString& pKey) const
 {
-    const auto indexes = mEntriesByKey.constFind(pKey);
-    return indexes == mEntriesByKey.constEnd() ? 0 : indexes->size();
+    const auto first = mFirstEntryOfKey.constFind(pKey);
+    std::size_t count = 0;
+    if (first != mFirstEntryOfKey.constEnd()) {
+        for (std::size_t index = *first; index != kNoEntry; index = mEntries[index].mNext)
+            ++count;
+    }
+    return count;
 }
 
 bool ZelSettingsFile::holds(const QString& pKey, const QString& pText) const

@@ -57,12 +57,15 @@ public:
     bool save(QString& pErrorMessage);
 
 private:
+    static constexpr std::size_t kNoEntry = std::size_t(-1);
     struct Entry
     {
         QString mKey;
         std::size_t mSection;
         qsizetype mValueStart;
         qsizetype mValueEnd;
+        // The next line of the same key, in file order.
+        std::size_t mNext = kNoEntry;
     };
     struct Section
     {
@@ -82,8 +85,8 @@ private:
     QByteArray mData;
     QByteArray mOriginal;
     std::vector<Entry> mEntries;
-    // Where each key's lines are in mEntries, in file order.
-    QHash<QString, std::vector<std::size_t>> mEntriesByKey;
+    // The first line of each key in mEntries; the others follow from it.
+    QHash<QString, std::size_t> mFirstEntryOfKey;
     std::vector<Section> mSections;
     int mDamagedLine = 0;
 };

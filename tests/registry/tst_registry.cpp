@@ -375,6 +375,9 @@ private Q_SLOTS:
             << QByteArray("[CSVDriver\\Import]\ndecimalSeparator=x\n[CSVDriver]\n"
                           "Import\\decimalSeparator=,\n")
             << "CSVDriver/Import/decimalSeparator" << ".";
+        QTest::addRow("two spellings, the one read last valid")
+            << QByteArray("[General]\nunits\\name=furlong\n[units]\nname=cm\n") << "units/name"
+            << "cm";
         QTest::addRow("empty column separator")
             << QByteArray("[CSVDriver]\nImport\\columnSeparator=\n[units]\nname=ft\n")
             << "CSVDriver/Import/columnSeparator" << "!";
