@@ -220,8 +220,10 @@ bool ZelControlCenter::ensureCoreNumber(const QString&, const QString& pDefaultV
             return true;
         }
     }
-    // Clamped to the cores that the machine reports; -1 when it cannot tell.
-    cores = std::min(std::max(cores, 1), QThread::idealThreadCount());
+    // Clamped to the cores that the machine reports; -1 when it cannot tell. Asked once:
+    // with Qt 5 each question reads a system file.
+    static const int machineCores = QThread::idealThreadCount();
+    cores = std::min(std::max(cores, 1), machineCores);
     pValue = QString::number(cores);
     return true;
 }
