@@ -107,8 +107,13 @@ private Q_SLOTS:
         beta->edit(3, "kept");
         press("cancelButton");
         QVERIFY(beta->cancelCount == 0 && beta->widgetValue(3) == "kept");
+        // A page never chosen waits outside the dialog, and leaves it the same way.
+        QPointer<TestPanel> epsilon = mHost->addPanel(mDialog.get(), "Epsilon");
+        QVERIFY(!mDialog->isAncestorOf(epsilon) && epsilon->isHidden());
+        mDialog->unregisterSettingsPanel(epsilon);
+        QVERIFY(epsilon->isHidden() && !epsilon->getActionWidget()->parentWidget());
         mDialog.reset();
-        QVERIFY(!beta.isNull());
+        QVERIFY(!beta.isNull() && !epsilon.isNull());
     }
 
     void buttons_data()
