@@ -207,7 +207,7 @@ private Q_SLOTS:
                 QVERIFY(dialog);
                 answered = true;
                 if (pColor.isValid())
-                    dialog->setCurrentColor(pColor);
+                    zeltest::EnterColor(dialog, pColor);
                 zeltest::Press(dialog->findChild<QDialogButtonBox*>()->button(
                     pAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
             });

@@ -260,7 +260,7 @@ private Q_SLOTS:
         reload();
         // A cache size change says nothing, yet is applied.
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
-        QTest::keyClick(child("databaseSpinBox"), Qt::Key_Up);
+        zeltest::StepUp(child("databaseSpinBox"));
         QCOMPARE(spy.count(), 0);
         QVERIFY(mPanel->hasModifications());
         zeltest::Choose(child<km::kmComboBox>("mNavModeComboBox"), chosenIndex);
@@ -337,7 +337,7 @@ private Q_SLOTS:
     {
         QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
         zeltest::Press(child("deferredFXAACheckBox"));
-        QTest::keyClick(child("maxTrianglesSpinBox"), Qt::Key_Up);
+        zeltest::StepUp(child("nbDecimals_spinBox"));
         zeltest::Choose(child<km::kmComboBox>("units_comboBox"), 2);
         child("mLogFolderButton")->setToolTip(QStringLiteral("/elsewhere/log.txt"));
         QCOMPARE(spy.count(), 3);
@@ -345,7 +345,8 @@ private Q_SLOTS:
         QVERIFY(mPanel->cancelModifications());
         QCOMPARE(spy.count(), 3);
         QVERIFY(child<QCheckBox>("deferredFXAACheckBox")->isChecked());
-        QCOMPARE(child<QSpinBox>("maxTrianglesSpinBox")->value(), 6000000);
+        QCOMPARE(child<QSpinBox>("nbDecimals_spinBox")->value(),
+                 stored("units/nbDecimals").toInt());
         QCOMPARE(child<km::kmComboBox>("units_comboBox")->currentIndex(), 0);
         QCOMPARE(child("mLogFolderButton")->toolTip(), stored("Logging/logFile"));
         QVERIFY(!mPanel->hasModifications());
@@ -461,7 +462,7 @@ QColor tst_ZelGeneralSettingsPanel::pickColor(const QColor& pColor, bool pAccept
     AnswerModal<QColorDialog>(&mHarness->mAnswers, [&](QColorDialog* pDialog) {
         offered = pDialog->currentColor();
         if (pColor.isValid())
-            pDialog->setCurrentColor(pColor);
+            zeltest::EnterColor(pDialog, pColor);
         closed = ClickDialogButton(pDialog, pAccept ? QDialogButtonBox::Ok
                                                     : QDialogButtonBox::Cancel);
     });
@@ -476,7 +477,7 @@ void tst_ZelGeneralSettingsPanel::editEveryGroup(QWidget* pPanel)
     zeltest::Press(child("deferredFXAACheckBox", pPanel));
     zeltest::Press(child("displayToolCheckbox", pPanel));
     zeltest::Choose(child<km::kmComboBox>("mNavModeComboBox", pPanel), 1);
-    QTest::keyClick(child("databaseSpinBox", pPanel), Qt::Key_Up);
+    zeltest::StepUp(child("databaseSpinBox", pPanel));
 }
 
 // Clicks the cache-folder button and answers the real folder dialog.

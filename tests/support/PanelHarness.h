@@ -107,6 +107,40 @@ inline void Type(QWidget* pControl, const QString& pText)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+// A person's colour in the colour dialog: typed into its HTML field and, when the dialog
+// shows one, its alpha field. Tab leaves each field, so that the dialog's default button is
+// not pressed on the way.
+inline void EnterColor(QWidget* pDialog, const QColor& pColor)
+{
+    const auto field = [pDialog](const char* pLabel) -> QWidget* {
+        const QList<QLabel*> labels = pDialog->findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            if (label->isVisible() && label->text() == QLatin1String(pLabel))
+                return label->buddy();
+        }
+        return nullptr;
+    };
+    const auto enter = [](QWidget* pField, const QString& pText) {
+        Press(pField);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), pText);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    };
+    QWidget* html = field("&HTML:");
+    if (!html)
+        qFatal("the colour dialog shows no HTML field");
+    enter(html, pColor.name(QColor::HexRgb));
+    if (QWidget* alpha = field("A&lpha channel:"))
+        enter(alpha, QString::number(pColor.alpha()));
+}
+
+// A person's step up in a spin box: clicked into, then the Up key.
+inline void StepUp(QWidget* pSpinBox)
+{
+    Press(pSpinBox);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+}
+
 // Wheel notches over the control, given to its window as the windowing system gives them, so
 // that the window finds the widget under the pointer and the wheel may move the focus.
 inline void Wheel(QWidget* pControl, int pSteps)
