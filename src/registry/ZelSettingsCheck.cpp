@@ -1,10 +1,13 @@
 #include "ZelSettingsCheck.h"
 
 #include "ZelControlCenter.h"
+#include "ZelMemorySettings.h"
 #include "ZelSettingsFile.h"
 #include "ZelSettingsLock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 #include <QVariant>
 
@@ -12,16 +15,31 @@ namespace zel {
 
 ZelSettingsCheck::ZelSettingsCheck(QSettings& pSettings) : mSettings(pSettings) {}
 
-bool ZelSettingsCheck::run(QString& pErrorMessage)
+void ZelSettingsCheck::clear()
 {
     mResults.clear();
     mStoppedKey.clear();
     mStoppedValue.clear();
     mWriteError.clear();
+    mDamagedCopy.clear();
     mDamagedLine = 0;
     mBusy = false;
+}
+
+bool ZelSettingsCheck::run(QString& pErrorMessage)
+{
+    clear();
     const bool checked = ZelSettingsLock::IsFileStore(mSettings)
         ? checkFile(pErrorMessage)
+        : checkThroughSettings(pErrorMessage);
+    return checked && runEndChecks(pErrorMessage);
+}
+
+bool ZelSettingsCheck::recover(QString& pErrorMessage)
+{
+    clear();
+    const bool checked = ZelSettingsLock::IsFileStore(mSettings)
+        ? recoverFile(pErrorMessage)
         : checkThroughSettings(pErrorMessage);
     return checked && runEndChecks(pErrorMessage);
 }
@@ -48,35 +66,91 @@ bool ZelSettingsCheck::checkFile(QString& pErrorMessage)
         mResults.clear();
         if (!readFile(file, edits, pErrorMessage) || !editFile(file, edits, pErrorMessage))
             return false;
+        // The host's store object is left as the file is: were the repairs put in it, it
+        // would write them itself, with a writer that may leave the store half written.
         if (file.isModified() && !file.save(mWriteError)) {
-            // A store that cannot be written still gives the host the repaired values.
-            for (const auto& edit : edits)
-                mSettings.setValue(edit.first, edit.second);
+            pErrorMessage = mWriteError;
+            return false;
         }
         mSettings.sync();
     }
     return true;
 }
 
-bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString& pErrorMessage)
+bool ZelSettingsCheck::recoverFile(QString& pErrorMessage)
 {
+    mSettings.sync();
     const QString path = mSettings.fileName();
-    if (!pFile.load(path)) {
-        pErrorMessage = QCoreApplication::translate("ZelControlCenter",
-                                                    "The settings file \"%1\" cannot be read")
-                            .arg(path);
+    ZelSettingsLock lock(path);
+    if (!lock.lock(pErrorMessage)) {
+        mBusy = true;
         return false;
     }
+    ZelSettingsFile file;
+    if (!loadFile(file, pErrorMessage))
+        return false;
+    if (file.damagedLine() == 0)
+        return checkFile(pErrorMessage);
+    mDamagedLine = file.damagedLine();
+
+    const QByteArray damaged = file.data();
+    ZelSettingsFile readable;
+    for (const auto& value : file.readableValues())
+        readable.setValue(value.first, value.second);
+    file.replaceData(readable.data());
+    Values edits;
+    if (!validate(file, true, edits, pErrorMessage) || !editFile(file, edits, pErrorMessage))
+        return false;
+
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = path + QStringLiteral(".damaged-") + stamp;
+    for (int count = 2; QFileInfo::exists(copy); ++count)
+        copy = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(count);
+    if (!ZelSettingsFile::WriteFile(copy, damaged, mWriteError)) {
+        pErrorMessage = mWriteError;
+        return false;
+    }
+    if (!file.save(mWriteError)) {
+        // The damaged store is still in place: a copy of it would only be in the way.
+        QFile::remove(copy);
+        pErrorMessage = mWriteError;
+        return false;
+    }
+    mDamagedCopy = copy;
+    mSettings.sync();
+    return true;
+}
+
+bool ZelSettingsCheck::loadFile(ZelSettingsFile& pFile, QString& pErrorMessage)
+{
+    const QString path = mSettings.fileName();
+    if (pFile.load(path))
+        return true;
+    pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                "The settings file \"%1\" cannot be read")
+                        .arg(path);
+    return false;
+}
+
+bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString& pErrorMessage)
+{
+    if (!loadFile(pFile, pErrorMessage))
+        return false;
     if (pFile.damagedLine() != 0) {
         mDamagedLine = pFile.damagedLine();
         pErrorMessage = QCoreApplication::translate("ZelControlCenter",
                                                     "Line %2 of the settings file \"%1\" cannot "
                                                     "be read safely; correct or remove it")
-                            .arg(path)
+                            .arg(pFile.fileName())
                             .arg(mDamagedLine);
         return false;
     }
+    return validate(pFile, false, pEdits, pErrorMessage);
+}
 
+bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMissing,
+                                Values& pEdits, QString& pErrorMessage)
+{
     // A copy: a validator of the host's may change the registrations while they are walked.
     const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
     const std::vector<ZelControlCenter::SettingsMap::value_type> table(registered.begin(),
@@ -85,12 +159,20 @@ bool ZelSettingsCheck::readFile(ZelSettingsFile& pFile, Values& pEdits, QString&
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString& defaultValue = entry.second.first;
+        const ZelControlCenter::SettingValidator validator = entry.second.second;
         QString stored;
         const ZelSettingsFile::tValueKind kind = pFile.value(key, &stored);
         if (kind == ZelSettingsFile::NotText)
             stored = pFile.writtenValue(key);
         QString value = kind == ZelSettingsFile::Text ? stored : defaultValue;
-        if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
+        QString refusal;
+        bool accepted = validator(key, defaultValue, value, pRefusedAsMissing ? refusal
+                                                                             : pErrorMessage);
+        if (!accepted && pRefusedAsMissing) {
+            value = defaultValue;
+            accepted = validator(key, defaultValue, value, pErrorMessage);
+        }
+        if (!accepted) {
             mStoppedKey = key;
             mStoppedValue = stored;
             return false;
@@ -125,11 +207,16 @@ bool ZelSettingsCheck::editFile(ZelSettingsFile& pFile, const Values& pValues,
 bool ZelSettingsCheck::WriteValues(QSettings& pSettings, const Values& pValues,
                                    QString& pErrorMessage)
 {
+    // A store kept in memory for this run takes the values there and nowhere else.
+    if (ZelMemorySettings::IsMemoryStore(pSettings)) {
+        for (const auto& value : pValues)
+            pSettings.setValue(value.first, value.second);
+        return true;
+    }
     if (!ZelSettingsLock::IsFileStore(pSettings)) {
         for (const auto& value : pValues)
             pSettings.setValue(value.first, value.second);
-        pSettings.sync();
-        return true;
+        return syncStore(pSettings, pErrorMessage);
     }
     const QString path = pSettings.fileName();
     ZelSettingsLock lock(path);
@@ -190,8 +277,21 @@ bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
     }
     for (const auto& edit : edits)
         mSettings.setValue(edit.first, edit.second);
-    mSettings.sync();
-    return true;
+    if (syncStore(mSettings, mWriteError))
+        return true;
+    pErrorMessage = mWriteError;
+    return false;
+}
+
+bool ZelSettingsCheck::syncStore(QSettings& pSettings, QString& pErrorMessage)
+{
+    pSettings.sync();
+    if (pSettings.status() == QSettings::NoError)
+        return true;
+    pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                "The settings store \"%1\" could not be written")
+                        .arg(pSettings.fileName());
+    return false;
 }
 
 bool ZelSettingsCheck::runEndChecks(QString& pErrorMessage)

@@ -22,7 +22,8 @@ class ZelSettingsFile;
 // something to write (it is then read again under the lock): a value that is not
 // plain text (a list, an invalid value, a serialized object) is never built and counts as
 // invalid; a check that stops writes nothing; a file with a line that QSettings cannot read
-// cleanly is not touched. Other stores are read through QSettings.
+// cleanly is not touched by a check, only by a recovery. Other stores are read through
+// QSettings. The store is only ever replaced once its whole new text was written.
 class ZEL_EXPORT ZelSettingsCheck
 {
 public:
@@ -46,6 +47,11 @@ public:
     explicit ZelSettingsCheck(QSettings& pSettings);
 
     bool run(QString& pErrorMessage);
+    // For a store with a line that cannot be read safely: keeps the file as it is in a copy
+    // beside it, then rewrites the store from every setting that can still be read and the
+    // checked defaults for the rest (a value that its validator refuses counts as unread),
+    // and runs the end checks. A store without such a line is checked as run() does.
+    bool recover(QString& pErrorMessage);
 
     // Writes text values the way the check does, under the store's writer lock.
     static bool WriteValues(QSettings& pSettings, const Values& pValues, QString& pErrorMessage);
@@ -62,15 +68,27 @@ public:
     int damagedLine() const { return mDamagedLine; }
     // True when the check could not start because another program was writing the store.
     bool wasBusy() const { return mBusy; }
-    // Why the repairs could not be written to the store (the host still has them), or empty.
+    // Why the repairs could not be written to the store, or empty. The check then failed
+    // with this message; the results hold the values that it would have written.
     const QString& writeError() const { return mWriteError; }
+    // Where recover() kept the damaged store, or empty.
+    const QString& damagedCopy() const { return mDamagedCopy; }
 
 private:
     static bool editFile(ZelSettingsFile& pFile, const Values& pValues, QString& pErrorMessage);
     bool checkFile(QString& pErrorMessage);
+    bool recoverFile(QString& pErrorMessage);
     // Reads the store and runs the validators over it: what to write goes to pEdits.
     bool readFile(ZelSettingsFile& pFile, Values& pEdits, QString& pErrorMessage);
+    bool loadFile(ZelSettingsFile& pFile, QString& pErrorMessage);
+    // Runs the validators over the text of pFile. A value that its validator refuses stops
+    // the check, or with pRefusedAsMissing gives way to the checked default.
+    bool validate(const ZelSettingsFile& pFile, bool pRefusedAsMissing, Values& pEdits,
+                  QString& pErrorMessage);
+    void clear();
     bool checkThroughSettings(QString& pErrorMessage);
+    // Writes a store that is not a file; false when the store says that it could not.
+    static bool syncStore(QSettings& pSettings, QString& pErrorMessage);
     bool runEndChecks(QString& pErrorMessage);
 
     QSettings& mSettings;
@@ -78,6 +96,7 @@ private:
     QString mStoppedKey;
     QString mStoppedValue;
     QString mWriteError;
+    QString mDamagedCopy;
     int mDamagedLine = 0;
     bool mBusy = false;
 };

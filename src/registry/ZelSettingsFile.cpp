@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace zel {
 
@@ -23,6 +24,49 @@ int lineNumber(const QByteArray& pData, qsizetype pPosition)
 bool isWhiteSpace(char pByte)
 {
     return pByte == ' ' || (pByte >= '\t' && pByte <= '\r');
+}
+
+// A NUL or another control character: what a power cut or a binary file leaves, never
+// what a writer of settings puts in a line.
+bool holdsControlBytes(const QByteArray& pData, qsizetype pStart, qsizetype pLength)
+{
+    const char* const end = pData.constData() + pStart + pLength;
+    return std::any_of(pData.constData() + pStart, end, [](char pByte) {
+        const auto code = static_cast<unsigned char>(pByte);
+        return (code < 0x20 && pByte != '\t' && pByte != '\n' && pByte != '\r') || code == 0x7f;
+    });
+}
+
+bool isUtf8(const QByteArray& pBytes)
+{
+    return QString::fromUtf8(pBytes).toUtf8() == pBytes;
+}
+
+QString reasonOf(const QFileDevice& pFile)
+{
+    // The system's words for the error, matched back to the cases that a person can act on.
+    struct Known
+    {
+        int mCode;
+        const char* mWords;
+    };
+    static const Known known[] = {
+        {ENOSPC, QT_TRANSLATE_NOOP("ZelControlCenter", "no space left on the device")},
+        // A file over the size that the system allows this program is full all the same.
+        {EFBIG, QT_TRANSLATE_NOOP("ZelControlCenter", "no space left on the device")},
+        {EDQUOT, QT_TRANSLATE_NOOP("ZelControlCenter", "no space left on the device")},
+        {EACCES, QT_TRANSLATE_NOOP("ZelControlCenter", "permission denied")},
+        {EPERM, QT_TRANSLATE_NOOP("ZelControlCenter", "permission denied")},
+        {EROFS, QT_TRANSLATE_NOOP("ZelControlCenter", "the device is read-only")},
+    };
+    const QString text = pFile.errorString();
+    for (const Known& entry : known) {
+        if (text == qt_error_string(entry.mCode))
+            return QCoreApplication::translate("ZelControlCenter", entry.mWords);
+    }
+    if (pFile.error() == QFileDevice::ResourceError)
+        return QCoreApplication::translate("ZelControlCenter", known[0].mWords);
+    return text;
 }
 
 } // namespace
@@ -67,11 +111,17 @@ void ZelSettingsFile::parse()
     qsizetype start = 0;
     qsizetype length = 0;
     qsizetype equals = 0;
+    bool sectionDamaged = false;
     while (ZelIniSyntax::ReadLine(mData, position, start, length, equals)) {
+        const bool lineDamaged = holdsControlBytes(mData, start, length);
+        if (lineDamaged)
+            damaged(start);
         if (mData.at(start) == '[') {
             qsizetype close = mData.indexOf(']', start);
+            sectionDamaged = lineDamaged;
             if (close == -1 || close >= start + length) {
                 damaged(start);
+                sectionDamaged = true;
                 close = start + length;
             }
             const QByteArray name = mData.mid(start + 1, close - start - 1).trimmed();
@@ -94,8 +144,9 @@ void ZelSettingsFile::parse()
         while (keyEnd > start && (mData.at(keyEnd - 1) == ' ' || mData.at(keyEnd - 1) == '\t'))
             --keyEnd;
         // Qt 5 trims blanks and tabs from a key, Qt 6 any white space: the key is uncertain.
-        if (keyEnd > start
-            && (isWhiteSpace(mData.at(start)) || isWhiteSpace(mData.at(keyEnd - 1))))
+        const bool keyUncertain = keyEnd > start
+            && (isWhiteSpace(mData.at(start)) || isWhiteSpace(mData.at(keyEnd - 1)));
+        if (keyUncertain)
             damaged(start);
         // Read in place: the store is read at every start.
         const QByteArray key = QByteArray::fromRawData(mData.constData() + start, keyEnd - start);
@@ -103,6 +154,8 @@ void ZelSettingsFile::parse()
         Entry entry{section.isEmpty() ? ZelIniSyntax::UnescapedKey(key)
                                       : section + ZelIniSyntax::UnescapedKey(key),
                     mSections.size() - 1, equals + 1, start + length};
+        entry.mUnreadable = lineDamaged || keyUncertain || sectionDamaged || keyEnd == start
+            || !isUtf8(mData.mid(start, length));
         const auto first = mFirstEntryOfKey.constFind(entry.mKey);
         if (first == mFirstEntryOfKey.constEnd()) {
             mFirstEntryOfKey.insert(entry.mKey, mEntries.size());
@@ -185,6 +238,30 @@ bool ZelSettingsFile::holds(const QString& pKey, const QString& pText) const
             return false;
     }
     return !entries.empty();
+}
+
+std::vector<std::pair<QString, QString>> ZelSettingsFile::readableValues() const
+{
+    std::vector<std::pair<QString, QString>> values;
+    for (std::size_t index = 0; index < mEntries.size(); ++index) {
+        const QString& key = mEntries[index].mKey;
+        if (mFirstEntryOfKey.value(key) != index)
+            continue;
+        // The line that QSettings would read, among those that can be trusted.
+        const std::vector<const Entry*> entries = entriesOf(key);
+        const auto last = std::find_if(entries.rbegin(), entries.rend(),
+                                       [](const Entry* pEntry) { return !pEntry->mUnreadable; });
+        QString text;
+        if (last != entries.rend() && readEntry(**last, &text) == Text)
+            values.emplace_back(key, text);
+    }
+    return values;
+}
+
+void ZelSettingsFile::replaceData(const QByteArray& pData)
+{
+    mData = pData;
+    parse();
 }
 
 QByteArray ZelSettingsFile::lineEnd() const
@@ -278,14 +355,8 @@ bool ZelSettingsFile::save(QString& pErrorMessage)
 {
     const QFileInfo original(mPath);
     const QDateTime originalModified = original.exists() ? original.lastModified() : QDateTime();
-    QSaveFile file(mPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(mData) != mData.size()
-        || !file.commit()) {
-        pErrorMessage = QCoreApplication::translate(
-                            "ZelControlCenter", "The settings file \"%1\" could not be written")
-                            .arg(mPath);
+    if (!WriteFile(mPath, mData, pErrorMessage))
         return false;
-    }
     // QSettings knows a changed file by its size and modification time, to the millisecond.
     if (originalModified.isValid() && QFileInfo(mPath).lastModified() <= originalModified) {
         QFile written(mPath);
@@ -294,6 +365,31 @@ bool ZelSettingsFile::save(QString& pErrorMessage)
     }
     mOriginal = mData;
     return true;
+}
+
+bool ZelSettingsFile::WriteFile(const QString& pPath, const QByteArray& pData,
+                                QString& pErrorMessage)
+{
+    // Unbuffered, so that every write that fails says so at once: a buffered one may fail
+    // only when commit() flushes, which then renames a short file over the store.
+    QSaveFile file(pPath);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // A short write is tried again for the rest, which then tells why it fails.
+    for (qint64 done = 0; written && done < pData.size();) {
+        const qint64 count = file.write(pData.constData() + done, pData.size() - done);
+        written = count > 0;
+        done += count;
+    }
+    written = written && file.error() == QFileDevice::NoError && file.commit()
+        && file.error() == QFileDevice::NoError;
+    if (written)
+        return true;
+    pErrorMessage = QCoreApplication::translate("ZelControlCenter",
+                                                "The settings file \"%1\" could not be written: "
+                                                "%2")
+                        .arg(pPath, reasonOf(file));
+    file.cancelWriting();
+    return false;
 }
 
 } // namespace zel

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace zel {
@@ -38,6 +39,12 @@ public:
     // what that line holds when it rewrites the file. 0 when every line reads cleanly.
     int damagedLine() const { return mDamagedLine; }
 
+    // The settings that can still be read from a damaged store, in file order: the text
+    // values of the lines that read cleanly, outside a section header that does not.
+    std::vector<std::pair<QString, QString>> readableValues() const;
+    // Takes pData as the store's new text, to be saved in place of what was loaded.
+    void replaceData(const QByteArray& pData);
+
     // The value that QSettings reads for pKey, when it is text.
     tValueKind value(const QString& pKey, QString* pText = nullptr) const;
     // The value as it is written in the file, escapes and all; for messages.
@@ -56,6 +63,12 @@ public:
     // QSettings objects that read the old text read the new one at their next sync.
     bool save(QString& pErrorMessage);
 
+    // Writes pData as the whole file pPath, replacing it only once every byte was written:
+    // on failure the old file stays as it was, no temporary file is left, and the message
+    // names the file and the reason.
+    static bool WriteFile(const QString& pPath, const QByteArray& pData,
+                          QString& pErrorMessage);
+
 private:
     static constexpr std::size_t kNoEntry = std::size_t(-1);
     struct Entry
@@ -66,6 +79,8 @@ private:
         qsizetype mValueEnd;
         // The next line of the same key, in file order.
         std::size_t mNext = kNoEntry;
+        // Its line, or the header of its section, is damaged.
+        bool mUnreadable = false;
     };
     struct Section
     {

@@ -192,14 +192,23 @@ int SettingsTool::list(bool pWithStore, bool pJson)
     return Success;
 }
 
-int SettingsTool::check()
+int SettingsTool::check(bool pRecover)
 {
     int code = Success;
     if (!openStore(false, code))
         return code;
     ZelSettingsCheck check(*mSettings);
     QString message;
-    if (!check.run(message)) {
+    if (!(pRecover ? check.recover(message) : check.run(message))) {
+        if (!check.writeError().isEmpty())
+            return Fail(UsageError, check.writeError());
+        if (check.damagedLine() != 0) {
+            Fail(Refused, message);
+            return Fail(Refused, tr("nothing was changed; to keep a copy of this file and "
+                                    "start again from the settings that can be read, run: "
+                                    "zelsettings check --recover --store %1")
+                                     .arg(storePath()));
+        }
         if (check.stoppedKey().isEmpty())
             return Fail(Refused, message);
         const QString key = check.stoppedKey();
@@ -211,8 +220,8 @@ int SettingsTool::check()
                                             "run: zelsettings reset --store %1 %2")
                                  .arg(storePath(), key));
     }
-    if (!check.writeError().isEmpty())
-        return Fail(UsageError, check.writeError());
+    if (!check.damagedCopy().isEmpty())
+        Print(QStringLiteral("damaged\t") + check.damagedCopy() + QLatin1Char('\n'));
     for (const ZelSettingsCheck::Result& result : check.results()) {
         QString line = outcomeName(result.mOutcome) + QLatin1Char('\t') + result.mKey;
         if (result.mOutcome == ZelSettingsCheck::Repaired)

@@ -29,7 +29,9 @@ public:
     ~SettingsTool();
 
     int list(bool pWithStore, bool pJson);
-    int check();
+    // pRecover: a store with a line that cannot be read safely is kept as a copy and
+    // rewritten from what can be read.
+    int check(bool pRecover);
     int get(const QString& pKey);
     int set(const QString& pKey, const QString& pValue);
     int reset(const QStringList& pKeys);

@@ -26,6 +26,9 @@ const char kDescription[] = QT_TRANSLATE_NOOP(
     "                      order; with --store, also the stored value\n"
     "  check               fill and repair the store as the viewer does at start-up; one line\n"
     "                      per key: kept, filled or repaired (old, new value)\n"
+    "  check --recover     the same; a damaged store is first kept as a copy beside it\n"
+    "                      (told on a line \"damaged\" before the others) and rewritten from\n"
+    "                      the settings that can still be read\n"
     "  get KEY             the stored value of KEY\n"
     "  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing\n"
     "                      and tell what the check would store\n"
@@ -111,7 +114,11 @@ int main(int argc, char** argv)
                                   SettingsTool::tr("list: one JSON array, for scripts."));
     const QCommandLineOption version(QStringLiteral("version"),
                                      SettingsTool::tr("The library's version."));
-    parser.addOptions({store, json, version});
+    const QCommandLineOption recover(
+        QStringLiteral("recover"),
+        SettingsTool::tr("check: keep a damaged store as a copy and start it again from the "
+                         "settings that can be read."));
+    parser.addOptions({store, json, version, recover});
     const QCommandLineOption help = parser.addHelpOption();
 
     // Taken as UTF-8 whatever the locale, like the values that the store holds.
@@ -152,6 +159,8 @@ int main(int argc, char** argv)
         return usageError(SettingsTool::tr("wrong number of arguments for '%1'").arg(command));
     if (parser.isSet(json) && command != QLatin1String("list"))
         return usageError(SettingsTool::tr("--json is for 'list' only"));
+    if (parser.isSet(recover) && command != QLatin1String("check"))
+        return usageError(SettingsTool::tr("--recover is for 'check' only"));
 
     zel::ViewerSettings::Register();
     zel::ZelControlCenter::InitDefaultSettingsValues();
@@ -159,7 +168,7 @@ int main(int argc, char** argv)
     if (command == QLatin1String("list"))
         return tool.list(parser.isSet(store), parser.isSet(json));
     if (command == QLatin1String("check"))
-        return tool.check();
+        return tool.check(parser.isSet(recover));
     if (command == QLatin1String("get"))
         return tool.get(words.at(0));
     if (command == QLatin1String("set"))
