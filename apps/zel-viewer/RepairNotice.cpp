@@ -2,6 +2,7 @@
 
 #include "kmMessageBox.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QVariant>
 
@@ -43,8 +44,33 @@ RepairNotice::RepairNotice(const Results& pRepairs, QWidget* pParent)
     retranslate();
 }
 
+void RepairNotice::setDamagedCopy(const QString& pPath)
+{
+    mDamagedCopy = pPath;
+    retranslate();
+}
+
+void RepairNotice::setNotSaved(const QString& pReason)
+{
+    mNotSaved = pReason;
+    retranslate();
+}
+
 QString RepairNotice::details() const
 {
+    QStringList paragraphs;
+    if (!mNotSaved.isEmpty()) {
+        paragraphs.append(mNotSaved + QLatin1Char('\n')
+                          + tr("This run uses the settings below, but none of them is saved, "
+                               "nor any change made to the settings before the viewer "
+                               "closes."));
+    }
+    if (!mDamagedCopy.isEmpty()) {
+        paragraphs.append(tr("The settings file could not be read. It was kept as %1; the "
+                             "viewer started with the settings that could be read and the "
+                             "defaults for the rest.")
+                              .arg(QDir::toNativeSeparators(mDamagedCopy)));
+    }
     QStringList lines;
     for (const ZelSettingsCheck::Result& result : mRepairs) {
         if (result.mOutcome == ZelSettingsCheck::Filled)
@@ -53,7 +79,11 @@ QString RepairNotice::details() const
             lines.append(tr("%1: \"%2\", now \"%3\"")
                              .arg(result.mKey, result.mStored, result.mValue));
     }
-    return lines.join(QLatin1Char('\n'));
+    if (!lines.isEmpty()) {
+        paragraphs.append(tr("These settings could not be used as stored and were repaired:")
+                          + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')));
+    }
+    return paragraphs.join(QStringLiteral("\n\n"));
 }
 
 void RepairNotice::changeEvent(QEvent* pEvent)
@@ -65,20 +95,28 @@ void RepairNotice::changeEvent(QEvent* pEvent)
 
 void RepairNotice::retranslate()
 {
-    setText(tr("Settings repaired at start-up: %1. Details").arg(mRepairs.size()));
-    setToolTip(tr("The settings file held values that could not be used; they were put back "
-                  "to their defaults."));
+    if (!mNotSaved.isEmpty()) {
+        setText(tr("Settings not saved in this run. Details"));
+        setToolTip(mNotSaved);
+    } else if (!mDamagedCopy.isEmpty()) {
+        setText(tr("Settings file damaged; a copy was kept. Details"));
+        setToolTip(QDir::toNativeSeparators(mDamagedCopy));
+    } else {
+        setText(tr("Settings repaired at start-up: %1. Details").arg(mRepairs.size()));
+        setToolTip(tr("The settings file held values that could not be used; they were put "
+                      "back to their defaults."));
+    }
 }
 
 void RepairNotice::showDetails()
 {
     km::kmMessageBox::ShowMessage(
         tr("Settings repaired"),
-        tr("These settings could not be used as stored and were repaired:") + QStringLiteral("\n\n")
-            + details(),
+        details(),
         QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
         km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
-    deleteLater();
+    if (mNotSaved.isEmpty())
+        deleteLater();
 }
 
 } // namespace zel

@@ -9,8 +9,10 @@
 namespace zel {
 
 // The status-bar note that the start-up check repaired settings: one line, and on a click the
-// settings that it repaired, each from what the store held to what it holds now. It goes once
-// its details were read.
+// settings that it repaired, each from what the store held to what it holds now. It also
+// tells where a damaged store was kept, and that the settings of this run are not saved when
+// the store cannot be written. It goes once its details were read, unless nothing is saved:
+// that stays true for the whole run.
 class RepairNotice : public QPushButton
 {
     Q_OBJECT
@@ -25,7 +27,11 @@ public:
 
     RepairNotice(const Results& pRepairs, QWidget* pParent = nullptr);
 
-    // One line a setting.
+    void setDamagedCopy(const QString& pPath);
+    // pReason: why the store cannot be written; empty when the settings are saved.
+    void setNotSaved(const QString& pReason);
+
+    // One line a setting, after what is said of the store itself.
     QString details() const;
 
 protected:
@@ -36,6 +42,8 @@ private:
     void showDetails();
 
     Results mRepairs;
+    QString mDamagedCopy;
+    QString mNotSaved;
 };
 
 } // namespace zel

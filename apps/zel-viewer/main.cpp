@@ -1,3 +1,4 @@
+#include "RepairNotice.h"
 #include "StartupCheck.h"
 #include "ViewerTour.h"
 #include "ViewerWindow.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTextStream>
 
 #include <initializer_list>
@@ -189,8 +191,8 @@ int main(int pArgc, char** pArgv)
 
     // Start-up: the defaults, then the check of the store, which fills and repairs it.
     const bool ask = !tour && QGuiApplication::platformName() != QLatin1String("offscreen");
-    std::vector<zel::ZelSettingsCheck::Result> checked;
-    if (!zel::StartupCheck::Run(*settings, ask, nullptr, &checked))
+    zel::StartupCheck::Outcome checked;
+    if (!zel::StartupCheck::Run(settings, ask, nullptr, &checked))
         return 1;
 
     zel::kmDMIApplication host;
@@ -202,7 +204,15 @@ int main(int pArgc, char** pArgv)
         zel::ViewerTour viewerTour(window, host, *settings, options.tour);
         return viewerTour.run() ? 0 : 1;
     }
-    window.tellRepairs(checked);
+    if (checked.mDamagedCopy.isEmpty() && checked.mNotSaved.isEmpty()) {
+        window.tellRepairs(checked.mResults);
+    } else {
+        auto* notice = new zel::RepairNotice(zel::RepairNotice::ToTell(checked.mResults),
+                                             window.statusBar());
+        notice->setDamagedCopy(checked.mDamagedCopy);
+        notice->setNotSaved(checked.mNotSaved);
+        window.statusBar()->insertPermanentWidget(0, notice);
+    }
     window.show();
     return application.exec();
 }

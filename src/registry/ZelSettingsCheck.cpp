@@ -207,12 +207,7 @@ bool ZelSettingsCheck::editFile(ZelSettingsFile& pFile, const Values& pValues,
 bool ZelSettingsCheck::WriteValues(QSettings& pSettings, const Values& pValues,
                                    QString& pErrorMessage)
 {
-    // A store kept in memory for this run takes the values there and nowhere else.
-    if (ZelMemorySettings::IsMemoryStore(pSettings)) {
-        for (const auto& value : pValues)
-            pSettings.setValue(value.first, value.second);
-        return true;
-    }
+    // The system's registry, or a store kept in memory for this run.
     if (!ZelSettingsLock::IsFileStore(pSettings)) {
         for (const auto& value : pValues)
             pSettings.setValue(value.first, value.second);
@@ -285,6 +280,9 @@ bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
 
 bool ZelSettingsCheck::syncStore(QSettings& pSettings, QString& pErrorMessage)
 {
+    // Kept in memory: its values stay there, and asking it to write would only fail.
+    if (ZelMemorySettings::IsMemoryStore(pSettings))
+        return true;
     pSettings.sync();
     if (pSettings.status() == QSettings::NoError)
         return true;
