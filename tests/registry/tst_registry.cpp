@@ -222,6 +222,39 @@ private Q_SLOTS:
         QVERIFY(FileStamp::of(storePath()) == repaired);
     }
 
+    // On a full disk the check fails, says why, and leaves the store byte for byte with no
+    // temporary file beside it; the host's store object holds what the file holds.
+    void fullDiskKeepsTheStore()
+    {
+        ZelControlCenter::InitDefaultSettingsValues();
+        QCOMPARE(checkRun(storePath()), QString());
+        {
+            QFile file(storePath());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const QByteArray healthy = file.readAll();
+            QVERIFY(healthy.size() > 512 && healthy.contains("nbDecimals=2\n"));
+            QVERIFY(file.resize(0));
+            file.write(QByteArray(healthy).replace("nbDecimals=2\n", "nbDecimals=lots\n"));
+        }
+        QFile pin(storePath());
+        QVERIFY(pin.open(QIODevice::ReadOnly));
+        const FileStamp before = FileStamp::of(storePath());
+        const QStringList entries = zeltest::FolderEntries(mDir->path());
+
+        const QString told = zeltest::OnFullDisk(512, [this]() {
+            QSettings settings(storePath(), QSettings::IniFormat);
+            QString message;
+            const bool checked = ZelControlCenter::EnsureSettings(settings, message);
+            return QString::number(checked) + QLatin1Char(' ') + message + QLatin1Char(' ')
+                + settings.value(QStringLiteral("units/nbDecimals")).toString();
+        });
+        QCOMPARE(told, QStringLiteral("0 ~The settings file \"%1\" could not be written: "
+                                      "~no space left on the device lots")
+                           .arg(storePath()));
+        QVERIFY(FileStamp::of(storePath()) == before);
+        QCOMPARE(zeltest::FolderEntries(mDir->path()), entries);
+    }
+
     // %T stands for a temporary folder holding the folder "existing" and the plain file
     // "plain"; a plain file where a parent folder should be stops even root. Each row: the
     // value, the value after the call or the message given, and a folder that must exist.

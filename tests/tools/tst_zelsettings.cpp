@@ -25,10 +25,19 @@ struct Run
     QStringList lines() const { return mOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-Run zelsettings(const QStringList& pArguments)
+// pFullDisk: no file of the tool grows past 512 bytes, as on a full disk (the shell sets the
+// limit and ignores the signal that would end the tool, then runs it).
+Run zelsettings(const QStringList& pArguments, bool pFullDisk = false)
 {
     QProcess process;
-    process.start(QStringLiteral(ZELSETTINGS_PATH), pArguments);
+    if (pFullDisk) {
+        process.start(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
+                                  QStringLiteral(ZELSETTINGS_PATH)}
+                          + pArguments);
+    } else {
+        process.start(QStringLiteral(ZELSETTINGS_PATH), pArguments);
+    }
     Run run;
     if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
         run.mExitCode = process.exitCode();
@@ -261,6 +270,95 @@ private Q_SLOTS:
         }
         QVERIFY2(lost == 0,
                  qPrintable(QStringLiteral("lost in %1 of %2 rounds").arg(lost).arg(rounds)));
+    }
+
+    // On a full disk, every command that writes fails with exit status 2 and the reason, prints
+    // no value as if stored, and leaves the store byte for byte, with no temporary file.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addRow("check") << QStringList{"check"};
+        QTest::addRow("check --recover") << QStringList{"check", "--recover"};
+        QTest::addRow("set") << QStringList{"set", "units/nbDecimals", "5"};
+        QTest::addRow("reset") << QStringList{"reset"};
+        QTest::addRow("reset one") << QStringList{"reset", "units/nbDecimals"};
+    }
+
+    void fullDisk()
+    {
+        QFETCH(QStringList, arguments);
+        QCOMPARE(zelsettings({"check", "--store", store()}).mExitCode, 0);
+        replaceInFile(store(), "nbDecimals=2", "nbDecimals=lots");
+        QFile pin(store());
+        QVERIFY(pin.open(QIODevice::ReadOnly));
+        const FileStamp before = FileStamp::of(store());
+        QVERIFY(before.mBytes.size() > 512);
+        const QStringList entries = zeltest::FolderEntries(mDir->path());
+
+        const Run run = zelsettings(arguments << "--store" << store(), true);
+        QCOMPARE(run.mExitCode, 2);
+        QCOMPARE(run.mOut, QString());
+        QCOMPARE(run.mErr, QStringLiteral("zelsettings: The settings file \"%1\" could not be "
+                                          "written: no space left on the device\n")
+                               .arg(store()));
+        QVERIFY(FileStamp::of(store()) == before);
+        QCOMPARE(zeltest::FolderEntries(mDir->path()), entries);
+    }
+
+    // A store that cannot be read safely: check tells the line and changes nothing; check
+    // --recover keeps it byte for byte beside itself and starts it again from what can be read.
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("NUL bytes") << QByteArray(1040, '\0') << 1 << "mm";
+        QTest::addRow("half written") << QByteArray("[engine]\nuseXRay=false\n[units]\nname=cm\n"
+                                                    "nbDec")
+                                      << 5 << "cm";
+    }
+
+    void damaged()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, line);
+        QFETCH(QString, name);
+        {
+            QFile file(store());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+        }
+        QFile pin(store());
+        QVERIFY(pin.open(QIODevice::ReadOnly));
+        const FileStamp before = FileStamp::of(store());
+
+        const Run check = zelsettings({"check", "--store", store()});
+        QCOMPARE(check.mExitCode, 1);
+        QVERIFY2(check.mErr.startsWith(QStringLiteral("zelsettings: Line %1 of the settings file "
+                                                      "\"%2\" cannot be read safely")
+                                           .arg(line)
+                                           .arg(store())),
+                 qPrintable(check.mErr));
+        QVERIFY(check.mErr.contains("zelsettings check --recover --store " + store()));
+        QVERIFY(FileStamp::of(store()) == before);
+        QCOMPARE(zeltest::FolderEntries(mDir->path()), QStringList("Vantora.ini"));
+
+        const Run recover = zelsettings({"check", "--recover", "--store", store()});
+        QCOMPARE(recover.mExitCode, 0);
+        QCOMPARE(recover.mErr, QString());
+        const QStringList copies = zeltest::FolderEntries(mDir->path()).filter(".damaged-");
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(recover.lines().value(0), "damaged\t" + mDir->filePath(copies.front()));
+        QCOMPARE(recover.lines().size(), 39);
+        QCOMPARE(FileStamp::of(mDir->filePath(copies.front())).mBytes, stored);
+        const QSettings settings(store(), QSettings::IniFormat);
+        QCOMPARE(settings.value("units/name").toString(), name);
+        QCOMPARE(settings.value("units/nbDecimals").toString(), QStringLiteral("2"));
+        QCOMPARE(settings.value("engine/useXRay").toString(),
+                 QLatin1String(line == 1 ? "true" : "false"));
+        // Healthy again: a plain check keeps every key.
+        const Run after = zelsettings({"check", "--store", store()});
+        QCOMPARE(after.mExitCode, 0);
+        QCOMPARE(after.lines().filter(QRegularExpression("^kept\t")).size(), 38);
     }
 
     // The viewer's own store by default. list names the library's and the viewer's keys once
