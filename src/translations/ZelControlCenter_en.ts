@@ -230,11 +230,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be written</source>
+        <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
+        <source>The settings store &quot;%1&quot; could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -232,12 +232,28 @@
         <translation>« %1 » ne peut pas être écrit dans le fichier de paramètres « %2 » sans modifier les lignes voisines</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be written</source>
-        <translation>Le fichier de paramètres « %1 » n’a pas pu être écrit</translation>
-    </message>
-    <message>
         <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
         <translation>Le fichier de paramètres « %1 » est en cours de modification par un autre programme ; réessayez quand il aura terminé</translation>
+    </message>
+    <message>
+        <source>The settings store &quot;%1&quot; could not be written</source>
+        <translation>Le stockage de paramètres « %1 » n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus d’espace libre sur le périphérique</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the device is read-only</source>
+        <translation>le périphérique est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written: %2</source>
+        <translation>Le fichier de paramètres « %1 » n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>

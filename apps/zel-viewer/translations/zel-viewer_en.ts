@@ -195,6 +195,14 @@
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings were checked and repaired, but the repairs cannot be saved. Start with them for this run only, or quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start without saving</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SvgDrawingWriter</name>
@@ -352,6 +360,22 @@ Qt&apos;s standard options are accepted as well, among them -style NAME, -revers
     </message>
     <message>
         <source>These settings could not be used as stored and were repaired:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run uses the settings below, but none of them is saved, nor any change made to the settings before the viewer closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file could not be read. It was kept as %1; the viewer started with the settings that could be read and the defaults for the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings not saved in this run. Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file damaged; a copy was kept. Details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -195,6 +195,14 @@
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>The settings were checked and repaired, but the repairs cannot be saved. Start with them for this run only, or quit?</source>
+        <translation>Les paramètres ont été vérifiés et réparés, mais les réparations ne peuvent pas être enregistrées. Démarrer avec elles pour cette session seulement, ou quitter ?</translation>
+    </message>
+    <message>
+        <source>Start without saving</source>
+        <translation>Démarrer sans enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>SvgDrawingWriter</name>
@@ -355,6 +363,22 @@ Les options standard de Qt sont aussi acceptées, dont -style NOM, -reverse,
     <message>
         <source>These settings could not be used as stored and were repaired:</source>
         <translation>Ces paramètres n’étaient pas utilisables tels qu’enregistrés et ont été réparés :</translation>
+    </message>
+    <message>
+        <source>This run uses the settings below, but none of them is saved, nor any change made to the settings before the viewer closes.</source>
+        <translation>Cette session utilise les paramètres ci-dessous, mais aucun n’est enregistré, ni aucune modification des paramètres faite avant la fermeture de la visionneuse.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read. It was kept as %1; the viewer started with the settings that could be read and the defaults for the rest.</source>
+        <translation>Le fichier de paramètres n’a pas pu être lu. Il a été gardé sous %1 ; la visionneuse a démarré avec les paramètres lisibles et les valeurs par défaut pour les autres.</translation>
+    </message>
+    <message>
+        <source>Settings not saved in this run. Details</source>
+        <translation>Paramètres non enregistrés dans cette session. Détails</translation>
+    </message>
+    <message>
+        <source>Settings file damaged; a copy was kept. Details</source>
+        <translation>Fichier de paramètres endommagé ; une copie a été gardée. Détails</translation>
     </message>
 </context>
 <context>

@@ -144,25 +144,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
-
-Commands:
-  list                every registered key, its default and what it accepts, in check
-                      order; with --store, also the stored value
-  check               fill and repair the store as the viewer does at start-up; one line
-                      per key: kept, filled or repaired (old, new value)
-  get KEY             the stored value of KEY
-  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
-                      and tell what the check would store
-  reset [KEY]         the default of KEY, or of every registered key, as the check
-                      keeps it
-
-Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
-another program was changing the store; 2 bad usage, an unknown key, or a file that
-cannot be read or written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Try &apos;zelsettings --help&apos;.
 </source>
         <translation type="unfinished"></translation>
@@ -209,6 +190,40 @@ cannot be read or written.</source>
     </message>
     <message>
         <source>The library&apos;s version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was changed; to keep a copy of this file and start again from the settings that can be read, run: zelsettings check --recover --store %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
+
+Commands:
+  list                every registered key, its default and what it accepts, in check
+                      order; with --store, also the stored value
+  check               fill and repair the store as the viewer does at start-up; one line
+                      per key: kept, filled or repaired (old, new value)
+  check --recover     the same; a damaged store is first kept as a copy beside it
+                      (told on a line &quot;damaged&quot; before the others) and rewritten from
+                      the settings that can still be read
+  get KEY             the stored value of KEY
+  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
+                      and tell what the check would store
+  reset [KEY]         the default of KEY, or of every registered key, as the check
+                      keeps it
+
+Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
+another program was changing the store; 2 bad usage, an unknown key, or a file that
+cannot be read or written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check: keep a damaged store as a copy and start it again from the settings that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--recover is for &apos;check&apos; only</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

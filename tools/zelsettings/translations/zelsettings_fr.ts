@@ -144,42 +144,6 @@
         <translation>%1 : « %2 » n’est pas accepté (%3) ; la vérification enregistrerait « %4 »</translation>
     </message>
     <message>
-        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
-
-Commands:
-  list                every registered key, its default and what it accepts, in check
-                      order; with --store, also the stored value
-  check               fill and repair the store as the viewer does at start-up; one line
-                      per key: kept, filled or repaired (old, new value)
-  get KEY             the stored value of KEY
-  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
-                      and tell what the check would store
-  reset [KEY]         the default of KEY, or of every registered key, as the check
-                      keeps it
-
-Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
-another program was changing the store; 2 bad usage, an unknown key, or a file that
-cannot be read or written.</source>
-        <translation>Prépare ou répare les paramètres d’une visionneuse, comme le fait sa vérification au démarrage.
-
-Commandes :
-  list                chaque clé enregistrée, sa valeur par défaut et ce qu’elle accepte,
-                      dans l’ordre de la vérification ; avec --store, aussi la valeur
-                      enregistrée
-  check               complète et répare le fichier comme la visionneuse au démarrage ;
-                      une ligne par clé : kept, filled ou repaired (ancienne, nouvelle
-                      valeur)
-  get CLÉ             la valeur enregistrée de CLÉ
-  set CLÉ VALEUR      enregistre VALEUR si la vérification la garderait ; sinon n’enregistre
-                      rien et dit ce que la vérification enregistrerait
-  reset [CLÉ]         la valeur par défaut de CLÉ, ou de chaque clé enregistrée, telle que
-                      la vérification la garde
-
-Code de sortie : 0 succès ; 1 la vérification a échoué, une valeur a été refusée, une clé
-n’est pas enregistrée ou un autre programme modifiait le fichier ; 2 mauvais usage, clé
-inconnue, ou fichier illisible ou impossible à écrire.</translation>
-    </message>
-    <message>
         <source>Try &apos;zelsettings --help&apos;.
 </source>
         <translation>Essayez « zelsettings --help ».
@@ -228,6 +192,60 @@ inconnue, ou fichier illisible ou impossible à écrire.</translation>
     <message>
         <source>The library&apos;s version.</source>
         <translation>La version de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>nothing was changed; to keep a copy of this file and start again from the settings that can be read, run: zelsettings check --recover --store %1</source>
+        <translation>rien n’a été modifié ; pour garder une copie de ce fichier et repartir des paramètres lisibles, lancez : zelsettings check --recover --store %1</translation>
+    </message>
+    <message>
+        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
+
+Commands:
+  list                every registered key, its default and what it accepts, in check
+                      order; with --store, also the stored value
+  check               fill and repair the store as the viewer does at start-up; one line
+                      per key: kept, filled or repaired (old, new value)
+  check --recover     the same; a damaged store is first kept as a copy beside it
+                      (told on a line &quot;damaged&quot; before the others) and rewritten from
+                      the settings that can still be read
+  get KEY             the stored value of KEY
+  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
+                      and tell what the check would store
+  reset [KEY]         the default of KEY, or of every registered key, as the check
+                      keeps it
+
+Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
+another program was changing the store; 2 bad usage, an unknown key, or a file that
+cannot be read or written.</source>
+        <translation>Prépare ou répare les paramètres d’une visionneuse, comme le fait sa vérification au démarrage.
+
+Commandes :
+  list                chaque clé enregistrée, sa valeur par défaut et ce qu’elle accepte,
+                      dans l’ordre de la vérification ; avec --store, aussi la valeur
+                      enregistrée
+  check               complète et répare le fichier comme la visionneuse au démarrage ;
+                      une ligne par clé : kept, filled ou repaired (ancienne, nouvelle
+                      valeur)
+  check --recover     de même ; un fichier endommagé est d’abord gardé en copie à côté
+                      de lui (indiquée sur une ligne « damaged » avant les autres) et
+                      recréé à partir des paramètres encore lisibles
+  get CLÉ             la valeur enregistrée de CLÉ
+  set CLÉ VALEUR      enregistre VALEUR si la vérification la garderait ; sinon n’enregistre
+                      rien et dit ce que la vérification enregistrerait
+  reset [CLÉ]         la valeur par défaut de CLÉ, ou de chaque clé enregistrée, telle que
+                      la vérification la garde
+
+Code de sortie : 0 succès ; 1 la vérification a échoué, une valeur a été refusée, une clé
+n’est pas enregistrée ou un autre programme modifiait le fichier ; 2 mauvais usage, clé
+inconnue, ou fichier illisible ou impossible à écrire.</translation>
+    </message>
+    <message>
+        <source>check: keep a damaged store as a copy and start it again from the settings that can be read.</source>
+        <translation>check : garde une copie d’un fichier endommagé et le recrée à partir des paramètres lisibles.</translation>
+    </message>
+    <message>
+        <source>--recover is for &apos;check&apos; only</source>
+        <translation>--recover ne sert qu’à « check »</translation>
     </message>
 </context>
 </TS>
