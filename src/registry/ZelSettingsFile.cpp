@@ -26,20 +26,15 @@ bool isWhiteSpace(char pByte)
     return pByte == ' ' || (pByte >= '\t' && pByte <= '\r');
 }
 
-// A NUL or another control character: what a power cut or a binary file leaves, never
-// what a writer of settings puts in a line.
+// A NUL or another control character: what a power cut or a binary file leaves, never what
+// a writer of settings puts in a line.
 bool holdsControlBytes(const QByteArray& pData, qsizetype pStart, qsizetype pLength)
 {
-    const char* const end = pData.constData() + pStart + pLength;
-    return std::any_of(pData.constData() + pStart, end, [](char pByte) {
+    const char* const begin = pData.constData() + pStart;
+    return std::any_of(begin, begin + pLength, [](char pByte) {
         const auto code = static_cast<unsigned char>(pByte);
         return (code < 0x20 && pByte != '\t' && pByte != '\n' && pByte != '\r') || code == 0x7f;
     });
-}
-
-bool isUtf8(const QByteArray& pBytes)
-{
-    return QString::fromUtf8(pBytes).toUtf8() == pBytes;
 }
 
 QString reasonOf(const QFileDevice& pFile)
@@ -154,8 +149,7 @@ void ZelSettingsFile::parse()
         Entry entry{section.isEmpty() ? ZelIniSyntax::UnescapedKey(key)
                                       : section + ZelIniSyntax::UnescapedKey(key),
                     mSections.size() - 1, equals + 1, start + length};
-        entry.mUnreadable = lineDamaged || keyUncertain || sectionDamaged || keyEnd == start
-            || !isUtf8(mData.mid(start, length));
+        entry.mUnreadable = lineDamaged || keyUncertain || sectionDamaged || keyEnd == start;
         const auto first = mFirstEntryOfKey.constFind(entry.mKey);
         if (first == mFirstEntryOfKey.constEnd()) {
             mFirstEntryOfKey.insert(entry.mKey, mEntries.size());
