@@ -182,6 +182,10 @@
         <source>You need to restart your application to turn settings modification effective.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelControlCenter</name>
@@ -235,6 +239,10 @@
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

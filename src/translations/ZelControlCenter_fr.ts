@@ -184,6 +184,10 @@
         <source>You need to restart your application to turn settings modification effective.</source>
         <translation>Redémarrez l’application pour que les modifications des paramètres prennent effet.</translation>
     </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Vos modifications n’ont pas pu être enregistrées ; elles restent en attente.</translation>
+    </message>
 </context>
 <context>
     <name>ZelControlCenter</name>
@@ -238,6 +242,10 @@
     <message>
         <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
         <translation>Le fichier de paramètres « %1 » est en cours de modification par un autre programme ; réessayez quand il aura terminé</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Vos modifications n’ont pas pu être enregistrées ; elles restent en attente.</translation>
     </message>
 </context>
 <context>
