@@ -75,7 +75,8 @@ void ZelSettingsWatcher::arm()
 {
     if (!mWatcher)
         return;
-    // The folder may not exist yet: the store's first writer makes it.
+    // A file or folder that does not exist yet cannot be watched; the next notice of the
+    // folder, or the next look, tries again.
     if (!mWatcher->directories().contains(mFolder) && QFileInfo::exists(mFolder))
         mWatcher->addPath(mFolder);
     if (!mWatcher->files().contains(mPath) && QFileInfo::exists(mPath))
