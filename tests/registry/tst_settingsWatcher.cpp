@@ -95,6 +95,7 @@ private:
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QCOMPARE(file.write(pData), pData.size());
+        QVERIFY(file.flush());
         // A reader knows a new text by its size and time; an equal size must not hide it.
         if (oldTime.isValid())
             QVERIFY(file.setFileTime(oldTime.addSecs(1), QFileDevice::FileModificationTime));
