@@ -9,6 +9,7 @@
 #include "SvgDrawingWriter.h"
 #include "ZelControlCenter.h"
 #include "ZelExportSettingsPanel.h"
+#include "ZelSettingsCheck.h"
 #include "kmDMIApplication.h"
 
 #include <QDir>
@@ -138,7 +139,14 @@ bool ExportController::exportTab(int pTab, QStringList& pFiles, QString& pError)
 
 void ExportController::onActiveTabChanged(int pIndex)
 {
-    mSettings.setValue(QLatin1String(kExportModuleKey), pIndex);
+    // Written only when it changes, through the store's safe writer. A tab that cannot be
+    // remembered is no reason to stop the export tool: the next start opens another tab.
+    const QString module = QString::number(pIndex);
+    if (mSettings.value(QLatin1String(kExportModuleKey)).toString() != module) {
+        QString error;
+        ZelSettingsCheck::WriteValues(mSettings, {{QLatin1String(kExportModuleKey), module}},
+                                      error);
+    }
     if (mView && mView->preview() != ModelView::NoPreview) {
         mView->clearPreview();
         if (mPanel)

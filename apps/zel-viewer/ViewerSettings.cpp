@@ -19,7 +19,7 @@ const ViewerSetting kViewerSettings[] = {
     {"display/displayps", "true", "ensureBool"},
     {"display/displaytool", "true", "ensureBool"},
     {"display/namingPolicy", "0", "ensureUInt"},
-    {"Privacy/sendreport", "true", "ensureBool"},
+    {"Privacy/sendreport", "false", "ensureBool"},
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "ZelCCActionItem.h"
 #include "ZelControlCenter.h"
 #include "ZelExportSettingsPanel.h"
+#include "ZelSettingsCheck.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
 #include "kmDMRenderer.h"
@@ -157,8 +158,10 @@ QString ViewerTour::StorePath(const QString& pFolder)
 
 bool ViewerTour::run()
 {
-    mSettings.setValue(QStringLiteral("folders/lastexportfolder"), mFolder);
-    mSettings.sync();
+    QString error;
+    const bool stored = ZelSettingsCheck::WriteValues(
+        mSettings, {{QStringLiteral("folders/lastexportfolder"), mFolder}}, error);
+    check(stored, stored ? QStringLiteral("export folder stored") : error);
     mWindow.show();
     mWindow.activateWindow();
     check(waitFor([this]() { return mWindow.isActiveWindow(); }),

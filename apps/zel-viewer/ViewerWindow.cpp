@@ -217,6 +217,10 @@ SettingsDialog* ViewerWindow::settingsDialog()
         return mSettingsDialog;
     mSettingsDialog = new SettingsDialog(mApplication, this);
     mSettingsDialog->enableSettingsGuide();
+    connect(mSettingsDialog, &SettingsDialog::storeChanged, this, [this](const QStringList&) {
+        updateLength();
+        updateNamingPolicy();
+    });
     mDialogPanels = {new ZelGeneralSettingsPanel(mApplication, mSettings),
                      new ZelImportSettingsPanel(mApplication, mSettings),
                      new ZelExportSettingsPanel(true, mApplication, mSettings),
@@ -438,6 +442,15 @@ void ViewerWindow::connectHost()
             report(settingsKind, QStringLiteral("3D database"));
         });
     }
+    // Another program changed the store: the panels have made the host follow it; the status
+    // bar and the product structure show what the host now holds.
+    const auto followStore = [this, settingsKind](const QStringList& pKeys) {
+        updateLength();
+        updateNamingPolicy();
+        report(settingsKind,
+               QStringLiteral("changed elsewhere: ") + pKeys.join(QLatin1String(", ")));
+    };
+    connect(mControlCenter, &ZelControlCenter::storeChanged, this, followStore);
     connect(this, &kmMainWindow::processingPowerChanged, this, [this, settingsKind](int pCores) {
         report(settingsKind, QStringLiteral("processing power %1").arg(pCores));
     });

@@ -3,6 +3,7 @@
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
+#include "ZelSettingsWatcher.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
 #include "kmMessageBox.h"
@@ -57,6 +58,12 @@ SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
         if (pNow && mUi->settingsContent->isAncestorOf(pNow))
             mUi->scrollArea->ensureWidgetVisible(pNow, 0, 0);
     });
+
+    if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr) {
+        mWatcher = new ZelSettingsWatcher(*settings, this);
+        connect(mWatcher, &ZelSettingsWatcher::storeChanged, this,
+                &SettingsDialog::onStoreChanged);
+    }
 }
 
 SettingsDialog::~SettingsDialog()
@@ -279,40 +286,72 @@ void SettingsDialog::on_applyButton_clicked()
 {
     bool restart = false;
     QString restartNames;
+    QStringList errors;
     {
         // Written with the store's writer lock held; while another program holds it, the
         // dialog stays open with the edits pending.
         ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
         QString busy;
         if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
-            if (mApplication && mApplication->getMainWindow())
-                km::kmMessageBox::ShowMessage(
-                    QCoreApplication::translate("SettingsDialog", "Settings Modification"), busy,
-                    QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-                    km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+            showMessage(busy);
             return;
         }
+        // Changes made elsewhere are taken first, so that the rows tell them apart from the
+        // person's edits; once written, ours are not told back to us.
+        if (mWatcher)
+            mWatcher->look();
         // Named before the apply, which makes every change an applied one.
         restartNames = mGuide ? mGuide->restartSentence() : QString();
         const QList<ZelSettingsPanel*> panels = mPanels;
         for (ZelSettingsPanel* panel : panels) {
             if (panel->applyModifications())
                 restart = true;
+            if (!panel->applyError().isEmpty() && !errors.contains(panel->applyError()))
+                errors.append(panel->applyError());
         }
+        if (mWatcher)
+            mWatcher->acknowledge();
     }
 
-    if ((restart || !restartNames.isEmpty()) && mApplication && mApplication->getMainWindow()) {
+    // What could not be saved stays pending in the open dialog, to be applied again.
+    if (!errors.isEmpty()) {
+        showMessage(QCoreApplication::translate("SettingsDialog",
+                                                "Your changes could not be saved; they are "
+                                                "still pending.")
+                    + QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
+        if (mGuide)
+            mGuide->refresh();
+        return;
+    }
+    if (restart || !restartNames.isEmpty()) {
         QString notice = QCoreApplication::translate(
             "SettingsDialog",
             "You need to restart your application to turn settings modification effective.");
         if (!restartNames.isEmpty())
             notice += QStringLiteral("\n\n") + restartNames;
-        km::kmMessageBox::ShowMessage(
-            QCoreApplication::translate("SettingsDialog", "Settings Modification"), notice,
-            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+        showMessage(notice);
     }
     accept();
+}
+
+void SettingsDialog::showMessage(const QString& pText)
+{
+    if (!mApplication || !mApplication->getMainWindow())
+        return;
+    km::kmMessageBox::ShowMessage(
+        QCoreApplication::translate("SettingsDialog", "Settings Modification"), pText,
+        QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+        km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+}
+
+void SettingsDialog::onStoreChanged(const QStringList& pKeys)
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->followStore(pKeys);
+    if (mGuide)
+        mGuide->refresh();
+    emit storeChanged(pKeys);
 }
 
 void SettingsDialog::on_resetButton_clicked()

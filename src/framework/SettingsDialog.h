@@ -17,6 +17,7 @@ namespace zel {
 class kmDMIApplication;
 class ZelSettingsGuide;
 class ZelSettingsPanel;
+class ZelSettingsWatcher;
 
 // A frameless, movable dialog that hosts the settings panels one at a time, with a tab
 // per panel and Reset, Apply and Cancel below.
@@ -38,6 +39,11 @@ public:
     // each one, restart hints, and the count of pending changes on each tab.
     void enableSettingsGuide();
 
+Q_SIGNALS:
+    // Another program changed these keys of the store; the panels and the host's state that
+    // they drive follow already.
+    void storeChanged(const QStringList& pKeys);
+
 public Q_SLOTS:
     void refreshPanels();
     // Every way of leaving without APPLY (CANCEL, the close button, Escape) drops the edits.
@@ -58,6 +64,8 @@ protected Q_SLOTS:
 private:
     void mapPanelNames();
     void detachPanel(ZelSettingsPanel* pPanel);
+    void onStoreChanged(const QStringList& pKeys);
+    void showMessage(const QString& pText);
 
     Ui_SettingsDialog* mUi;
     kmDMIApplication* mApplication;
@@ -67,6 +75,7 @@ private:
     QSignalMapper* mSignalMapper;
     km::kmMovableObject* mMovable;
     ZelSettingsGuide* mGuide = nullptr;
+    ZelSettingsWatcher* mWatcher = nullptr;
 };
 
 } // namespace zel

@@ -4,6 +4,7 @@
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
+#include "ZelSettingsWatcher.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
 #include "kmMessageBox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalMapper>
 #include <QVBoxLayout>
 
@@ -113,6 +115,12 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     registerCCAction(mSettingsAction, QString(), false);
     connect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::openSettings);
     disconnect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::closeMenu);
+
+    if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr) {
+        mWatcher = new ZelSettingsWatcher(*settings, this);
+        connect(mWatcher, &ZelSettingsWatcher::storeChanged, this,
+                &ZelControlCenter::onStoreChanged);
+    }
 
     mClickTimer.start();
 }
@@ -296,33 +304,61 @@ void ZelControlCenter::on_applyButton_clicked()
     // made meanwhile is not lost; while another program holds it, the edits stay pending.
     bool restart = false;
     QString restartNames;
+    QStringList errors;
     {
         ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
         QString busy;
         if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
-            if (hostMainWindow())
-                km::kmMessageBox::ShowMessage(
-                    QCoreApplication::translate("ZelControlCenter", "Settings Modification"), busy,
-                    QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-                    km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+            showMessage(busy);
             return;
         }
+        // Changes made elsewhere are taken first, so that the rows tell them apart from the
+        // person's edits; once written, ours are not told back to us.
+        if (mWatcher)
+            mWatcher->look();
         // Named before the apply, which makes every change an applied one.
         restartNames = mGuide ? mGuide->restartSentence() : QString();
         restart = applyModifications();
+        for (const ZelSettingsPanel* panel : std::as_const(mPanels)) {
+            if (!panel->applyError().isEmpty() && !errors.contains(panel->applyError()))
+                errors.append(panel->applyError());
+        }
+        if (mWatcher)
+            mWatcher->acknowledge();
     }
-    if ((restart || !restartNames.isEmpty()) && hostMainWindow()) {
+    if (!errors.isEmpty()) {
+        showMessage(QCoreApplication::translate("ZelControlCenter",
+                                                "Your changes could not be saved; they are "
+                                                "still pending.")
+                    + QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
+    } else if (restart || !restartNames.isEmpty()) {
         QString notice = QCoreApplication::translate(
             "ZelControlCenter",
             "You need to restart your application to turn settings modification effective.");
         if (!restartNames.isEmpty())
             notice += QStringLiteral("\n\n") + restartNames;
-        km::kmMessageBox::ShowMessage(
-            QCoreApplication::translate("ZelControlCenter", "Settings Modification"), notice,
-            QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-            km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+        showMessage(notice);
     }
     onStateChanged();
+}
+
+void ZelControlCenter::showMessage(const QString& pText)
+{
+    if (!hostMainWindow())
+        return;
+    km::kmMessageBox::ShowMessage(
+        QCoreApplication::translate("ZelControlCenter", "Settings Modification"), pText,
+        QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
+        km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
+}
+
+void ZelControlCenter::onStoreChanged(const QStringList& pKeys)
+{
+    const QList<ZelSettingsPanel*> panels = mPanels;
+    for (ZelSettingsPanel* panel : panels)
+        panel->followStore(pKeys);
+    onStateChanged();
+    emit storeChanged(pKeys);
 }
 
 void ZelControlCenter::on_resetButton_clicked()

@@ -31,6 +31,7 @@ class zelAction;
 class ZelCCActionItem;
 class ZelSettingsGuide;
 class ZelSettingsPanel;
+class ZelSettingsWatcher;
 
 // The control center: a slide-out side panel of the host's main window. Its static side
 // is the registry of the persisted settings and the start-up check of the settings store.
@@ -76,6 +77,11 @@ public:
     int actionHeight() const;
     void setActionHeight(int pHeight);
 
+Q_SIGNALS:
+    // Another program changed these keys of the store; the panels and the host's state that
+    // they drive follow already.
+    void storeChanged(const QStringList& pKeys);
+
 public Q_SLOTS:
     void openMenu(bool pOpen);
     void setControlCenterVisible(bool pVisible);
@@ -104,6 +110,8 @@ protected Q_SLOTS:
 
 private:
     QWidget* hostMainWindow() const;
+    void onStoreChanged(const QStringList& pKeys);
+    void showMessage(const QString& pText);
     void translateSettingsAction();
     void mapPanelNames();
     void pauseViewUpdates();
@@ -145,6 +153,7 @@ private:
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
     ZelSettingsGuide* mGuide = nullptr;
+    ZelSettingsWatcher* mWatcher = nullptr;
 
 public:
     using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,

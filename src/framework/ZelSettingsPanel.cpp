@@ -1,11 +1,14 @@
 #include "ZelSettingsPanel.h"
 
+#include "ZelControlCenter.h"
+#include "ZelSettingsCheck.h"
 #include "zelWheelGuard.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QVariant>
 
@@ -49,6 +52,103 @@ QString ZelSettingsPanel::describeRow(const QString&, RowValue) const
 
 void ZelSettingsPanel::resetRow(const QString&)
 {
+}
+
+void ZelSettingsPanel::followStore(const QStringList& pKeys)
+{
+    followTexts(pKeys);
+}
+
+ZelSettingsPanel::StoreTexts ZelSettingsPanel::storeTexts() const
+{
+    return StoreTexts();
+}
+
+void ZelSettingsPanel::showStoreTexts(const StoreTexts&)
+{
+}
+
+void ZelSettingsPanel::rememberApplied()
+{
+    mApplied = storeTexts();
+    mApplyError.clear();
+}
+
+ZelSettingsPanel::StoreTexts ZelSettingsPanel::editedTexts() const
+{
+    StoreTexts edited;
+    for (const auto& current : storeTexts()) {
+        const auto applied = mApplied.find(current.first);
+        if (applied == mApplied.end() || applied->second != current.second)
+            edited.insert(current);
+    }
+    return edited;
+}
+
+bool ZelSettingsPanel::writeEdits()
+{
+    mApplyError.clear();
+    const StoreTexts edited = editedTexts();
+    if (edited.empty())
+        return true;
+    const ZelSettingsCheck::Values values(edited.begin(), edited.end());
+    QString error;
+    if (!ZelSettingsCheck::WriteValues(*mSettings, values, error)) {
+        mApplyError = error;
+        return false;
+    }
+    for (const auto& value : edited)
+        mApplied[value.first] = value.second;
+    return true;
+}
+
+bool ZelSettingsPanel::checkedStoreText(const QString& pKey, QString& pText) const
+{
+    const ZelControlCenter::SettingsMap& table = ZelControlCenter::GetDefaultSettingsValues();
+    const auto entry = table.find(pKey);
+    const bool stored = mSettings->contains(pKey);
+    if (entry == table.end()) {
+        // An unregistered key that another program removed keeps what the panel shows.
+        if (!stored)
+            return false;
+        pText = mSettings->value(pKey).toString();
+        return true;
+    }
+    pText = stored ? mSettings->value(pKey).toString() : entry->second.first;
+    QString error;
+    return entry->second.second(pKey, entry->second.first, pText, error);
+}
+
+QStringList ZelSettingsPanel::followTexts(const QStringList& pKeys)
+{
+    const StoreTexts current = storeTexts();
+    StoreTexts shown = current;
+    QStringList followed;
+    for (const QString& key : pKeys) {
+        const auto control = current.find(key);
+        QString text;
+        if (control == current.end() || !checkedStoreText(key, text))
+            continue;
+        const auto applied = mApplied.find(key);
+        const bool edited = applied == mApplied.end() || applied->second != control->second;
+        if (!edited) {
+            shown[key] = text;
+            followed.append(key);
+        }
+        // An edit stays the person's, now told from what the store holds.
+        mApplied[key] = text;
+    }
+    if (followed.isEmpty())
+        return followed;
+    showStoreTexts(shown);
+    // As the controls show the new values, which may be written otherwise ("05" shows 5).
+    const StoreTexts now = storeTexts();
+    for (const QString& key : std::as_const(followed)) {
+        const auto control = now.find(key);
+        if (control != now.end())
+            mApplied[key] = control->second;
+    }
+    return followed;
 }
 
 QString ZelSettingsPanel::DescribeSwitch(bool pOn)

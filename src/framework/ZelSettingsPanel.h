@@ -4,7 +4,10 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QWidget>
+
+#include <map>
 
 class QSettings;
 
@@ -58,6 +61,13 @@ public:
     // stateChanged(); the store changes only with the next apply.
     virtual void resetRow(const QString& pKey);
 
+    // Why the last applyModifications() left its edits unwritten: the file and the reason.
+    // The edits then stay pending. Empty when they were written or there were none.
+    const QString& applyError() const { return mApplyError; }
+    // Another program changed pKeys in the store (already read again): rows without an edit
+    // show the new values, rows with one keep the person's value.
+    virtual void followStore(const QStringList& pKeys);
+
     QPushButton* getActionWidget() const { return mActionWidget; }
     const QString& getPanelName() const { return mPanelName; }
     void setPanelName(const QString& pName);
@@ -69,6 +79,29 @@ public:
 protected:
     bool event(QEvent* pEvent) override;
 
+    // Store keys with their text, as QSettings writes them ("true", "12", a path).
+    using StoreTexts = std::map<QString, QString>;
+    // The store's keys that the panel edits, each with the text that its controls stand for.
+    virtual StoreTexts storeTexts() const;
+    // Shows the texts in the controls as loading them from the store would, signals blocked.
+    virtual void showStoreTexts(const StoreTexts& pTexts);
+
+    // What the controls now show becomes the applied state that edits are told from; every
+    // operation that loads the store into the controls ends with it.
+    void rememberApplied();
+    const StoreTexts& appliedTexts() const { return mApplied; }
+    // The keys whose controls differ from the applied state.
+    StoreTexts editedTexts() const;
+    // Writes only the edited keys, under the store's writer lock, after reading the store
+    // again. False, with applyError() set, when the store cannot take them: the applied state
+    // does not move, so the edits stay pending.
+    bool writeEdits();
+    // Takes pKeys from the store as followStore() does, after the registered validators;
+    // gives the keys that it showed anew.
+    QStringList followTexts(const QStringList& pKeys);
+    // The store's text for pKey after its registered validator; false when it refuses it.
+    bool checkedStoreText(const QString& pKey, QString& pText) const;
+
     kmDMIApplication* mApplication;
     QSettings* mSettings;
 
@@ -79,6 +112,8 @@ private:
     QPointer<QPushButton> mActionWidget;
     QString mPanelName;
     PanelCategory mPanelCategory = DefaultCategory;
+    StoreTexts mApplied;
+    QString mApplyError;
 };
 
 } // namespace zel

@@ -182,6 +182,10 @@
         <source>You need to restart your application to turn settings modification effective.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelControlCenter</name>
@@ -251,6 +255,10 @@
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -184,6 +184,10 @@
         <source>You need to restart your application to turn settings modification effective.</source>
         <translation>Redémarrez l’application pour que les modifications des paramètres prennent effet.</translation>
     </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Vos modifications n’ont pas pu être enregistrées ; elles restent en attente.</translation>
+    </message>
 </context>
 <context>
     <name>ZelControlCenter</name>
@@ -254,6 +258,10 @@
     <message>
         <source>The settings file &quot;%1&quot; could not be written: %2</source>
         <translation>Le fichier de paramètres « %1 » n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Vos modifications n’ont pas pu être enregistrées ; elles restent en attente.</translation>
     </message>
 </context>
 <context>

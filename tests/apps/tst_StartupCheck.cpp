@@ -148,7 +148,7 @@ private Q_SLOTS:
         const QSettings after(store(), QSettings::IniFormat);
         QCOMPARE(after.value("CSVDriver/Import/columnSeparator").toString(), QStringLiteral(","));
         QCOMPARE(after.value("units/name").toString(), QStringLiteral("cm"));
-        QCOMPARE(after.value("Privacy/sendreport").toString(), QStringLiteral("true"));
+        QCOMPARE(after.value("Privacy/sendreport").toString(), QStringLiteral("false"));
     }
 
     // A first start fills every key and tells nothing; a later start that repairs values

@@ -78,9 +78,9 @@ private Q_SLOTS:
 
     void consentBox()
     {
-        // The key is absent: the box is ticked and nothing counts as modified.
+        // The key is absent: consent is not assumed, and nothing counts as modified.
         auto* box = child<QCheckBox>("activityReportCheckBox");
-        QVERIFY(box->isChecked());
+        QVERIFY(!box->isChecked());
         QVERIFY(!mPanel->hasModifications() && !mPanel->canResetContent());
         QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
         QVERIFY(!mPanel->applyModifications());
@@ -91,24 +91,24 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
         QVERIFY(mPanel->hasModifications());
         QVERIFY(mPanel->cancelModifications());
-        QVERIFY(box->isChecked());
+        QVERIFY(!box->isChecked());
         QCOMPARE(spy.count(), 1);
         QVERIFY(!mPanel->hasModifications());
 
         zeltest::Press(box);
         QVERIFY(!mPanel->applyModifications());
-        QCOMPARE(storedFileValue(), QStringLiteral("false"));
+        QCOMPARE(storedFileValue(), QStringLiteral("true"));
         QVERIFY(!mPanel->hasModifications());
 
-        // Only the person's own click shares usage data again: a reset leaves the box alone.
+        // A reset leaves the person's answer alone.
         QVERIFY(!mPanel->canResetContent());
         mPanel->resetContent();
-        QVERIFY(!box->isChecked());
+        QVERIFY(box->isChecked());
         QCOMPARE(spy.count(), 2);
         QVERIFY(!mPanel->hasModifications());
         zeltest::Press(box);
         QVERIFY(!mPanel->applyModifications());
-        QCOMPARE(storedFileValue(), QStringLiteral("true"));
+        QCOMPARE(storedFileValue(), QStringLiteral("false"));
     }
 
     void otherLinksIgnored_data()

@@ -26,12 +26,15 @@ inline void InitTestCase()
 struct PanelHarness
 {
     QTemporaryDir mDir;
-    QSettings mSettings{mDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    QSettings mSettings;
     zel::kmMainWindow mMainWindow;
     zel::kmDMIApplication mApplication;
     QObject mAnswers;
 
-    PanelHarness()
+    // On a store of its own, or on the store at pStore.
+    explicit PanelHarness(const QString& pStore = QString())
+        : mSettings(pStore.isEmpty() ? mDir.filePath(QStringLiteral("settings.ini")) : pStore,
+                    QSettings::IniFormat)
     {
         mApplication.setSettings(&mSettings);
         mApplication.setMainWindow(&mMainWindow);

@@ -66,6 +66,8 @@ GridSettingsPanel::~GridSettingsPanel()
 void GridSettingsPanel::initializeWidget()
 {
     display(stored());
+    // What the controls now show is the applied state that edits are told from.
+    rememberApplied();
 }
 
 bool GridSettingsPanel::hasModifications() const
@@ -79,8 +81,10 @@ bool GridSettingsPanel::applyModifications()
         return false;
     const Grid before = stored();
     const Grid after = shown();
-    mSettings->setValue(QLatin1String(msVisibleKey), after.visible);
-    mSettings->setValue(QLatin1String(msSpacingKey), after.spacing);
+    // Only the keys that the person changed; when the store cannot take them, the edits stay
+    // pending and the host tells why (applyError()).
+    if (!writeEdits())
+        return false;
     // Here a real host also shows or hides its grid through its application object.
     return after.spacing != before.spacing;
 }
@@ -89,8 +93,28 @@ bool GridSettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    display(stored());
+    initializeWidget();
     return true;
+}
+
+zel::ZelSettingsPanel::StoreTexts GridSettingsPanel::storeTexts() const
+{
+    const Grid grid = shown();
+    return {{QLatin1String(msVisibleKey), grid.visible ? QStringLiteral("true")
+                                                       : QStringLiteral("false")},
+            {QLatin1String(msSpacingKey), QString::number(grid.spacing)}};
+}
+
+void GridSettingsPanel::showStoreTexts(const StoreTexts& pTexts)
+{
+    Grid grid = shown();
+    const auto visible = pTexts.find(QLatin1String(msVisibleKey));
+    if (visible != pTexts.end())
+        grid.visible = visible->second == QLatin1String("true");
+    const auto spacing = pTexts.find(QLatin1String(msSpacingKey));
+    if (spacing != pTexts.end())
+        grid.spacing = spacing->second.toInt();
+    display(grid);
 }
 
 bool GridSettingsPanel::canResetContent() const

@@ -36,6 +36,12 @@ public:
 Q_SIGNALS:
     void stateChanged();
 
+protected:
+    // The two keys as the controls hold them, and shown from the store's texts: the library
+    // writes only what the person changed and follows changes made by other programs.
+    StoreTexts storeTexts() const override;
+    void showStoreTexts(const StoreTexts& pTexts) override;
+
 private:
     struct Grid
     {

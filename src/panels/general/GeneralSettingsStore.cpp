@@ -30,7 +30,6 @@ const char kNamingPolicyKey[] = "display/namingPolicy";
 const char kDisplayPsKey[] = "display/displayps";
 const char kDisplayToolKey[] = "display/displaytool";
 
-const char kDeferredEngine[] = "deferred";
 const char kSoftwareEngine[] = "software";
 
 QString DefaultValue(const char* pKey)
@@ -51,8 +50,22 @@ Wm4::ColorRGBA ColorFromText(const QString& pText)
 } // namespace
 
 GeneralSettingsStore::GeneralSettingsStore(QSettings& pSettings)
-    : mSettings(pSettings)
+    : mSettings(&pSettings)
 {
+}
+
+GeneralSettingsStore::GeneralSettingsStore(const Texts& pTexts)
+    : mTexts(&pTexts)
+{
+}
+
+QVariant GeneralSettingsStore::value(const char* pKey, const QVariant& pFallback) const
+{
+    const QString key = QString::fromLatin1(pKey);
+    if (mSettings)
+        return mSettings->value(key, pFallback);
+    const auto text = mTexts->find(key);
+    return text == mTexts->end() ? pFallback : QVariant(text->second);
 }
 
 GeneralModels GeneralSettingsStore::read() const
@@ -69,52 +82,52 @@ GeneralModels GeneralSettingsStore::read() const
 
 void GeneralSettingsStore::read(EngineModel& pModel) const
 {
-    pModel.maxCPUMemory3D = mSettings.value(kMaxCPUMemory3DKey).toULongLong();
-    pModel.maxGPUMemory = mSettings.value(kMaxGPUMemoryKey).toULongLong();
-    pModel.lodTrianglesCap = mSettings.value(kLODTrianglesCapKey).toULongLong();
-    pModel.coreNumber = mSettings.value(kCoreNumberKey).toInt();
-    pModel.backgroundColor = ColorFromText(mSettings.value(kBackgroundColorKey).toString());
+    pModel.maxCPUMemory3D = value(kMaxCPUMemory3DKey).toULongLong();
+    pModel.maxGPUMemory = value(kMaxGPUMemoryKey).toULongLong();
+    pModel.lodTrianglesCap = value(kLODTrianglesCapKey).toULongLong();
+    pModel.coreNumber = value(kCoreNumberKey).toInt();
+    pModel.backgroundColor = ColorFromText(value(kBackgroundColorKey).toString());
     pModel.softwareRendering = false;
-    pModel.useFXAA = mSettings.value(kUseFXAAKey).toBool();
-    pModel.useOutline = mSettings.value(kUseOutlineKey).toBool();
-    pModel.flatShading = mSettings.value(kFlatShadingKey).toBool();
-    pModel.fillCutplane = mSettings.value(kFillCutplaneKey).toBool();
+    pModel.useFXAA = value(kUseFXAAKey).toBool();
+    pModel.useOutline = value(kUseOutlineKey).toBool();
+    pModel.flatShading = value(kFlatShadingKey).toBool();
+    pModel.fillCutplane = value(kFillCutplaneKey).toBool();
 }
 
 void GeneralSettingsStore::read(UnitsModel& pModel) const
 {
     pModel.unit =
-        kmDMIApplication::GetUnitEnumFromString(mSettings.value(kUnitNameKey).toString());
-    pModel.nbDecimals = mSettings.value(kNbDecimalsKey).toUInt();
+        kmDMIApplication::GetUnitEnumFromString(value(kUnitNameKey).toString());
+    pModel.nbDecimals = value(kNbDecimalsKey).toUInt();
 }
 
 void GeneralSettingsStore::read(DisplayOptions& pModel) const
 {
-    const int type = mSettings.value(kNamingPolicyKey, 0).toInt();
+    const int type = value(kNamingPolicyKey, 0).toInt();
     const bool known = type == InstanceNamingPolicy::COMPONENT_NAME
                        || type == InstanceNamingPolicy::COMPONENT_AND_INSTANCE_NAME;
     pModel.namingPolicy =
         InstanceNamingPolicy(known ? static_cast<InstanceNamingPolicy::Type>(type)
                                    : InstanceNamingPolicy::INSTANCE_NAME,
                              QString());
-    pModel.displayPs = mSettings.value(kDisplayPsKey, true).toBool();
-    pModel.displayTool = mSettings.value(kDisplayToolKey, true).toBool();
+    pModel.displayPs = value(kDisplayPsKey, true).toBool();
+    pModel.displayTool = value(kDisplayToolKey, true).toBool();
 }
 
 void GeneralSettingsStore::read(CacheModel& pModel) const
 {
-    pModel.cacheDirectory = mSettings.value(kCacheDirectoryKey).toString();
-    pModel.cacheSize = mSettings.value(kCacheSizeKey).toInt();
+    pModel.cacheDirectory = value(kCacheDirectoryKey).toString();
+    pModel.cacheSize = value(kCacheSizeKey).toInt();
 }
 
 void GeneralSettingsStore::read(FolderModel& pModel) const
 {
-    pModel.logFile = mSettings.value(kLogFileKey).toString();
+    pModel.logFile = value(kLogFileKey).toString();
 }
 
 void GeneralSettingsStore::read(ControlsModel& pModel) const
 {
-    pModel.controller = mSettings.value(kControllerKey).toString();
+    pModel.controller = value(kControllerKey).toString();
 }
 
 GeneralModels GeneralSettingsStore::Defaults()
@@ -172,49 +185,72 @@ void GeneralSettingsStore::Defaults(ControlsModel& pModel)
     pModel.controller = DefaultValue(kControllerKey);
 }
 
-void GeneralSettingsStore::write(const GeneralModels& pModels) const
+namespace {
+
+QString BoolText(bool pValue)
 {
-    writeEngine(pModels.engine);
-    writeUnits(pModels.units);
-    writeDisplay(pModels.display);
-    mSettings.setValue(kMaxCPUMemory3DKey, pModels.engine.maxCPUMemory3D);
-    mSettings.setValue(kMaxGPUMemoryKey, pModels.engine.maxGPUMemory);
-    mSettings.setValue(kLODTrianglesCapKey, pModels.engine.lodTrianglesCap);
-    mSettings.setValue(kControllerKey, pModels.controls.controller);
-    mSettings.setValue(kCacheDirectoryKey, pModels.cache.cacheDirectory);
-    mSettings.setValue(kCacheSizeKey, pModels.cache.cacheSize);
-    mSettings.setValue(kLogFileKey, pModels.folder.logFile);
+    return pValue ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const GeneralModels& pModels)
+{
+    Texts texts = ToTexts(pModels.engine);
+    for (const Texts& group : {ToTexts(pModels.units), ToTexts(pModels.display),
+                               ToTexts(pModels.cache), ToTexts(pModels.folder),
+                               ToTexts(pModels.controls)})
+        texts.insert(group.begin(), group.end());
+    return texts;
+}
+
+// The software renderer is chosen by the host at start-up and is never stored from here: the
+// "engine" key is left as it is.
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const EngineModel& pModel)
+{
+    return {{kCoreNumberKey, QString::number(pModel.coreNumber)},
+            {kUseOutlineKey, BoolText(pModel.useOutline)},
+            {kUseFXAAKey, BoolText(pModel.useFXAA)},
+            {kFlatShadingKey, BoolText(pModel.flatShading)},
+            {kFillCutplaneKey, BoolText(pModel.fillCutplane)},
+            {kBackgroundColorKey, QString::fromStdString(ColorToString(pModel.backgroundColor))},
+            {kMaxCPUMemory3DKey, QString::number(pModel.maxCPUMemory3D)},
+            {kMaxGPUMemoryKey, QString::number(pModel.maxGPUMemory)},
+            {kLODTrianglesCapKey, QString::number(pModel.lodTrianglesCap)}};
+}
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const UnitsModel& pModel)
+{
+    return {{kUnitNameKey, kmDMIApplication::GetUnitNameFromEnum(pModel.unit)},
+            {kNbDecimalsKey, QString::number(static_cast<int>(pModel.nbDecimals))}};
+}
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const DisplayOptions& pModel)
+{
+    return {{kNamingPolicyKey, QString::number(static_cast<int>(pModel.namingPolicy.getType()))},
+            {kDisplayPsKey, BoolText(pModel.displayPs)},
+            {kDisplayToolKey, BoolText(pModel.displayTool)}};
+}
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const CacheModel& pModel)
+{
+    return {{kCacheDirectoryKey, pModel.cacheDirectory},
+            {kCacheSizeKey, QString::number(pModel.cacheSize)}};
+}
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const FolderModel& pModel)
+{
+    return {{kLogFileKey, pModel.logFile}};
+}
+
+GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const ControlsModel& pModel)
+{
+    return {{kControllerKey, pModel.controller}};
 }
 
 bool GeneralSettingsStore::storesSoftwareEngine() const
 {
-    return mSettings.value(kEngineKey).toString() == QLatin1String(kSoftwareEngine);
-}
-
-void GeneralSettingsStore::writeEngine(const EngineModel& pModel) const
-{
-    // The software renderer is chosen by the host at start-up, never stored from here.
-    mSettings.setValue(kEngineKey, QString::fromLatin1(kDeferredEngine));
-    mSettings.setValue(kCoreNumberKey, pModel.coreNumber);
-    mSettings.setValue(kUseOutlineKey, pModel.useOutline);
-    mSettings.setValue(kUseFXAAKey, pModel.useFXAA);
-    mSettings.setValue(kFlatShadingKey, pModel.flatShading);
-    mSettings.setValue(kFillCutplaneKey, pModel.fillCutplane);
-    mSettings.setValue(kBackgroundColorKey,
-                       QString::fromStdString(ColorToString(pModel.backgroundColor)));
-}
-
-void GeneralSettingsStore::writeUnits(const UnitsModel& pModel) const
-{
-    mSettings.setValue(kUnitNameKey, kmDMIApplication::GetUnitNameFromEnum(pModel.unit));
-    mSettings.setValue(kNbDecimalsKey, static_cast<int>(pModel.nbDecimals));
-}
-
-void GeneralSettingsStore::writeDisplay(const DisplayOptions& pModel) const
-{
-    mSettings.setValue(kNamingPolicyKey, static_cast<int>(pModel.namingPolicy.getType()));
-    mSettings.setValue(kDisplayPsKey, pModel.displayPs);
-    mSettings.setValue(kDisplayToolKey, pModel.displayTool);
+    return value(kEngineKey).toString() == QLatin1String(kSoftwareEngine);
 }
 
 } // namespace zel

@@ -7,6 +7,11 @@
 #include "FolderModel.h"
 #include "UnitsModel.h"
 
+#include <QString>
+#include <QVariant>
+
+#include <map>
+
 class QSettings;
 
 namespace zel {
@@ -29,12 +34,16 @@ struct GeneralModels
     }
 };
 
-// The keys of the general settings panel: its six models read from the settings store,
-// built from the registered defaults, and written back.
+// The keys of the general settings panel: its six models read from the settings store (or
+// from texts as the store would hold them), built from the registered defaults, and turned
+// into the texts that the store takes.
 class GeneralSettingsStore
 {
 public:
+    using Texts = std::map<QString, QString>;
+
     explicit GeneralSettingsStore(QSettings& pSettings);
+    explicit GeneralSettingsStore(const Texts& pTexts);
 
     GeneralModels read() const;
     void read(EngineModel& pModel) const;
@@ -46,8 +55,14 @@ public:
 
     static GeneralModels Defaults();
 
-    // Every key of the panel, changed or not; the store is not synchronised.
-    void write(const GeneralModels& pModels) const;
+    // Every key of the panel with the text that the store keeps for the models' values.
+    static Texts ToTexts(const GeneralModels& pModels);
+    static Texts ToTexts(const EngineModel& pModel);
+    static Texts ToTexts(const UnitsModel& pModel);
+    static Texts ToTexts(const DisplayOptions& pModel);
+    static Texts ToTexts(const CacheModel& pModel);
+    static Texts ToTexts(const FolderModel& pModel);
+    static Texts ToTexts(const ControlsModel& pModel);
 
     // Whether the store asks for the software renderer.
     bool storesSoftwareEngine() const;
@@ -59,11 +74,10 @@ private:
     static void Defaults(CacheModel& pModel);
     static void Defaults(FolderModel& pModel);
     static void Defaults(ControlsModel& pModel);
-    void writeEngine(const EngineModel& pModel) const;
-    void writeUnits(const UnitsModel& pModel) const;
-    void writeDisplay(const DisplayOptions& pModel) const;
+    QVariant value(const char* pKey, const QVariant& pFallback = QVariant()) const;
 
-    QSettings& mSettings;
+    QSettings* mSettings = nullptr;
+    const Texts* mTexts = nullptr;
 };
 
 } // namespace zel

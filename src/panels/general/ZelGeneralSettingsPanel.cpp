@@ -30,6 +30,23 @@ const char kRenderingModeAction[] = "renderingMode";
 const int kMegabyteShift = 20;
 const int kElideMargin = 12;
 
+QStringList KeysOf(const std::map<QString, QString>& pTexts)
+{
+    QStringList keys;
+    for (const auto& text : pTexts)
+        keys.append(text.first);
+    return keys;
+}
+
+bool Touches(const std::map<QString, QString>& pGroup, const QStringList& pKeys)
+{
+    for (const QString& key : pKeys) {
+        if (pGroup.count(key) != 0)
+            return true;
+    }
+    return false;
+}
+
 quint64 BytesFromMegabytes(int pMegabytes)
 {
     return static_cast<quint64>(static_cast<qint64>(pMegabytes) * (qint64(1) << kMegabyteShift));
@@ -99,6 +116,7 @@ ZelGeneralSettingsPanel::~ZelGeneralSettingsPanel()
 void ZelGeneralSettingsPanel::initializeWidget()
 {
     showModels(GeneralSettingsStore(*mSettings).read());
+    rememberApplied();
 }
 
 void ZelGeneralSettingsPanel::saveSettings()
@@ -114,41 +132,58 @@ bool ZelGeneralSettingsPanel::hasModifications() const
 
 bool ZelGeneralSettingsPanel::applyModifications()
 {
-    const bool engineModified = isModified<EngineModel>();
-    const bool unitsModified = isModified<UnitsModel>();
-    const bool displayModified = isModified<DisplayOptions>();
-    const bool cacheModified = isModified<CacheModel>();
-    const bool controlsModified = isModified<ControlsModel>();
-    if (!engineModified && !unitsModified && !displayModified && !cacheModified
-        && !isModified<FolderModel>() && !controlsModified)
+    if (!hasModifications())
         return false;
-
+    // Only the groups that the person edited: the others may hold values that another
+    // program stored meanwhile, which the host already follows.
     const GeneralModels current = currentModels();
-    GeneralSettingsHost host(mApplication);
-    if (unitsModified)
-        host.pushUnits(current.units);
-    if (displayModified)
-        host.pushDisplay(current.display);
-    if (controlsModified)
-        host.setNavigationMode(current.controls.controller);
-    bool restart = false;
-    if (engineModified) {
-        host.pushEngine(current.engine, mResourcesEnabled);
-        // Compared with the store before it is written below.
-        restart = shouldRestart();
-    }
-    if (cacheModified)
-        host.setCacheMaxSize(static_cast<quint64>(current.cache.cacheSize));
-
-    GeneralSettingsStore(*mSettings).write(current);
+    const QStringList edited = KeysOf(editedTexts());
+    const bool engineEdited = Touches(GeneralSettingsStore::ToTexts(current.engine), edited);
+    // Compared with the store before it is written below.
+    const bool restart = engineEdited && shouldRestart();
+    if (!writeEdits())
+        return false;
+    pushGroups(current, edited);
     return restart;
+}
+
+void ZelGeneralSettingsPanel::followStore(const QStringList& pKeys)
+{
+    followTexts(pKeys);
+    // The host runs on what the store holds, whether or not a row keeps an edit.
+    pushGroups(GeneralSettingsStore(appliedTexts()).read(), pKeys);
+}
+
+ZelSettingsPanel::StoreTexts ZelGeneralSettingsPanel::storeTexts() const
+{
+    return GeneralSettingsStore::ToTexts(currentModels());
+}
+
+void ZelGeneralSettingsPanel::showStoreTexts(const StoreTexts& pTexts)
+{
+    showModels(GeneralSettingsStore(pTexts).read());
+}
+
+void ZelGeneralSettingsPanel::pushGroups(const GeneralModels& pModels, const QStringList& pKeys)
+{
+    GeneralSettingsHost host(mApplication);
+    if (Touches(GeneralSettingsStore::ToTexts(pModels.units), pKeys))
+        host.pushUnits(pModels.units);
+    if (Touches(GeneralSettingsStore::ToTexts(pModels.display), pKeys))
+        host.pushDisplay(pModels.display);
+    if (Touches(GeneralSettingsStore::ToTexts(pModels.controls), pKeys))
+        host.setNavigationMode(pModels.controls.controller);
+    if (Touches(GeneralSettingsStore::ToTexts(pModels.engine), pKeys))
+        host.pushEngine(pModels.engine, mResourcesEnabled);
+    if (Touches(GeneralSettingsStore::ToTexts(pModels.cache), pKeys))
+        host.setCacheMaxSize(static_cast<quint64>(pModels.cache.cacheSize));
 }
 
 bool ZelGeneralSettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    showModels(GeneralSettingsStore(*mSettings).read());
+    initializeWidget();
     return true;
 }
 

@@ -39,6 +39,7 @@ public:
     void resetContent() override;
     QString describeRow(const QString& pKey, RowValue pValue) const override;
     void resetRow(const QString& pKey) override;
+    void followStore(const QStringList& pKeys) override;
     virtual void saveSettings();
 
     // Index of a scene scale among the powers of ten from 0.001 to 1000 (within 0.001);
@@ -49,6 +50,8 @@ Q_SIGNALS:
     void stateChanged();
 
 protected:
+    StoreTexts storeTexts() const override;
+    void showStoreTexts(const StoreTexts& pTexts) override;
     void initializeGeneralSettings();
     void changeEvent(QEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
@@ -104,6 +107,8 @@ private:
     bool isModified() const;
     GeneralModels currentModels() const;
     void showModels(const GeneralModels& pModels);
+    // Makes the groups that hold one of pKeys take effect in the host.
+    void pushGroups(const GeneralModels& pModels, const QStringList& pKeys);
 
     void setBackgroundButtonColor(const Wm4::ColorRGBA& pColor);
     void fillUnits();

@@ -41,6 +41,29 @@ int defaultInt(const char* pKey)
     return ZelControlCenter::GetDefaultSettingsValue(QString::fromLatin1(pKey)).toInt();
 }
 
+// Reads the model through pValue, which gives the stored value of a key.
+template <typename ValueOf>
+void ReadModel(const ValueOf& pValue, ImportModel& pModel)
+{
+    pModel.loadHiddenObjects = pValue(kLoadHiddenObjectsKey).toBool();
+    pModel.loadAnnotations = pValue(kLoadAnnotationsKey).toBool();
+    pModel.computeFaceContour = pValue(kComputeFaceContourKey).toBool();
+    pModel.maxFaceSag = pValue(kMaxFaceSagKey).toDouble();
+    pModel.maxFaceLength = pValue(kMaxFaceLengthKey).toDouble();
+    pModel.maxFaceAngle = pValue(kMaxFaceAngleKey).toInt();
+    pModel.isHighQuality = pValue(kIsHighQualityKey).toBool();
+    pModel.qualitySet = pValue(kQualitySetKey).toBool();
+    pModel.maxFaceSagSet = pValue(kMaxFaceSagSetKey).toBool();
+    pModel.maxFaceLengthSet = pValue(kMaxFaceLengthSetKey).toBool();
+    pModel.maxFaceAngleSet = pValue(kMaxFaceAngleSetKey).toBool();
+}
+
+// As the store writes these values.
+QString Text(const QVariant& pValue)
+{
+    return pValue.toString();
+}
+
 void setChecked(QAbstractButton* pButton, bool pChecked)
 {
     const QSignalBlocker blocker(pButton);
@@ -72,6 +95,7 @@ void ZelImportSettingsPanel::initializeWidget()
     ImportModel stored;
     readSettings(stored);
     applyModel(stored);
+    rememberApplied();
 }
 
 void ZelImportSettingsPanel::saveSettings()
@@ -110,9 +134,7 @@ bool ZelImportSettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    ImportModel stored;
-    readSettings(stored);
-    applyModel(stored);
+    initializeWidget();
     return true;
 }
 
@@ -122,6 +144,36 @@ bool ZelImportSettingsPanel::applyModifications()
         saveSettingsInternal();
     // Import settings are read at each import, so none needs a restart.
     return false;
+}
+
+ZelSettingsPanel::StoreTexts ZelImportSettingsPanel::storeTexts() const
+{
+    ImportModel current;
+    getCurrentModel(current);
+    // The limits keep their values while their flags are off, so all three are kept.
+    return {{kQualitySetKey, Text(current.qualitySet)},
+            {kMaxFaceSagSetKey, Text(current.maxFaceSagSet)},
+            {kMaxFaceLengthSetKey, Text(current.maxFaceLengthSet)},
+            {kMaxFaceAngleSetKey, Text(current.maxFaceAngleSet)},
+            {kIsHighQualityKey, Text(current.isHighQuality)},
+            {kLoadHiddenObjectsKey, Text(current.loadHiddenObjects)},
+            {kLoadAnnotationsKey, Text(current.loadAnnotations)},
+            {kComputeFaceContourKey, Text(current.computeFaceContour)},
+            {kMaxFaceSagKey, Text(current.maxFaceSag)},
+            {kMaxFaceLengthKey, Text(current.maxFaceLength)},
+            {kMaxFaceAngleKey, Text(current.maxFaceAngle)}};
+}
+
+void ZelImportSettingsPanel::showStoreTexts(const StoreTexts& pTexts)
+{
+    ImportModel model;
+    ReadModel(
+        [&pTexts](const char* pKey) {
+            const auto text = pTexts.find(QString::fromLatin1(pKey));
+            return text == pTexts.end() ? QVariant() : QVariant(text->second);
+        },
+        model);
+    applyModel(model);
 }
 
 QString ZelImportSettingsPanel::describeRow(const QString& pKey, RowValue pValue) const
@@ -199,20 +251,8 @@ void ZelImportSettingsPanel::resetRow(const QString& pKey)
 
 void ZelImportSettingsPanel::saveSettingsInternal()
 {
-    ImportModel current;
-    getCurrentModel(current);
-    mSettings->setValue(kQualitySetKey, current.qualitySet);
-    mSettings->setValue(kMaxFaceSagSetKey, current.maxFaceSagSet);
-    mSettings->setValue(kMaxFaceLengthSetKey, current.maxFaceLengthSet);
-    mSettings->setValue(kMaxFaceAngleSetKey, current.maxFaceAngleSet);
-    mSettings->setValue(kIsHighQualityKey, current.isHighQuality);
-    mSettings->setValue(kLoadHiddenObjectsKey, current.loadHiddenObjects);
-    mSettings->setValue(kLoadAnnotationsKey, current.loadAnnotations);
-    mSettings->setValue(kComputeFaceContourKey, current.computeFaceContour);
-    // The limits keep their values while their flags are off, so all three are written.
-    mSettings->setValue(kMaxFaceSagKey, current.maxFaceSag);
-    mSettings->setValue(kMaxFaceLengthKey, current.maxFaceLength);
-    mSettings->setValue(kMaxFaceAngleKey, current.maxFaceAngle);
+    // Only the keys that the person changed; a failure is told through applyError().
+    writeEdits();
 }
 
 void ZelImportSettingsPanel::changeEvent(QEvent* pEvent)
@@ -296,17 +336,8 @@ void ZelImportSettingsPanel::on_loadAnnotationsCheckBox_clicked()
 
 void ZelImportSettingsPanel::readSettings(ImportModel& pModel) const
 {
-    pModel.loadHiddenObjects = mSettings->value(kLoadHiddenObjectsKey).toBool();
-    pModel.loadAnnotations = mSettings->value(kLoadAnnotationsKey).toBool();
-    pModel.computeFaceContour = mSettings->value(kComputeFaceContourKey).toBool();
-    pModel.maxFaceSag = mSettings->value(kMaxFaceSagKey).toDouble();
-    pModel.maxFaceLength = mSettings->value(kMaxFaceLengthKey).toDouble();
-    pModel.maxFaceAngle = mSettings->value(kMaxFaceAngleKey).toInt();
-    pModel.isHighQuality = mSettings->value(kIsHighQualityKey).toBool();
-    pModel.qualitySet = mSettings->value(kQualitySetKey).toBool();
-    pModel.maxFaceSagSet = mSettings->value(kMaxFaceSagSetKey).toBool();
-    pModel.maxFaceLengthSet = mSettings->value(kMaxFaceLengthSetKey).toBool();
-    pModel.maxFaceAngleSet = mSettings->value(kMaxFaceAngleSetKey).toBool();
+    ReadModel([this](const char* pKey) { return mSettings->value(QString::fromLatin1(pKey)); },
+              pModel);
 }
 
 void ZelImportSettingsPanel::getDefaultSettings(ImportModel& pModel) const

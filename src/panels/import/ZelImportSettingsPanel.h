@@ -37,6 +37,8 @@ Q_SIGNALS:
     void stateChanged();
 
 protected:
+    StoreTexts storeTexts() const override;
+    void showStoreTexts(const StoreTexts& pTexts) override;
     void changeEvent(QEvent* pEvent) override;
     void saveSettingsInternal();
     void checkContent() const;

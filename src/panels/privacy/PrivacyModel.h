@@ -5,7 +5,7 @@ namespace zel {
 // The usage-data consent, moved between the settings store and the privacy panel.
 struct PrivacyModel
 {
-    bool sendReport = true;
+    bool sendReport = false;
 };
 
 } // namespace zel

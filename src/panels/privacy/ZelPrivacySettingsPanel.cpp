@@ -23,7 +23,8 @@ namespace {
 const char kSendReportKey[] = "Privacy/sendreport";
 const char kLastExportFolderKey[] = "folders/lastexportfolder";
 const char kUsageReportLink[] = "usageReport";
-const bool kSendReportDefault = true;
+// Consent is never assumed: without an answer, nothing is sent.
+const bool kSendReportDefault = false;
 
 // Unbuffered, a full disk shows as a short write here rather than as a truncated copy
 // that a later flush would still commit; writing on after a short write brings out the
@@ -93,6 +94,7 @@ void ZelPrivacySettingsPanel::initializeWidget()
     PrivacyModel stored;
     readSettings(stored);
     applyModel(stored);
+    rememberApplied();
 }
 
 void ZelPrivacySettingsPanel::refreshWidgetContent()
@@ -120,10 +122,24 @@ bool ZelPrivacySettingsPanel::cancelModifications()
 {
     if (!hasModifications())
         return false;
-    PrivacyModel stored;
-    readSettings(stored);
-    applyModel(stored);
+    initializeWidget();
     return true;
+}
+
+ZelSettingsPanel::StoreTexts ZelPrivacySettingsPanel::storeTexts() const
+{
+    PrivacyModel current;
+    getCurrentModel(current);
+    return {{QString::fromLatin1(kSendReportKey),
+             current.sendReport ? QStringLiteral("true") : QStringLiteral("false")}};
+}
+
+void ZelPrivacySettingsPanel::showStoreTexts(const StoreTexts& pTexts)
+{
+    const auto text = pTexts.find(QString::fromLatin1(kSendReportKey));
+    PrivacyModel model;
+    model.sendReport = text != pTexts.end() && QVariant(text->second).toBool();
+    applyModel(model);
 }
 
 // Usage data is sent only with the person's own consent: a reset, which the hosts run over
@@ -169,7 +185,8 @@ void ZelPrivacySettingsPanel::onLinkActivated(const QString& pLink)
 
 void ZelPrivacySettingsPanel::saveSettingsInternal()
 {
-    mSettings->setValue(kSendReportKey, mUi->activityReportCheckBox->isChecked());
+    // A failure is told through applyError(); the edit stays pending.
+    writeEdits();
 }
 
 void ZelPrivacySettingsPanel::on_activityReportCheckBox_clicked()

@@ -45,6 +45,8 @@ public Q_SLOTS:
     void onLinkActivated(const QString& pLink);
 
 protected:
+    StoreTexts storeTexts() const override;
+    void showStoreTexts(const StoreTexts& pTexts) override;
     void changeEvent(QEvent* pEvent) override;
     void saveSettingsInternal();
 

@@ -1,0 +1,354 @@
+#include "PanelHarness.h"
+
+#include "SettingsDialog.h"
+#include "ZelGeneralSettingsPanel.h"
+#include "ZelImportSettingsPanel.h"
+#include "ZelPrivacySettingsPanel.h"
+#include "kmDMRenderer.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace zel;
+
+namespace {
+
+// The child run of failedApplyKeepsEdits: its store, and the host to open there.
+const char kChildStore[] = "ZEL_TEST_FULL_DISK_STORE";
+const char kChildHost[] = "ZEL_TEST_FULL_DISK_HOST";
+// Larger than a file's write buffer, so that the limit stops the write itself.
+const int kPadding = 40000;
+const rlim_t kFileSizeLimit = 4096;
+
+} // namespace
+
+// The panels in their hosts while other programs write the same store: a change made
+// elsewhere is neither overwritten nor ignored, and an apply that cannot be written says so
+// and keeps the edits.
+class tst_PanelsWithOtherWriters : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        zeltest::InitTestCase();
+        QLocale::setDefault(QLocale::c());
+        // The viewer registers these, so that the check fills them.
+        for (const char* key : {"engine/fillCutplane", "display/displayps", "display/displaytool"})
+            ZelControlCenter::RegisterSetting(QLatin1String(key), QStringLiteral("true"),
+                                              ZelControlCenter::GetValidatorByName(
+                                                  QStringLiteral("ensureBool")));
+    }
+    void cleanup()
+    {
+        mPanels.clear();
+        mHost.reset();
+        mHarness.reset();
+    }
+
+    void hosts_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addRow("control center") << false;
+        QTest::addRow("settings dialog") << true;
+    }
+
+    void otherWriterSurvivesApply_data() { hosts_data(); }
+    void otherWriterSurvivesApply()
+    {
+        QFETCH(bool, dialog);
+        open(dialog, QStringLiteral("general"));
+        const QByteArray before = storeBytes();
+        zeltest::Press(child("flatShadingCheckbox"));
+        QVERIFY(mPanels.front()->hasModifications());
+
+        // The tool writes while the edit is pending; Apply comes right after it.
+        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
+                          "4"}),
+                 0);
+        QCOMPARE(click("applyButton"), QString());
+        QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("4"));
+        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
+        // Nothing else moved: the file differs only in those two lines.
+        QByteArray expected = before;
+        expected.replace("flatShading=false", "flatShading=true");
+        expected.replace("nbDecimals=2", "nbDecimals=4");
+        QCOMPARE(storeBytes(), expected);
+    }
+
+    // Apply writes the keys whose controls the person changed, and no other, even where the
+    // store holds a value that the controls would write otherwise.
+    void applyWritesOnlyChangedKeys_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addRow("general") << "general" << "displayToolCheckbox"
+                                 << QByteArray("displaytool=true") << QByteArray("displaytool=false");
+        QTest::addRow("import") << "import" << "loadAnnotationsCheckBox"
+                                << QByteArray("LoadAnnotations=true")
+                                << QByteArray("LoadAnnotations=false");
+        QTest::addRow("privacy") << "privacy" << "activityReportCheckBox"
+                                 << QByteArray("sendreport=false") << QByteArray("sendreport=true");
+    }
+    void applyWritesOnlyChangedKeys()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, clicked);
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QSettings& settings = mHarness->mSettings;
+        // Written as no panel would write them: kept as they are unless the person edits them.
+        settings.setValue(QStringLiteral("Privacy/sendreport"), QStringLiteral("false"));
+        QVERIFY(mHarness->checkStore());
+        writeLine("General", "engine", "software");
+        writeLine("engine", "coreNumber", "0004");
+        writeLine("Import", "LoadHiddenObjects", "True");
+        QVERIFY(!QTest::currentTestFailed());
+        open(false, panel);
+        const QByteArray before = storeBytes();
+        QVERIFY(before.contains(from));
+
+        zeltest::Press(child(qPrintable(clicked)));
+        QVERIFY(mPanels.front()->hasModifications());
+        QCOMPARE(click("applyButton"), QString());
+        QByteArray expected = before;
+        expected.replace(from, to);
+        QCOMPARE(QString::fromUtf8(storeBytes()), QString::fromUtf8(expected));
+        QVERIFY(!mPanels.front()->hasModifications());
+    }
+
+    // Another program changes the store while a host is open: the rows and the host's state
+    // follow; a row that holds an edit keeps it, and its mark tells what the store holds.
+    void hostsFollowTheStore_data() { hosts_data(); }
+    void hostsFollowTheStore()
+    {
+        QFETCH(bool, dialog);
+        open(dialog, QStringLiteral("general"));
+        kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
+        QVERIFY(!renderer->isFlatLighting());
+        QSignalSpy told(mHost.get(), SIGNAL(storeChanged(QStringList)));
+        auto* decimals = zeltest::Child<QSpinBox>(mPanels.front().get(), "nbDecimals_spinBox");
+        zeltest::StepUp(decimals);
+        QCOMPARE(decimals->value(), 3);
+
+        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "engine/flatShading",
+                          "true"}),
+                 0);
+        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
+                          "5"}),
+                 0);
+        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        QTRY_VERIFY(flat->isChecked());
+        QTRY_VERIFY(renderer->isFlatLighting());
+        QTRY_COMPARE(mHarness->mApplication.getAppNbDecimals(), 5);
+        QTRY_VERIFY(!told.isEmpty());
+        QVERIFY(told.front().front().toStringList().contains(QStringLiteral("engine/flatShading")));
+
+        // The person's value stays pending, now against the store's.
+        QCOMPARE(decimals->value(), 3);
+        QVERIFY(mPanels.front()->hasModifications());
+        const QWidget* mark = changedMark(decimals);
+        QVERIFY(mark && mark->isVisible());
+        QTRY_VERIFY2(mark->toolTip().contains(QStringLiteral(": 5")), qPrintable(mark->toolTip()));
+        QVERIFY(!changedMark(flat)->isVisible());
+
+        // The host's own apply is not told back to it.
+        const int tells = told.count();
+        QCOMPARE(click("applyButton"), QString());
+        QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("3"));
+        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
+        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "engine/useFXAA",
+                          "false"}),
+                 0);
+        QTRY_COMPARE(told.count(), tells + 1);
+        QCOMPARE(told.back().front().toStringList(), QStringList{"engine/useFXAA"});
+    }
+
+    // A store that cannot take the edits: run in a child whose file size limit stops every
+    // write past it, as a full disk does.
+    void failedApplyKeepsEdits_data() { hosts_data(); }
+    void failedApplyKeepsEdits()
+    {
+        QFETCH(bool, dialog);
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        QSettings& settings = mHarness->mSettings;
+        settings.setValue(QStringLiteral("Padding/text"), QString(kPadding, QLatin1Char('x')));
+        QVERIFY(mHarness->checkStore());
+        const QByteArray before = storeBytes();
+        const QStringList entriesBefore = QDir(mHarness->mDir.path()).entryList(QDir::Files);
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(kChildStore), settings.fileName());
+        environment.insert(QLatin1String(kChildHost), dialog ? "dialog" : "center");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("applyOnFullDisk"), QStringLiteral("-platform"),
+                     QStringLiteral("offscreen")});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 output.constData());
+        QVERIFY2(output.contains("PASS   : tst_PanelsWithOtherWriters::applyOnFullDisk()"),
+                 output.constData());
+        QCOMPARE(storeBytes(), before);
+        QCOMPARE(QDir(mHarness->mDir.path()).entryList(QDir::Files), entriesBefore);
+    }
+
+    // The child's side of failedApplyKeepsEdits; skipped when run on its own.
+    void applyOnFullDisk()
+    {
+        const QString store = qEnvironmentVariable(kChildStore);
+        if (store.isEmpty())
+            QSKIP("run by failedApplyKeepsEdits");
+        const bool dialog = qEnvironmentVariable(kChildHost) == QLatin1String("dialog");
+        mHarness = std::make_unique<zeltest::PanelHarness>(store);
+        open(dialog, QStringLiteral("general"), false);
+        kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
+        const bool flatBefore = renderer->isFlatLighting();
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{kFileSizeLimit, kFileSizeLimit};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+
+        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        zeltest::Press(flat);
+        QVERIFY(flat->isChecked());
+        const QString message = click("applyButton");
+        QVERIFY2(message.contains(QFileInfo(store).fileName()), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("pending")), qPrintable(message));
+        // Still an edit, still marked and counted, still there to apply again.
+        QVERIFY(mHost->isVisible());
+        QVERIFY(flat->isChecked());
+        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(changedMark(flat)->isVisible());
+        const auto* count =
+            zeltest::Child<QLabel>(mPanels.front()->getActionWidget(), "changeCount");
+        QVERIFY(count->isVisible());
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        QCOMPARE(renderer->isFlatLighting(), flatBefore);
+        QVERIFY(!click("applyButton").isEmpty());
+
+        if (dialog) {
+            click("cancelButton");
+            QVERIFY(!flat->isChecked());
+            QVERIFY(!mPanels.front()->hasModifications());
+        }
+        QCOMPARE(renderer->isFlatLighting(), flatBefore);
+    }
+
+private:
+    // A harness with a checked store, and a host of the given kind open on one panel.
+    void open(bool pDialog, const QString& pPanel, bool pCheck = true)
+    {
+        if (!mHarness)
+            mHarness = std::make_unique<zeltest::PanelHarness>();
+        if (pCheck)
+            QVERIFY(mHarness->checkStore());
+        kmDMIApplication* application = &mHarness->mApplication;
+        QSettings& settings = mHarness->mSettings;
+        if (pPanel == QLatin1String("import"))
+            mPanels.push_back(std::make_unique<ZelImportSettingsPanel>(application, settings));
+        else if (pPanel == QLatin1String("privacy"))
+            mPanels.push_back(std::make_unique<ZelPrivacySettingsPanel>(application, settings));
+        else
+            mPanels.push_back(std::make_unique<ZelGeneralSettingsPanel>(application, settings));
+        ZelSettingsPanel* panel = mPanels.front().get();
+        if (pDialog) {
+            auto* host = new SettingsDialog(application);
+            mHost.reset(host);
+            host->enableSettingsGuide();
+            host->registerSettingsPanel(panel);
+            host->resize(900, 900);
+            host->show();
+            QVERIFY(QTest::qWaitForWindowExposed(host));
+            return;
+        }
+        auto* host = new ZelControlCenter(application);
+        mHost.reset(host);
+        host->enableSettingsGuide();
+        host->registerSettingsPanel(panel);
+        host->resize(900, 900);
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host));
+        host->openMenu(true);
+        QTRY_VERIFY(host->isMenuOpen());
+        host->openSettings();
+        QTRY_VERIFY(host->isSettingsOpen());
+    }
+
+    QWidget* child(const char* pName) const
+    {
+        return zeltest::Child<QWidget>(mPanels.front().get(), pName);
+    }
+
+    // The guide's "Changed" mark beside the label of pControl's row.
+    const QWidget* changedMark(const QWidget* pControl) const
+    {
+        const QList<QLabel*> labels = mPanels.front()->findChildren<QLabel*>();
+        for (const QLabel* label : labels) {
+            if (label->buddy() == pControl)
+                return zeltest::Child<QWidget>(label->parentWidget(), "changedMark");
+        }
+        return nullptr;
+    }
+
+    // Presses a host button; gives the text of the message box that it showed, if any.
+    QString click(const char* pButton)
+    {
+        QString notice;
+        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
+            notice = pBox->text();
+            zeltest::Press(pBox->button(QMessageBox::Ok));
+        });
+        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
+        qDeleteAll(mHarness->mAnswers.children());
+        return notice;
+    }
+
+    int runTool(const QStringList& pArguments)
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(ZELSETTINGS_PATH), pArguments);
+        if (!tool.waitForFinished(30000))
+            return -1;
+        return tool.exitCode();
+    }
+
+    QByteArray storeBytes()
+    {
+        QFile file(mHarness->mSettings.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A line written into the store's file by hand, as an editor would.
+    void writeLine(const char* pSection, const char* pKey, const char* pValue)
+    {
+        QFile file(mHarness->mSettings.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray data = file.readAll();
+        file.close();
+        const QByteArray header = QByteArray("[") + pSection + "]\n";
+        const int section = data.indexOf(header);
+        const int start = data.indexOf(QByteArray("\n") + pKey + "=", section) + 1;
+        QVERIFY(section >= 0 && start > section);
+        const int end = data.indexOf('\n', start);
+        data.replace(start, end - start, QByteArray(pKey) + "=" + pValue);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(data);
+        file.close();
+        mHarness->mSettings.sync();
+    }
+
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
+    std::unique_ptr<QWidget> mHost;
+    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
+};
+
+QTEST_MAIN(tst_PanelsWithOtherWriters)
+#include "tst_PanelsWithOtherWriters.moc"
