@@ -69,7 +69,7 @@ private Q_SLOTS:
     void ranges_data()
     {
         QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "fr"})
+        for (const char* language : {"en", "fr", "de"})
             QTest::newRow(language) << QString::fromLatin1(language);
     }
 

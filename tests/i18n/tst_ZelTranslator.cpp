@@ -122,6 +122,10 @@ private Q_SLOTS:
         QTest::newRow("English mends the heading") << "en_US" << "en"
                                                    << "ZelImportSettingsPanel" << "Tesselation"
                                                    << "Tessellation" << "Tessellation";
+        QTest::newRow("German unit") << "de_DE" << "de" << "ZelGeneralSettingsPanel" << unit
+                                     << "Zentimeter (cm)" << mendedUnit;
+        QTest::newRow("German size") << "de_AT" << "de" << "ZelGeneralSettingsPanel" << " Mo"
+                                     << " MB" << " MB";
         // Without a catalogue of the language, the mended English rather than the sources.
         QTest::newRow("C") << "C" << "en" << "ZelGeneralSettingsPanel" << unit << mendedUnit
                            << mendedUnit;
@@ -192,35 +196,61 @@ private Q_SLOTS:
 
     void nothingClipped_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("dialog") << true << Qt::LeftToRight;
-        QTest::newRow("dialog, right to left") << true << Qt::RightToLeft;
-        QTest::newRow("control center") << false << Qt::LeftToRight;
-        QTest::newRow("control center, right to left") << false << Qt::RightToLeft;
+        for (const char* language : {"fr", "de"}) {
+            QTest::addRow("%s, dialog", language) << language << true << Qt::LeftToRight;
+            QTest::addRow("%s, dialog, right to left", language)
+                << language << true << Qt::RightToLeft;
+            QTest::addRow("%s, control center", language) << language << false << Qt::LeftToRight;
+            QTest::addRow("%s, control center, right to left", language)
+                << language << false << Qt::RightToLeft;
+        }
     }
 
-    // Each panel in French in a host, and the export tool at the viewer's width: every label
-    // and button is as wide as its text, and the labels follow the layout's direction.
+    // Each panel in a host, and the export tool at the viewer's width with each of its tabs:
+    // every label and button is as wide as its text, and the labels follow the layout's
+    // direction.
     void nothingClipped()
     {
+        QFETCH(QString, language);
         QFETCH(bool, dialog);
         QFETCH(Qt::LayoutDirection, direction);
         QApplication::setLayoutDirection(direction);
-        QCOMPARE(ZelTranslator::Install(QLocale(QStringLiteral("fr"))), QStringLiteral("fr"));
+        QCOMPARE(ZelTranslator::Install(QLocale(language)), language);
         QStringList clipped;
         {
             zeltest::PanelHarness harness;
             QVERIFY(harness.checkStore());
-            auto tool = std::make_unique<ZelExportSettingsPanel>(false, &harness.mApplication,
-                                                                 harness.mSettings);
+            // As the viewer holds it: in a column that never scrolls sideways.
+            QScrollArea column;
+            column.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            column.setWidgetResizable(true);
+            column.setFrameShape(QFrame::NoFrame);
+            auto* tool = new ZelExportSettingsPanel(false, &harness.mApplication,
+                                                    harness.mSettings);
+            column.setWidget(tool);
             tool->initializeWidget();
             tool->getActionWidget()->hide();
-            tool->resize(360, 1400);
-            tool->show();
-            QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
+            column.resize(340, 1400);
+            column.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&column));
             QCOMPARE(tool->layoutDirection(), direction);
-            clipped += Clipped(tool.get());
+            const char* const tabs[] = {"mSetting2DPushButton", "mSettingVecPushButton",
+                                        "mSettingBOMPushButton", "mSetting3DPushButton"};
+            for (int index = 0; index < 4; ++index) {
+                const char* tab = tabs[index];
+                zeltest::Press(zeltest::Child<QPushButton>(tool, tab));
+                QTRY_COMPARE(tool->getActiveTab(), index);
+                QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                if (tool->minimumSizeHint().width() > column.viewport()->width())
+                    clipped.append(QStringLiteral("%1: the tool needs %2 px of %3")
+                                       .arg(QLatin1String(tab))
+                                       .arg(tool->minimumSizeHint().width())
+                                       .arg(column.viewport()->width()));
+                clipped += Clipped(tool);
+            }
         }
         if (dialog)
             openDialog();
