@@ -129,6 +129,7 @@ private:
     void focusTabs();
     void returnFocus();
     QScrollArea* settingsPane() const;
+    int openPaneWidth() const;
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;

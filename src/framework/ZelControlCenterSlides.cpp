@@ -2,6 +2,7 @@
 
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
+#include "kmMainWindow.h"
 
 #include "ui_ControlCenter.h"
 
@@ -9,6 +10,7 @@
 #include <QPropertyAnimation>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 // The control center's movement: the menu's slide, settings mode with the collapse of the
 // action list and the pane's slide, the pane's scrolling, and the pauses of the host's view.
@@ -19,6 +21,11 @@ namespace {
 
 const int kUnboundedSize = 16777215;
 const int kScrollProbeOffset = 10;
+// The pane's width when the window has room for it, and the least of the work area that it
+// leaves visible (and pressable, to close it) when the window has not.
+const int kPaneWidth = 450;
+const int kKeptWorkArea = 160;
+const int kNarrowestPane = 240;
 
 } // namespace
 
@@ -198,6 +205,8 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
             onStateChanged();
         }
         mUi->settingsScrollArea->show();
+        if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
+            mSettingsWidthAnimation->setEndValue(openPaneWidth());
         mSettingsWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
     } else {
         mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
@@ -211,6 +220,30 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
     // The pane is already where it was asked to be: no slide will end to give the view back.
     if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
         resumeViewUpdates();
+}
+
+// As wide as the panels' texts need, at least the usual width; but narrower where the window
+// would otherwise lose the whole work area under the pane.
+int ZelControlCenter::openPaneWidth() const
+{
+    const QScrollArea* pane = settingsPane();
+    const int needed = mUi->settingsContent->minimumSizeHint().width()
+                       + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
+    const int wanted = qMax(kPaneWidth, needed);
+
+    // The pane opens beside the control center, over the host's work area.
+    const auto* mainWindow = static_cast<kmMainWindow*>(hostMainWindow());
+    const QWidget* area = mainWindow ? mainWindow->getPrimaryWorkArea() : nullptr;
+    if (!area || !area->isVisible())
+        area = window();
+    const bool rightToLeft = isRightToLeft();
+    const int paneEdge =
+        mapToGlobal(QPoint(rightToLeft ? 0 : width(), 0)).x();
+    const QRect areaRect(area->mapToGlobal(QPoint(0, 0)), area->size());
+    const int room = rightToLeft ? paneEdge - areaRect.left() : areaRect.right() + 1 - paneEdge;
+    if (room <= 0)
+        return wanted;
+    return qMin(wanted, qMax(kNarrowestPane, room - kKeptWorkArea));
 }
 
 void ZelControlCenter::onControlCenterWidthFinished()

@@ -19,6 +19,7 @@ namespace {
 const char kCatalogueFolder[] = ":/i18n";
 const char kLibraryCatalogue[] = "ZelControlCenter";
 const char kQtCatalogue[] = "qtbase";
+const char kEnglish[] = "en";
 
 // The installed translators belong to the application, which may go first. A library
 // unloaded while they are installed takes their data with it, so they leave with it.
@@ -37,19 +38,38 @@ struct Catalogues
         mInstalled.clear();
     }
 
-    bool install(const QLocale& pLocale, const QString& pName, const QString& pFolder)
+    // Installs pName's catalogue for pLocale, else, when pEnglish, its English one. Gives the
+    // language of the catalogue installed, empty when none was.
+    QString install(const QLocale& pLocale, const QString& pName, const QString& pFolder,
+                    bool pEnglish)
     {
         auto* translator = new QTranslator(QCoreApplication::instance());
-        if (!translator->load(pLocale, pName, QStringLiteral("_"), pFolder)
-            || !QCoreApplication::installTranslator(translator)) {
+        const bool loaded =
+            translator->load(pLocale, pName, QStringLiteral("_"), pFolder)
+            || (pEnglish
+                && translator->load(pName + QLatin1Char('_') + QLatin1String(kEnglish), pFolder));
+        if (!loaded || !QCoreApplication::installTranslator(translator)) {
             delete translator;
-            return false;
+            return QString();
         }
         mInstalled.append(translator);
-        return true;
+        return QFileInfo(translator->filePath()).completeBaseName().mid(pName.size() + 1);
+    }
+
+    // The English catalogues of the library and of the host's: what is left without a language.
+    QString installEnglish()
+    {
+        const QLocale english(QLocale::English);
+        for (const QString& catalogue : std::as_const(mHostCatalogues)) {
+            const QFileInfo file(catalogue);
+            install(english, file.fileName(), file.path(), true);
+        }
+        return install(english, QString::fromLatin1(kLibraryCatalogue),
+                       QString::fromLatin1(kCatalogueFolder), true);
     }
 
     QList<QPointer<QTranslator>> mInstalled;
+    QStringList mHostCatalogues;
 };
 
 // Qt 5 lays the application out again by the language of its catalogues whenever they
@@ -73,26 +93,31 @@ Catalogues& Installed()
 
 } // namespace
 
-bool ZelTranslator::Install(const QLocale& pLocale, const QStringList& pCatalogues)
+QString ZelTranslator::Install(const QLocale& pLocale, const QStringList& pCatalogues)
 {
     const DirectionKept direction;
     Catalogues& catalogues = Installed();
     catalogues.removeAll();
+    catalogues.mHostCatalogues = pCatalogues;
     if (!QCoreApplication::instance())
-        return false;
-    catalogues.install(pLocale, QString::fromLatin1(kQtCatalogue), compat::translationsPath());
+        return QString();
+    catalogues.install(pLocale, QString::fromLatin1(kQtCatalogue), compat::translationsPath(),
+                       false);
     for (const QString& catalogue : pCatalogues) {
         const QFileInfo file(catalogue);
-        catalogues.install(pLocale, file.fileName(), file.path());
+        catalogues.install(pLocale, file.fileName(), file.path(), true);
     }
     return catalogues.install(pLocale, QString::fromLatin1(kLibraryCatalogue),
-                              QString::fromLatin1(kCatalogueFolder));
+                              QString::fromLatin1(kCatalogueFolder), true);
 }
 
 void ZelTranslator::Remove()
 {
     const DirectionKept direction;
-    Installed().removeAll();
+    Catalogues& catalogues = Installed();
+    catalogues.removeAll();
+    if (QCoreApplication::instance())
+        catalogues.installEnglish();
 }
 
 QStringList ZelTranslator::AvailableLanguages()

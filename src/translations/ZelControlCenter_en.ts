@@ -793,10 +793,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Number of decimals shown for lengths, from 0 to 9.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>How a drag in the 3D view turns the camera: arcball or examine.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -806,15 +802,15 @@
     </message>
     <message>
         <source>Main memory that the 3D data may take, from 128 to 8096 Mo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Main memory that the 3D data may take, from 128 to 8096 MB.</translation>
     </message>
     <message>
         <source>Main memory that the ray tracer may take, from 128 to 8096 Mo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Main memory that the ray tracer may take, from 128 to 8096 MB.</translation>
     </message>
     <message>
         <source>Graphics memory that the renderer may take, from 128 to 8096 Mo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphics memory that the renderer may take, from 128 to 8096 MB.</translation>
     </message>
     <message>
         <source>Number of triangles that the renderer keeps on screen, from 50000 to 500000000.</source>
@@ -822,7 +818,7 @@
     </message>
     <message>
         <source>Largest size of the 3D database cache, from 10 to 102400 Mo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest size of the 3D database cache, from 10 to 102400 MB.</translation>
     </message>
     <message>
         <source>Folder that holds the 3D database cache; a new folder is used from the next start.</source>
@@ -830,6 +826,10 @@
     </message>
     <message>
         <source>File in which the application writes its log; a new file is used from the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of decimals shown for lengths, from 0 to 10.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -912,15 +912,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Largest gap between a curved surface and its triangles, from 0 to 99.99, or the importer&apos;s default.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Longest side of a triangle of the tessellation, from 0 to 99.99, or the importer&apos;s default.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Largest angle between neighbouring triangles of a curved surface, from 0 to 359 degrees, or the importer&apos;s default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest gap between a curved surface and its triangles, from 0 to 100, or the importer&apos;s default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest side of a triangle of the tessellation, from 0 to 100, or the importer&apos;s default.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

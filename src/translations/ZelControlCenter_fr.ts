@@ -795,10 +795,6 @@
         <translation>Unité d’affichage des longueurs : millimètre, centimètre, mètre ou pouce.</translation>
     </message>
     <message>
-        <source>Number of decimals shown for lengths, from 0 to 9.</source>
-        <translation>Nombre de décimales affichées pour les longueurs, de 0 à 9.</translation>
-    </message>
-    <message>
         <source>How a drag in the 3D view turns the camera: arcball or examine.</source>
         <translation>Comment un glisser dans la vue 3D fait tourner la caméra : trackball ou examen.</translation>
     </message>
@@ -833,6 +829,10 @@
     <message>
         <source>File in which the application writes its log; a new file is used from the next start.</source>
         <translation>Fichier dans lequel l’application écrit son journal ; un nouveau fichier sert dès le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Number of decimals shown for lengths, from 0 to 10.</source>
+        <translation>Nombre de décimales affichées pour les longueurs, de 0 à 10.</translation>
     </message>
 </context>
 <context>
@@ -914,16 +914,16 @@
         <translation>Précision des triangles qui représentent les surfaces courbes : celle par défaut de l’importeur, haute ou basse.</translation>
     </message>
     <message>
-        <source>Largest gap between a curved surface and its triangles, from 0 to 99.99, or the importer&apos;s default.</source>
-        <translation>Plus grand écart entre une surface courbe et ses triangles, de 0 à 99,99, ou la valeur par défaut de l’importeur.</translation>
-    </message>
-    <message>
-        <source>Longest side of a triangle of the tessellation, from 0 to 99.99, or the importer&apos;s default.</source>
-        <translation>Plus grand côté d’un triangle de la tessellation, de 0 à 99,99, ou la valeur par défaut de l’importeur.</translation>
-    </message>
-    <message>
         <source>Largest angle between neighbouring triangles of a curved surface, from 0 to 359 degrees, or the importer&apos;s default.</source>
         <translation>Plus grand angle entre triangles voisins d’une surface courbe, de 0 à 359 degrés, ou la valeur par défaut de l’importeur.</translation>
+    </message>
+    <message>
+        <source>Largest gap between a curved surface and its triangles, from 0 to 100, or the importer&apos;s default.</source>
+        <translation>Plus grand écart entre une surface courbe et ses triangles, de 0 à 100, ou la valeur par défaut de l’importeur.</translation>
+    </message>
+    <message>
+        <source>Longest side of a triangle of the tessellation, from 0 to 100, or the importer&apos;s default.</source>
+        <translation>Plus grand côté d’un triangle de la tessellation, de 0 à 100, ou la valeur par défaut de l’importeur.</translation>
     </message>
 </context>
 <context>

@@ -103,41 +103,54 @@ private Q_SLOTS:
 
     void install_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("installed");
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("French unit") << "fr_FR" << true << "ZelGeneralSettingsPanel"
-                                     << "Centimer (cm)" << QStringLiteral("Centimètre (cm)");
-        QTest::newRow("French host") << "fr_CA" << true << "SettingsDialog"
-                                     << "APPLY" << "APPLIQUER";
-        QTest::newRow("English mends the unit") << "en_GB" << true << "ZelGeneralSettingsPanel"
-                                                << "Centimer (cm)" << "Centimeter (cm)";
-        QTest::newRow("English mends the size") << "en" << true << "ZelGeneralSettingsPanel"
-                                                << " Mo" << " MB";
-        QTest::newRow("English mends the heading") << "en_US" << true
-                                                   << "ZelImportSettingsPanel"
-                                                   << "Tesselation" << "Tessellation";
-        QTest::newRow("no German") << "de_DE" << false << "ZelGeneralSettingsPanel"
-                                   << "Centimer (cm)" << "Centimer (cm)";
+        QTest::addColumn<QString>("english");
+        const QString unit = QStringLiteral("Centimer (cm)");
+        const QString mendedUnit = QStringLiteral("Centimeter (cm)");
+        QTest::newRow("French unit") << "fr_FR" << "fr" << "ZelGeneralSettingsPanel" << unit
+                                     << QStringLiteral("Centimètre (cm)") << mendedUnit;
+        QTest::newRow("French host") << "fr_CA" << "fr" << "SettingsDialog"
+                                     << "APPLY" << "APPLIQUER" << "APPLY";
+        QTest::newRow("English mends the unit") << "en_GB" << "en" << "ZelGeneralSettingsPanel"
+                                                << unit << mendedUnit << mendedUnit;
+        QTest::newRow("English mends the size") << "en" << "en" << "ZelGeneralSettingsPanel"
+                                                << " Mo" << " MB" << " MB";
+        QTest::newRow("English mends the heading") << "en_US" << "en"
+                                                   << "ZelImportSettingsPanel" << "Tesselation"
+                                                   << "Tessellation" << "Tessellation";
+        QTest::newRow("German unit") << "de_DE" << "de" << "ZelGeneralSettingsPanel" << unit
+                                     << "Zentimeter (cm)" << mendedUnit;
+        QTest::newRow("German size") << "de_AT" << "de" << "ZelGeneralSettingsPanel" << " Mo"
+                                     << " MB" << " MB";
+        // Without a catalogue of the language, the mended English rather than the sources.
+        QTest::newRow("C") << "C" << "en" << "ZelGeneralSettingsPanel" << unit << mendedUnit
+                           << mendedUnit;
+        QTest::newRow("Spanish") << "es_ES" << "en" << "ZelGeneralSettingsPanel" << " Mo"
+                                 << " MB" << " MB";
+        QTest::newRow("Japanese") << "ja_JP" << "en" << "ZelImportSettingsPanel"
+                                  << "Tesselation" << "Tessellation" << "Tessellation";
     }
 
     void install()
     {
+        QFETCH(QString, locale);
         QFETCH(QString, language);
-        QFETCH(bool, installed);
         QFETCH(QString, context);
         QFETCH(QString, source);
         QFETCH(QString, shown);
+        QFETCH(QString, english);
         QVERIFY(ZelTranslator::AvailableLanguages().contains(QStringLiteral("fr")));
-        QCOMPARE(ZelTranslator::Install(QLocale(language)), installed);
+        QCOMPARE(ZelTranslator::Install(QLocale(locale)), language);
         const auto translated = [&] {
             return QCoreApplication::translate(context.toLatin1(), source.toUtf8());
         };
         QCOMPARE(translated(), shown);
         ZelTranslator::Remove();
-        QCOMPARE(translated(), source);
+        QCOMPARE(translated(), english);
     }
 
     // The host switches to French while the person has edits pending in two panels.
@@ -155,7 +168,7 @@ private Q_SLOTS:
         typeInto(decimals, QStringLiteral("5"));
         QVERIFY(general->hasModifications());
 
-        QVERIFY(ZelTranslator::Install(QLocale(QStringLiteral("fr"))));
+        QCOMPARE(ZelTranslator::Install(QLocale(QStringLiteral("fr"))), QStringLiteral("fr"));
         QTRY_COMPARE(units->currentText(), QStringLiteral("Mètre (m)"));
         QCOMPARE(units->currentIndex(), 2);
         QCOMPARE(decimals->value(), 5);
@@ -183,35 +196,61 @@ private Q_SLOTS:
 
     void nothingClipped_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("dialog") << true << Qt::LeftToRight;
-        QTest::newRow("dialog, right to left") << true << Qt::RightToLeft;
-        QTest::newRow("control center") << false << Qt::LeftToRight;
-        QTest::newRow("control center, right to left") << false << Qt::RightToLeft;
+        for (const char* language : {"fr", "de"}) {
+            QTest::addRow("%s, dialog", language) << language << true << Qt::LeftToRight;
+            QTest::addRow("%s, dialog, right to left", language)
+                << language << true << Qt::RightToLeft;
+            QTest::addRow("%s, control center", language) << language << false << Qt::LeftToRight;
+            QTest::addRow("%s, control center, right to left", language)
+                << language << false << Qt::RightToLeft;
+        }
     }
 
-    // Each panel in French in a host, and the export tool at the viewer's width: every label
-    // and button is as wide as its text, and the labels follow the layout's direction.
+    // Each panel in a host, and the export tool at the viewer's width with each of its tabs:
+    // every label and button is as wide as its text, and the labels follow the layout's
+    // direction.
     void nothingClipped()
     {
+        QFETCH(QString, language);
         QFETCH(bool, dialog);
         QFETCH(Qt::LayoutDirection, direction);
         QApplication::setLayoutDirection(direction);
-        QVERIFY(ZelTranslator::Install(QLocale(QStringLiteral("fr"))));
+        QCOMPARE(ZelTranslator::Install(QLocale(language)), language);
         QStringList clipped;
         {
             zeltest::PanelHarness harness;
             QVERIFY(harness.checkStore());
-            auto tool = std::make_unique<ZelExportSettingsPanel>(false, &harness.mApplication,
-                                                                 harness.mSettings);
+            // As the viewer holds it: in a column that never scrolls sideways.
+            QScrollArea column;
+            column.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            column.setWidgetResizable(true);
+            column.setFrameShape(QFrame::NoFrame);
+            auto* tool = new ZelExportSettingsPanel(false, &harness.mApplication,
+                                                    harness.mSettings);
+            column.setWidget(tool);
             tool->initializeWidget();
             tool->getActionWidget()->hide();
-            tool->resize(360, 1400);
-            tool->show();
-            QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
+            column.resize(340, 1400);
+            column.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&column));
             QCOMPARE(tool->layoutDirection(), direction);
-            clipped += Clipped(tool.get());
+            const char* const tabs[] = {"mSetting2DPushButton", "mSettingVecPushButton",
+                                        "mSettingBOMPushButton", "mSetting3DPushButton"};
+            for (int index = 0; index < 4; ++index) {
+                const char* tab = tabs[index];
+                zeltest::Press(zeltest::Child<QPushButton>(tool, tab));
+                QTRY_COMPARE(tool->getActiveTab(), index);
+                QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                if (tool->minimumSizeHint().width() > column.viewport()->width())
+                    clipped.append(QStringLiteral("%1: the tool needs %2 px of %3")
+                                       .arg(QLatin1String(tab))
+                                       .arg(tool->minimumSizeHint().width())
+                                       .arg(column.viewport()->width()));
+                clipped += Clipped(tool);
+            }
         }
         if (dialog)
             openDialog();

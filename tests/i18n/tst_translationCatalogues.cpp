@@ -64,10 +64,21 @@ QStringList Markers(const QString& pText)
     return markers;
 }
 
+// Words that a translation must not use: the source's spellings and the terms that the
+// language's CAD vocabulary says otherwise.
+QStringList Avoided(const QString& pLanguage)
+{
+    if (pLanguage == QLatin1String("de"))
+        return {QStringLiteral("Tessellation"), QStringLiteral("Tesselierung"),
+                QStringLiteral("Antialiasing"), QStringLiteral("Produktbaum"),
+                QStringLiteral("Materialliste"), QStringLiteral("Centimer")};
+    return {QStringLiteral("Centimer"), QStringLiteral("Tesselation")};
+}
+
 } // namespace
 
 // The catalogues kept in the tree hold every text of the sources and nothing more, and the
-// French one translates each of them.
+// French and German ones translate each of them, in their own words.
 class tst_translationCatalogues : public QObject
 {
     Q_OBJECT
@@ -103,7 +114,8 @@ private Q_SLOTS:
         const QStringList sources = Keys(ReadCatalogue(fresh));
         QVERIFY(!sources.isEmpty());
 
-        for (const QString& language : {QStringLiteral("fr"), QStringLiteral("en")}) {
+        for (const QString& language :
+             {QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")}) {
             const QString path = base + QLatin1Char('_') + language + QStringLiteral(".ts");
             const QList<Message> kept = ReadCatalogue(path);
             QStringList missing;
@@ -122,10 +134,15 @@ private Q_SLOTS:
                                                       "update_translations); missing: ")
                                 + missing.join(QLatin1String("; ")) + QStringLiteral("; stale: ")
                                 + stale.join(QLatin1String("; "))));
-            if (language != QLatin1String("fr"))
+            if (language == QLatin1String("en"))
                 continue;
+            const QStringList avoided = Avoided(language);
             for (const Message& message : kept) {
                 const QString where = message.context + QLatin1String(" | ") + message.source;
+                for (const QString& word : avoided) {
+                    QVERIFY2(!message.translation.contains(word),
+                             qPrintable(QStringLiteral("\"%1\" in: ").arg(word) + where));
+                }
                 QVERIFY2(message.type.isEmpty() && !message.translation.isEmpty(),
                          qPrintable(QStringLiteral("not translated: ") + where));
                 QVERIFY2(Markers(message.translation) == Markers(message.source),
