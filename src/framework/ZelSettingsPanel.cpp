@@ -1,6 +1,7 @@
 #include "ZelSettingsPanel.h"
 
 #include "ZelControlCenter.h"
+#include "ZelLockedRows.h"
 #include "ZelSettingsCheck.h"
 #include "zelWheelGuard.h"
 
@@ -191,6 +192,9 @@ bool ZelSettingsPanel::event(QEvent* pEvent)
         zelWheelGuard::guardControls(this);
     if (pEvent->type() == QEvent::Polish || pEvent->type() == QEvent::LayoutDirectionChange)
         alignLabels();
+    // Whichever host shows the panel, the rows that an administrator locked show it.
+    if (pEvent->type() == QEvent::Show)
+        ZelLockedRows::Update(this);
     return QWidget::event(pEvent);
 }
 

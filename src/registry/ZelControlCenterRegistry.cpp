@@ -1,5 +1,6 @@
 #include "ZelControlCenter.h"
 
+#include "ZelManagedSettings.h"
 #include "ZelSettingsCheck.h"
 
 #include <algorithm>
@@ -30,10 +31,10 @@ bool ZelControlCenter::RegisterEndCheckFunction(EndCheckFunction pFunction)
     return true;
 }
 
+// An administrator's value stands in for the registered default wherever a default is used.
 QString ZelControlCenter::GetDefaultSettingsValue(const QString& pKey)
 {
-    const auto entry = mDefaultSettingsValues.find(pKey);
-    return entry == mDefaultSettingsValues.end() ? QString() : entry->second.first;
+    return ZelManagedSettings::EffectiveDefault(pKey);
 }
 
 const ZelControlCenter::SettingsMap& ZelControlCenter::GetDefaultSettingsValues()

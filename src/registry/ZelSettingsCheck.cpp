@@ -1,6 +1,7 @@
 #include "ZelSettingsCheck.h"
 
 #include "ZelControlCenter.h"
+#include "ZelManagedSettings.h"
 #include "ZelMemorySettings.h"
 #include "ZelSettingsFile.h"
 #include "ZelSettingsLock.h"
@@ -24,6 +25,8 @@ void ZelSettingsCheck::clear()
     mDamagedCopy.clear();
     mDamagedLine = 0;
     mBusy = false;
+    // An administrator may have changed the managed files since the last run.
+    ZelManagedSettings::Reload();
 }
 
 bool ZelSettingsCheck::run(QString& pErrorMessage)
@@ -155,10 +158,12 @@ bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMis
     const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
     const std::vector<ZelControlCenter::SettingsMap::value_type> table(registered.begin(),
                                                                        registered.end());
+    // A copy: a validator may register keys, which reads the managed files again.
+    const ZelManagedSettings managed = ZelManagedSettings::Current();
     mResults.reserve(table.size());
     for (const auto& entry : table) {
         const QString& key = entry.first;
-        const QString& defaultValue = entry.second.first;
+        const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
         const ZelControlCenter::SettingValidator validator = entry.second.second;
         QString stored;
         const ZelSettingsFile::tValueKind kind = pFile.value(key, &stored);
@@ -166,8 +171,12 @@ bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMis
             stored = pFile.writtenValue(key);
         QString value = kind == ZelSettingsFile::Text ? stored : defaultValue;
         QString refusal;
-        bool accepted = validator(key, defaultValue, value, pRefusedAsMissing ? refusal
-                                                                             : pErrorMessage);
+        // A locked value was checked when the managed files were read.
+        const bool locked = managed.isLocked(key);
+        if (locked)
+            value = defaultValue;
+        bool accepted = locked
+            || validator(key, defaultValue, value, pRefusedAsMissing ? refusal : pErrorMessage);
         if (!accepted && pRefusedAsMissing) {
             value = defaultValue;
             accepted = validator(key, defaultValue, value, pErrorMessage);
@@ -240,8 +249,10 @@ bool ZelSettingsCheck::CheckedDefaults(const QStringList& pKeys, Values& pValues
         const auto entry = table.find(key);
         if (entry == table.end())
             continue;
-        QString value = entry->second.first;
-        if (!entry->second.second(key, entry->second.first, value, pErrorMessage))
+        const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
+        QString value = defaultValue;
+        if (!ZelManagedSettings::Current().isLocked(key)
+            && !entry->second.second(key, defaultValue, value, pErrorMessage))
             return false;
         pValues.emplace_back(key, value);
     }
@@ -251,15 +262,18 @@ bool ZelSettingsCheck::CheckedDefaults(const QStringList& pKeys, Values& pValues
 bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
 {
     const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelManagedSettings managed = ZelManagedSettings::Current();
     Values edits;
     for (const auto& entry : table) {
         const QString& key = entry.first;
-        const QString& defaultValue = entry.second.first;
+        const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
         const QVariant stored = mSettings.value(key);
         const bool present = stored.isValid() || mSettings.contains(key);
         const bool text = stored.userType() == QMetaType::QString;
         QString value = present && text ? stored.toString() : defaultValue;
-        if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
+        if (managed.isLocked(key))
+            value = defaultValue;
+        else if (!entry.second.second(key, defaultValue, value, pErrorMessage)) {
             mStoppedKey = key;
             mStoppedValue = text ? stored.toString() : QString();
             return false;

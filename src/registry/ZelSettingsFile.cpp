@@ -15,11 +15,6 @@ namespace zel {
 
 namespace {
 
-int lineNumber(const QByteArray& pData, qsizetype pPosition)
-{
-    return int(std::count(pData.constBegin(), pData.constBegin() + pPosition, '\n')) + 1;
-}
-
 // As QByteArray::trimmed() sees white space.
 bool isWhiteSpace(char pByte)
 {
@@ -92,9 +87,19 @@ void ZelSettingsFile::parse()
     mFirstEntryOfKey.clear();
     mSections.clear();
     mDamagedLine = 0;
-    const auto damaged = [this](qsizetype pPosition) {
+    mDamagedLines.clear();
+    // Lines are counted on from the last damaged one: a binary file may have many.
+    qsizetype counted = 0;
+    int countedLine = 1;
+    const auto damaged = [this, &counted, &countedLine](qsizetype pPosition) {
+        countedLine += int(std::count(mData.constBegin() + counted,
+                                      mData.constBegin() + pPosition, '\n'));
+        counted = pPosition;
+        const int line = countedLine;
+        if (mDamagedLines.empty() || mDamagedLines.back() != line)
+            mDamagedLines.push_back(line);
         if (mDamagedLine == 0)
-            mDamagedLine = lineNumber(mData, pPosition);
+            mDamagedLine = line;
     };
 
     // QSettings reads a byte order mark as part of the first line's key, or as a line of its
@@ -210,6 +215,17 @@ QString ZelSettingsFile::writtenValue(const QString& pKey) const
     const Entry& entry = *entries.back();
     return QString::fromUtf8(mData.mid(entry.mValueStart, entry.mValueEnd - entry.mValueStart))
         .trimmed();
+}
+
+QStringList ZelSettingsFile::keys() const
+{
+    QStringList keys;
+    keys.reserve(mFirstEntryOfKey.size());
+    for (std::size_t index = 0; index < mEntries.size(); ++index) {
+        if (mFirstEntryOfKey.value(mEntries[index].mKey) == index)
+            keys.append(mEntries[index].mKey);
+    }
+    return keys;
 }
 
 std::size_t ZelSettingsFile::lineCount(const QString& pKey) const

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -38,6 +39,11 @@ public:
     // without "]", a line that is neither a setting nor a comment): it would drop or rename
     // what that line holds when it rewrites the file. 0 when every line reads cleanly.
     int damagedLine() const { return mDamagedLine; }
+    // Every such line, in file order.
+    const std::vector<int>& damagedLines() const { return mDamagedLines; }
+
+    // The keys that the file holds, in the order of their first lines.
+    QStringList keys() const;
 
     // The settings that can still be read from a damaged store, in file order: the text
     // values of the lines that read cleanly, outside a section header that does not.
@@ -104,6 +110,7 @@ private:
     QHash<QString, std::size_t> mFirstEntryOfKey;
     std::vector<Section> mSections;
     int mDamagedLine = 0;
+    std::vector<int> mDamagedLines;
 };
 
 } // namespace zel

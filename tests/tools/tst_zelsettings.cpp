@@ -359,6 +359,65 @@ private Q_SLOTS:
         const Run after = zelsettings({"check", "--store", store()});
         QCOMPARE(after.mExitCode, 0);
         QCOMPARE(after.lines().filter(QRegularExpression("^kept\t")).size(), 38);
+
+    // An administrator's files: set and reset of a locked key store nothing and name the file
+    // that locks it; reset goes to the administrator's default; list and check tell of both.
+    void managedSettings()
+    {
+        const QString managed = mDir->filePath(QStringLiteral("etc"));
+        QDir().mkpath(managed + QStringLiteral("/Vantora"));
+        const auto write = [&managed](const char* pName, const QByteArray& pText) {
+            QFile file(managed + QStringLiteral("/Vantora/") + QLatin1String(pName));
+            return file.open(QIODevice::WriteOnly) && file.write(pText) == pText.size();
+        };
+        QVERIFY(write("locked.ini", "[engine]\nflatShading=true\n"));
+        QVERIFY(write("defaults.ini", "[units]\nnbDecimals=4\nname=inches\n"));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(managed));
+        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_DIRS"); });
+
+        const Run check = zelsettings({"check", "--store", store()});
+        QCOMPARE(check.mExitCode, 0);
+        QVERIFY(check.lines().contains("managed\t" + managed + "/Vantora/defaults.ini"));
+        QVERIFY(check.lines().contains("managed\t" + managed + "/Vantora/locked.ini"));
+        QVERIFY2(check.mErr.contains("\"inches\""), qPrintable(check.mErr));
+        QCOMPARE(zelsettings({"get", "--store", store(), "engine/flatShading"}).mOut,
+                 QStringLiteral("true\n"));
+        QCOMPARE(zelsettings({"get", "--store", store(), "units/nbDecimals"}).mOut,
+                 QStringLiteral("4\n"));
+
+        const FileStamp before = FileStamp::of(store());
+        for (const QStringList& command :
+             {QStringList{"set", "--store", store(), "engine/flatShading", "false"},
+              QStringList{"reset", "--store", store(), "engine/flatShading"}}) {
+            const Run refused = zelsettings(command);
+            QCOMPARE(refused.mExitCode, 1);
+            QVERIFY2(refused.mErr.contains(managed + "/Vantora/locked.ini"),
+                     qPrintable(refused.mErr));
+            QVERIFY(FileStamp::of(store()) == before);
+        }
+
+        QCOMPARE(zelsettings({"set", "--store", store(), "units/nbDecimals", "7"}).mExitCode, 0);
+        QCOMPARE(zelsettings({"reset", "--store", store()}).mExitCode, 0);
+        QCOMPARE(zelsettings({"get", "--store", store(), "units/nbDecimals"}).mOut,
+                 QStringLiteral("4\n"));
+        QCOMPARE(zelsettings({"get", "--store", store(), "engine/flatShading"}).mOut,
+                 QStringLiteral("true\n"));
+
+        const QJsonArray json =
+            QJsonDocument::fromJson(zelsettings({"list", "--json"}).mOut.toUtf8()).array();
+        QJsonObject decimals;
+        QJsonObject flat;
+        for (const QJsonValue& value : json) {
+            const QString key = value.toObject().value("key").toString();
+            if (key == QLatin1String("units/nbDecimals"))
+                decimals = value.toObject();
+            if (key == QLatin1String("engine/flatShading"))
+                flat = value.toObject();
+        }
+        QCOMPARE(decimals.value("default").toString(), QStringLiteral("4"));
+        QCOMPARE(decimals.value("locked").toBool(true), false);
+        QCOMPARE(flat.value("default").toString(), QStringLiteral("true"));
+        QCOMPARE(flat.value("locked").toBool(false), true);
     }
 
     // The viewer's own store by default. list names the library's and the viewer's keys once

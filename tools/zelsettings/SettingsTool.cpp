@@ -1,6 +1,7 @@
 #include "SettingsTool.h"
 
 #include "ZelControlCenter.h"
+#include "ZelManagedSettings.h"
 #include "ZelSettingsCheck.h"
 #include "ZelSettingsFile.h"
 #include "ZelSettingsLock.h"
@@ -74,6 +75,15 @@ int unknownKey(const QString& pKey)
 {
     return SettingsTool::Fail(SettingsTool::UsageError,
                               SettingsTool::tr("unknown key \"%1\"").arg(pKey));
+}
+
+// Nothing is stored for a key that an administrator locked.
+int lockedKey(const QString& pKey)
+{
+    return SettingsTool::Fail(
+        SettingsTool::Refused,
+        SettingsTool::tr("\"%1\" is locked by \"%2\"; nothing was changed")
+            .arg(pKey, ZelManagedSettings::Current().locked(pKey).mFile));
 }
 
 QString outcomeName(ZelSettingsCheck::tOutcome pOutcome)
@@ -158,6 +168,7 @@ int SettingsTool::list(bool pWithStore, bool pJson)
             return code;
         file.load(storePath());
     }
+    const ZelManagedSettings& managed = ZelManagedSettings::Current();
     QJsonArray keys;
     for (const auto& entry : table()) {
         const QString& key = entry.first;
@@ -167,8 +178,10 @@ int SettingsTool::list(bool pWithStore, bool pJson)
             stored = file.writtenValue(key);
         if (pJson) {
             QJsonObject object{{QStringLiteral("key"), key},
-                               {QStringLiteral("default"), entry.second.first},
-                               {QStringLiteral("accepts"), Accepted(key)}};
+                               {QStringLiteral("default"),
+                                ZelManagedSettings::EffectiveDefault(key)},
+                               {QStringLiteral("accepts"), Accepted(key)},
+                               {QStringLiteral("locked"), managed.isLocked(key)}};
             if (pWithStore) {
                 object.insert(QStringLiteral("stored"),
                               kind == ZelSettingsFile::Missing ? QJsonValue() : stored);
@@ -177,8 +190,10 @@ int SettingsTool::list(bool pWithStore, bool pJson)
             keys.append(object);
             continue;
         }
-        QString line = key + QLatin1Char('\t') + entry.second.first + QLatin1Char('\t')
-            + Accepted(key);
+        QString line = key + QLatin1Char('\t') + ZelManagedSettings::EffectiveDefault(key)
+            + QLatin1Char('\t') + Accepted(key);
+        if (managed.isLocked(key))
+            line += QLatin1Char(' ') + tr("(locked by %1)").arg(managed.locked(key).mFile);
         if (pWithStore) {
             line += QLatin1Char('\t')
                 + (kind == ZelSettingsFile::Missing ? tr("(not stored)")
@@ -222,6 +237,12 @@ int SettingsTool::check(bool pRecover)
     }
     if (!check.damagedCopy().isEmpty())
         Print(QStringLiteral("damaged\t") + check.damagedCopy() + QLatin1Char('\n'));
+    // What an administrator manages is named first; what it left out goes to the errors.
+    const ZelManagedSettings& managed = ZelManagedSettings::Current();
+    for (const QString& file : managed.files())
+        Print(QStringLiteral("managed\t") + file + QLatin1Char('\n'));
+    for (const QString& problem : managed.problems())
+        Fail(Success, problem);
     for (const ZelSettingsCheck::Result& result : check.results()) {
         QString line = outcomeName(result.mOutcome) + QLatin1Char('\t') + result.mKey;
         if (result.mOutcome == ZelSettingsCheck::Repaired)
@@ -260,10 +281,13 @@ int SettingsTool::set(const QString& pKey, const QString& pValue)
     const auto entry = table().find(pKey);
     if (entry == table().end())
         return unknownKey(pKey);
+    if (ZelManagedSettings::Current().isLocked(pKey))
+        return lockedKey(pKey);
     QString value = pValue;
     QString message;
     // Run as the check runs it, so that the folders that the value needs are made too.
-    if (!entry->second.second(pKey, entry->second.first, value, message)) {
+    const QString defaultValue = ZelManagedSettings::EffectiveDefault(pKey);
+    if (!entry->second.second(pKey, defaultValue, value, message)) {
         if (message.isEmpty())
             message = tr("'%1' is not accepted (%2)").arg(pValue, Accepted(pKey));
         return Fail(Refused, pKey + QStringLiteral(": ") + message);
@@ -291,10 +315,15 @@ int SettingsTool::reset(const QStringList& pKeys)
     for (const QString& key : keys) {
         if (!isRegistered(key))
             return unknownKey(key);
+        if (ZelManagedSettings::Current().isLocked(key))
+            return lockedKey(key);
     }
+    // A reset of everything leaves the locked keys as the administrator set them.
     if (keys.isEmpty()) {
-        for (const auto& entry : table())
-            keys.append(entry.first);
+        for (const auto& entry : table()) {
+            if (!ZelManagedSettings::Current().isLocked(entry.first))
+                keys.append(entry.first);
+        }
     }
     QString message;
     ZelSettingsCheck::Values values;

@@ -1,0 +1,166 @@
+// A setting that an administrator locked, in both hosts as a person meets it: the control
+// cannot be changed with the mouse, the host's reset and the row's reset leave it, an apply
+// writes nothing for it, and a lock mark beside its label says who set it.
+
+#include "../support/PanelHarness.h"
+
+#include "SettingsDialog.h"
+#include "ZelImportSettingsPanel.h"
+#include "ZelLockedRows.h"
+#include "ZelManagedSettings.h"
+
+using namespace zel;
+
+namespace {
+
+const char kKey[] = "Import/LoadHiddenObjects";
+
+} // namespace
+
+class tst_ZelLockedRows : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mManaged;
+    std::unique_ptr<zeltest::PanelHarness> mHarness;
+    std::unique_ptr<ZelImportSettingsPanel> mPanel;
+    std::unique_ptr<QWidget> mHost;
+
+    QByteArray storeBytes()
+    {
+        QFile file(mHarness->mSettings.fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QCheckBox* control() const
+    {
+        return zeltest::Child<QCheckBox>(mPanel.get(), "loadHiddenObjectsCheckBox");
+    }
+
+    void press(const char* pButton)
+    {
+        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [](QMessageBox* pBox) {
+            zeltest::Press(pBox->button(QMessageBox::Ok));
+        });
+        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
+        qDeleteAll(mHarness->mAnswers.children());
+    }
+
+    void openHost(bool pDialog)
+    {
+        if (pDialog) {
+            auto* dialog = new SettingsDialog(&mHarness->mApplication);
+            mHost.reset(dialog);
+            dialog->enableSettingsGuide();
+            dialog->registerSettingsPanel(mPanel.get());
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            return;
+        }
+        auto* center = new ZelControlCenter(&mHarness->mApplication);
+        mHost.reset(center);
+        center->enableSettingsGuide();
+        center->registerSettingsPanel(mPanel.get());
+        center->resize(900, 700);
+        center->show();
+        QVERIFY(QTest::qWaitForWindowExposed(center));
+        center->openMenu(true);
+        QTRY_VERIFY(center->isMenuOpen());
+        center->openSettings();
+        QTRY_VERIFY(center->isSettingsOpen());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(mManaged.isValid());
+        QCoreApplication::setOrganizationName(QStringLiteral("Vantora"));
+        QDir().mkpath(mManaged.filePath(QStringLiteral("Vantora")));
+        QFile locked(mManaged.filePath(QStringLiteral("Vantora/locked.ini")));
+        QVERIFY(locked.open(QIODevice::WriteOnly));
+        locked.write("[Import]\nLoadHiddenObjects=false\n");
+        locked.close();
+        ZelManagedSettings::SetFolders({mManaged.path()});
+        zeltest::InitTestCase();
+    }
+
+    void cleanupTestCase() { ZelManagedSettings::SetFolders({QStringLiteral("/nonexistent")}); }
+
+    void init()
+    {
+        mHarness = std::make_unique<zeltest::PanelHarness>();
+        // The person had switched it on before the administrator locked it.
+        mHarness->mSettings.setValue(QLatin1String(kKey), QStringLiteral("true"));
+        mHarness->mSettings.sync();
+        QVERIFY(mHarness->checkStore());
+        QCOMPARE(mHarness->stored(QLatin1String(kKey)), QStringLiteral("false"));
+        mPanel = std::make_unique<ZelImportSettingsPanel>(&mHarness->mApplication,
+                                                          mHarness->mSettings);
+    }
+
+    void cleanup()
+    {
+        // The hosts forget a panel that goes before them.
+        mPanel.reset();
+        mHost.reset();
+        mHarness.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void lockedRow_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addRow("control center") << false;
+        QTest::addRow("settings dialog") << true;
+    }
+
+    void lockedRow()
+    {
+        QFETCH(bool, dialog);
+        openHost(dialog);
+        QCheckBox* box = control();
+        QVERIFY(box->isVisible());
+        QVERIFY(!box->isEnabled());
+        QVERIFY(!box->isChecked());
+
+        auto* mark = zeltest::Child<QLabel>(mPanel.get(), "lockedMark");
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->toolTip(), QStringLiteral("Set by your administrator"));
+
+        const QByteArray before = storeBytes();
+        zeltest::Press(box);
+        QVERIFY(!box->isChecked());
+        QVERIFY(!mPanel->hasModifications());
+
+        // The panel switches its controls on again as it loads; the lock holds.
+        mPanel->initializeWidget();
+        QVERIFY(!box->isEnabled());
+
+        press("resetButton");
+        QVERIFY(!box->isChecked());
+        if (auto* reset = mPanel->findChild<QToolButton*>(QStringLiteral("resetRowButton"))) {
+            if (reset->isVisible())
+                zeltest::Press(reset);
+        }
+        QVERIFY(!box->isChecked());
+        press("applyButton");
+        QCOMPARE(storeBytes(), before);
+    }
+
+    // Search still finds the locked row, and shows its mark with it.
+    void searchFindsLockedRow()
+    {
+        openHost(true);
+        auto* search = mHost->findChild<QLineEdit*>();
+        QVERIFY(search);
+        zeltest::Type(search, QStringLiteral("hidden"));
+        QTRY_VERIFY(control()->isVisible());
+        QVERIFY(zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
+        zeltest::Type(search, QStringLiteral("annotations"));
+        QTRY_VERIFY(!control()->isVisible());
+        QVERIFY(!zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_ZelLockedRows)
+#include "tst_ZelLockedRows.moc"
