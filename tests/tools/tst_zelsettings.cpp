@@ -359,6 +359,7 @@ private Q_SLOTS:
         const Run after = zelsettings({"check", "--store", store()});
         QCOMPARE(after.mExitCode, 0);
         QCOMPARE(after.lines().filter(QRegularExpression("^kept\t")).size(), 38);
+    }
 
     // An administrator's files: set and reset of a locked key store nothing and name the file
     // that locks it; reset goes to the administrator's default; list and check tell of both.
