@@ -29,11 +29,6 @@ std::unique_ptr<ZelManagedSettings>& current()
     return settings;
 }
 
-QString tr(const char* pText)
-{
-    return QCoreApplication::translate("ZelManagedSettings", pText);
-}
-
 } // namespace
 
 void ZelManagedSettings::SetFolders(const QStringList& pFolders)
@@ -105,12 +100,16 @@ void ZelManagedSettings::readFile(const QString& pPath, QHash<QString, Value>& p
         return;
     ZelSettingsFile file;
     if (!file.load(pPath)) {
-        mProblems.append(tr("\"%1\" cannot be read; it is ignored").arg(pPath));
+        mProblems.append(QCoreApplication::translate("ZelManagedSettings",
+                                                     "\"%1\" cannot be read; it is ignored")
+                             .arg(pPath));
         return;
     }
     mFiles.append(pPath);
     for (const int line : file.damagedLines())
-        mProblems.append(tr("Line %2 of \"%1\" cannot be read safely; it is ignored")
+        mProblems.append(QCoreApplication::translate(
+                             "ZelManagedSettings",
+                             "Line %2 of \"%1\" cannot be read safely; it is ignored")
                              .arg(pPath)
                              .arg(line));
 
@@ -122,13 +121,17 @@ void ZelManagedSettings::readFile(const QString& pPath, QHash<QString, Value>& p
             continue;
         const auto entry = registered.find(key);
         if (entry == registered.end()) {
-            mProblems.append(tr("\"%2\" in \"%1\" is not a known setting; it is ignored")
+            mProblems.append(QCoreApplication::translate(
+                                 "ZelManagedSettings",
+                                 "\"%2\" in \"%1\" is not a known setting; it is ignored")
                                  .arg(pPath, key));
             continue;
         }
         QString text;
         if (file.value(key, &text) != ZelSettingsFile::Text) {
-            mProblems.append(tr("The value of \"%2\" in \"%1\" is not text; it is ignored")
+            mProblems.append(QCoreApplication::translate(
+                                 "ZelManagedSettings",
+                                 "The value of \"%2\" in \"%1\" is not text; it is ignored")
                                  .arg(pPath, key));
             continue;
         }
@@ -139,7 +142,9 @@ void ZelManagedSettings::readFile(const QString& pPath, QHash<QString, Value>& p
         QString message;
         if (!entry->second.second(key, fallback, value, message)
             || (value == fallback && text != fallback)) {
-            mProblems.append(tr("\"%3\" is not a valid value of \"%2\" in \"%1\"; it is ignored")
+            mProblems.append(QCoreApplication::translate(
+                                 "ZelManagedSettings",
+                                 "\"%3\" is not a valid value of \"%2\" in \"%1\"; it is ignored")
                                  .arg(pPath, key, text));
             continue;
         }

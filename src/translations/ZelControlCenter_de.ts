@@ -184,6 +184,10 @@
         <source>You need to restart your application to turn settings modification effective.</source>
         <translation>Starten Sie die Anwendung neu, damit die geänderten Einstellungen wirksam werden.</translation>
     </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden; sie stehen noch aus.</translation>
+    </message>
 </context>
 <context>
     <name>ZelControlCenter</name>
@@ -232,12 +236,32 @@
         <translation>„%1“ kann nicht in die Einstellungsdatei „%2“ geschrieben werden, ohne die Zeilen daneben zu ändern</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be written</source>
-        <translation>Die Einstellungsdatei „%1“ konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>The settings file &quot;%1&quot; is being changed by another program; try again when it has finished</source>
         <translation>Die Einstellungsdatei „%1“ wird gerade von einem anderen Programm geändert; versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+    <message>
+        <source>Your changes could not be saved; they are still pending.</source>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden; sie stehen noch aus.</translation>
+    </message>
+    <message>
+        <source>The settings store &quot;%1&quot; could not be written</source>
+        <translation>Der Einstellungsspeicher „%1“ konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the device is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -900,6 +924,36 @@
     <message>
         <source>IMPORT</source>
         <translation>IMPORT</translation>
+    </message>
+</context>
+<context>
+    <name>ZelLockedRows</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Von Ihrem Administrator festgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>ZelManagedSettings</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read; it is ignored</source>
+        <translation>„%1“ kann nicht gelesen werden; die Datei wird ignoriert</translation>
+    </message>
+    <message>
+        <source>Line %2 of &quot;%1&quot; cannot be read safely; it is ignored</source>
+        <translation>Zeile %2 von „%1“ kann nicht sicher gelesen werden; sie wird ignoriert</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; in &quot;%1&quot; is not a known setting; it is ignored</source>
+        <translation>„%2“ in „%1“ ist keine bekannte Einstellung; sie wird ignoriert</translation>
+    </message>
+    <message>
+        <source>The value of &quot;%2&quot; in &quot;%1&quot; is not text; it is ignored</source>
+        <translation>Der Wert von „%2“ in „%1“ ist kein Text; er wird ignoriert</translation>
+    </message>
+    <message>
+        <source>&quot;%3&quot; is not a valid value of &quot;%2&quot; in &quot;%1&quot;; it is ignored</source>
+        <translation>„%3“ ist kein gültiger Wert von „%2“ in „%1“; er wird ignoriert</translation>
     </message>
 </context>
 <context>

@@ -925,6 +925,36 @@
     </message>
 </context>
 <context>
+    <name>ZelLockedRows</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelManagedSettings</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read; it is ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %2 of &quot;%1&quot; cannot be read safely; it is ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; in &quot;%1&quot; is not a known setting; it is ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of &quot;%2&quot; in &quot;%1&quot; is not text; it is ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%3&quot; is not a valid value of &quot;%2&quot; in &quot;%1&quot;; it is ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZelPrivacySettingsPanel</name>
     <message>
         <source>Manage your privacy settings</source>

@@ -927,6 +927,36 @@
     </message>
 </context>
 <context>
+    <name>ZelLockedRows</name>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Défini par votre administrateur</translation>
+    </message>
+</context>
+<context>
+    <name>ZelManagedSettings</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read; it is ignored</source>
+        <translation>« %1 » ne peut pas être lu ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>Line %2 of &quot;%1&quot; cannot be read safely; it is ignored</source>
+        <translation>La ligne %2 de « %1 » ne peut pas être lue sans risque ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>&quot;%2&quot; in &quot;%1&quot; is not a known setting; it is ignored</source>
+        <translation>« %2 » dans « %1 » n’est pas un paramètre connu ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>The value of &quot;%2&quot; in &quot;%1&quot; is not text; it is ignored</source>
+        <translation>La valeur de « %2 » dans « %1 » n’est pas du texte ; elle est ignorée</translation>
+    </message>
+    <message>
+        <source>&quot;%3&quot; is not a valid value of &quot;%2&quot; in &quot;%1&quot;; it is ignored</source>
+        <translation>« %3 » n’est pas une valeur valable de « %2 » dans « %1 » ; elle est ignorée</translation>
+    </message>
+</context>
+<context>
     <name>ZelPrivacySettingsPanel</name>
     <message>
         <source>Manage your privacy settings</source>

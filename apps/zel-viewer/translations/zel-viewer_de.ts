@@ -195,6 +195,14 @@
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>The settings were checked and repaired, but the repairs cannot be saved. Start with them for this run only, or quit?</source>
+        <translation>Die Einstellungen wurden geprüft und repariert, aber die Reparaturen können nicht gespeichert werden. Nur für diese Sitzung mit ihnen starten oder beenden?</translation>
+    </message>
+    <message>
+        <source>Start without saving</source>
+        <translation>Ohne Speichern starten</translation>
+    </message>
 </context>
 <context>
     <name>SvgDrawingWriter</name>
@@ -355,6 +363,22 @@ Qts Standardoptionen werden ebenfalls angenommen, darunter -style NAME, -reverse
     <message>
         <source>These settings could not be used as stored and were repaired:</source>
         <translation>Diese Einstellungen waren so, wie gespeichert, nicht verwendbar und wurden repariert:</translation>
+    </message>
+    <message>
+        <source>This run uses the settings below, but none of them is saved, nor any change made to the settings before the viewer closes.</source>
+        <translation>Diese Sitzung verwendet die folgenden Einstellungen, aber keine davon wird gespeichert, ebenso wenig wie Änderungen an den Einstellungen, bevor der Viewer geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read. It was kept as %1; the viewer started with the settings that could be read and the defaults for the rest.</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als %1 aufbewahrt; der Viewer startete mit den lesbaren Einstellungen und den Standardwerten für den Rest.</translation>
+    </message>
+    <message>
+        <source>Settings not saved in this run. Details</source>
+        <translation>Einstellungen in dieser Sitzung nicht gespeichert. Details</translation>
+    </message>
+    <message>
+        <source>Settings file damaged; a copy was kept. Details</source>
+        <translation>Einstellungsdatei beschädigt; eine Kopie wurde aufbewahrt. Details</translation>
     </message>
 </context>
 <context>

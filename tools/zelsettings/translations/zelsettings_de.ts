@@ -144,40 +144,6 @@
         <translation>%1: „%2“ wird nicht angenommen (%3); die Prüfung würde „%4“ speichern</translation>
     </message>
     <message>
-        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
-
-Commands:
-  list                every registered key, its default and what it accepts, in check
-                      order; with --store, also the stored value
-  check               fill and repair the store as the viewer does at start-up; one line
-                      per key: kept, filled or repaired (old, new value)
-  get KEY             the stored value of KEY
-  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
-                      and tell what the check would store
-  reset [KEY]         the default of KEY, or of every registered key, as the check
-                      keeps it
-
-Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
-another program was changing the store; 2 bad usage, an unknown key, or a file that
-cannot be read or written.</source>
-        <translation>Bereitet die Einstellungen eines Viewers vor oder repariert sie, wie es seine Startprüfung tut.
-
-Befehle:
-  list                jeder registrierte Schlüssel, sein Standard und was er annimmt, in
-                      der Reihenfolge der Prüfung; mit --store auch der gespeicherte Wert
-  check               die Datei füllen und reparieren, wie der Viewer beim Start; eine
-                      Zeile je Schlüssel: kept, filled oder repaired (alter, neuer Wert)
-  get SCHLÜSSEL       der gespeicherte Wert von SCHLÜSSEL
-  set SCHLÜSSEL WERT  WERT speichern, wenn die Prüfung ihn behielte; sonst nichts
-                      speichern und sagen, was die Prüfung speichern würde
-  reset [SCHLÜSSEL]   der Standard von SCHLÜSSEL oder jedes registrierten Schlüssels, wie
-                      die Prüfung ihn behält
-
-Exit-Status: 0 Erfolg; 1 die Prüfung schlug fehl, ein Wert wurde abgelehnt, ein Schlüssel
-ist nicht gespeichert oder ein anderes Programm änderte die Datei; 2 falscher Aufruf,
-unbekannter Schlüssel oder eine Datei, die nicht gelesen oder geschrieben werden kann.</translation>
-    </message>
-    <message>
         <source>Try &apos;zelsettings --help&apos;.
 </source>
         <translation>Siehe „zelsettings --help“.
@@ -226,6 +192,66 @@ unbekannter Schlüssel oder eine Datei, die nicht gelesen oder geschrieben werde
     <message>
         <source>--json is for &apos;list&apos; only</source>
         <translation>--json gilt nur für „list“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is locked by &quot;%2&quot;; nothing was changed</source>
+        <translation>„%1“ ist durch „%2“ gesperrt; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>(locked by %1)</source>
+        <translation>(gesperrt durch %1)</translation>
+    </message>
+    <message>
+        <source>nothing was changed; to keep a copy of this file and start again from the settings that can be read, run: zelsettings check --recover --store %1</source>
+        <translation>es wurde nichts geändert; um eine Kopie dieser Datei aufzubewahren und mit den lesbaren Einstellungen neu zu beginnen, führen Sie aus: zelsettings check --recover --store %1</translation>
+    </message>
+    <message>
+        <source>Prepares or repairs a viewer&apos;s settings, as its start-up check does.
+
+Commands:
+  list                every registered key, its default and what it accepts, in check
+                      order; with --store, also the stored value
+  check               fill and repair the store as the viewer does at start-up; one line
+                      per key: kept, filled or repaired (old, new value)
+  check --recover     the same; a damaged store is first kept as a copy beside it
+                      (told on a line &quot;damaged&quot; before the others) and rewritten from
+                      the settings that can still be read
+  get KEY             the stored value of KEY
+  set KEY VALUE       store VALUE when the check would keep it; otherwise store nothing
+                      and tell what the check would store
+  reset [KEY]         the default of KEY, or of every registered key, as the check
+                      keeps it
+
+Exit status: 0 success; 1 the check failed, a value was refused, a key is not stored or
+another program was changing the store; 2 bad usage, an unknown key, or a file that
+cannot be read or written.</source>
+        <translation>Bereitet die Einstellungen eines Viewers vor oder repariert sie, wie es seine Startprüfung tut.
+
+Befehle:
+  list                jeder registrierte Schlüssel, sein Standard und was er annimmt, in
+                      der Reihenfolge der Prüfung; mit --store auch der gespeicherte Wert
+  check               die Datei füllen und reparieren, wie der Viewer beim Start; eine
+                      Zeile je Schlüssel: kept, filled oder repaired (alter, neuer Wert)
+  check --recover     ebenso; eine beschädigte Datei wird zuerst als Kopie daneben
+                      aufbewahrt (auf einer Zeile „damaged“ vor den anderen genannt) und
+                      aus den noch lesbaren Einstellungen neu geschrieben
+  get SCHLÜSSEL       der gespeicherte Wert von SCHLÜSSEL
+  set SCHLÜSSEL WERT  WERT speichern, wenn die Prüfung ihn behielte; sonst nichts
+                      speichern und sagen, was die Prüfung speichern würde
+  reset [SCHLÜSSEL]   der Standard von SCHLÜSSEL oder jedes registrierten Schlüssels, wie
+                      die Prüfung ihn behält
+
+Exit-Status: 0 Erfolg; 1 die Prüfung schlug fehl, ein Wert wurde abgelehnt, ein Schlüssel
+ist nicht gespeichert oder ein anderes Programm änderte die Datei; 2 falscher Aufruf,
+unbekannter Schlüssel oder eine Datei, die nicht gelesen oder geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>check: keep a damaged store as a copy and start it again from the settings that can be read.</source>
+        <translation>check: eine beschädigte Datei als Kopie aufbewahren und mit den lesbaren Einstellungen neu beginnen.</translation>
+    </message>
+    <message>
+        <source>--recover is for &apos;check&apos; only</source>
+        <translation>--recover gilt nur für „check“</translation>
     </message>
 </context>
 </TS>

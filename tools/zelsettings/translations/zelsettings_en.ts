@@ -226,5 +226,13 @@ cannot be read or written.</source>
         <source>--recover is for &apos;check&apos; only</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is locked by &quot;%2&quot;; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(locked by %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -247,5 +247,13 @@ inconnue, ou fichier illisible ou impossible à écrire.</translation>
         <source>--recover is for &apos;check&apos; only</source>
         <translation>--recover ne sert qu’à « check »</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is locked by &quot;%2&quot;; nothing was changed</source>
+        <translation>« %1 » est verrouillé par « %2 » ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>(locked by %1)</source>
+        <translation>(verrouillé par %1)</translation>
+    </message>
 </context>
 </TS>
