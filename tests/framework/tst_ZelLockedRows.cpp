@@ -1,10 +1,12 @@
-// A setting that an administrator locked, in both hosts as a person meets it: the control
-// cannot be changed with the mouse, the host's reset and the row's reset leave it, an apply
-// writes nothing for it, and a lock mark beside its label says who set it.
+// What an administrator manages, in both hosts as a person meets it. A locked setting: the
+// control cannot be changed with the mouse, the host's reset and the row's reset leave it, an
+// apply writes nothing for it, and a lock mark beside its label says who set it. A setting
+// with an administrator's default: reset goes to it, and the guide measures against it.
 
 #include "../support/PanelHarness.h"
 
 #include "SettingsDialog.h"
+#include "ZelGeneralSettingsPanel.h"
 #include "ZelImportSettingsPanel.h"
 #include "ZelLockedRows.h"
 #include "ZelManagedSettings.h"
@@ -80,6 +82,10 @@ private Q_SLOTS:
         QVERIFY(locked.open(QIODevice::WriteOnly));
         locked.write("[Import]\nLoadHiddenObjects=false\n");
         locked.close();
+        QFile defaults(mManaged.filePath(QStringLiteral("Vantora/defaults.ini")));
+        QVERIFY(defaults.open(QIODevice::WriteOnly));
+        defaults.write("[engine]\nflatShading=true\n");
+        defaults.close();
         ZelManagedSettings::SetFolders({mManaged.path()});
         zeltest::InitTestCase();
     }
@@ -145,6 +151,43 @@ private Q_SLOTS:
         QVERIFY(!box->isChecked());
         press("applyButton");
         QCOMPARE(storeBytes(), before);
+    }
+
+    // The store of a new seat starts with the administrator's default; the person's own
+    // choice is kept, marked as not the default, and Reset brings the administrator's back.
+    void administratorsDefault()
+    {
+        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
+        ZelGeneralSettingsPanel general(&mHarness->mApplication, mHarness->mSettings);
+        auto* dialog = new SettingsDialog(&mHarness->mApplication);
+        mHost.reset(dialog);
+        dialog->enableSettingsGuide();
+        dialog->registerSettingsPanel(&general);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto* box = zeltest::Child<QCheckBox>(&general, "flatShadingCheckbox");
+        QVERIFY(box->isChecked());
+        QLabel* label = nullptr;
+        for (QLabel* candidate : general.findChildren<QLabel*>()) {
+            if (candidate->buddy() == box)
+                label = candidate;
+        }
+        QVERIFY(label);
+        QWidget* notDefault = zeltest::Child<QWidget>(label->parentWidget(), "notDefaultMark");
+        QVERIFY(!notDefault->isVisible());
+
+        zeltest::Press(box);
+        press("applyButton");
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("false"));
+        QTRY_VERIFY(notDefault->isVisible());
+
+        press("resetButton");
+        QVERIFY(box->isChecked());
+        press("applyButton");
+        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
+        dialog->unregisterSettingsPanel(&general);
     }
 
     // Search still finds the locked row, and shows its mark with it.

@@ -1,6 +1,7 @@
 #include "GeneralSettingsStore.h"
 
 #include "ZelControlCenter.h"
+#include "ZelManagedSettings.h"
 #include "kmDMIApplication.h"
 #include "zelFormat.h"
 
@@ -40,6 +41,16 @@ QString DefaultValue(const char* pKey)
 bool DefaultBool(const char* pKey)
 {
     return DefaultValue(pKey) == QLatin1String("true");
+}
+
+// The panel's own default of a switch, unless an administrator gave the key another one.
+bool DefaultBool(const char* pKey, bool pOwn)
+{
+    const QString key = QString::fromLatin1(pKey);
+    const ZelManagedSettings& managed = ZelManagedSettings::Current();
+    if (managed.isLocked(key) || managed.hasDefault(key))
+        return ZelManagedSettings::EffectiveDefault(key) == QLatin1String("true");
+    return pOwn;
 }
 
 Wm4::ColorRGBA ColorFromText(const QString& pText)
@@ -152,8 +163,8 @@ void GeneralSettingsStore::Defaults(EngineModel& pModel)
     pModel.softwareRendering = false;
     pModel.useFXAA = DefaultBool(kUseFXAAKey);
     pModel.useOutline = DefaultBool(kUseOutlineKey);
-    pModel.flatShading = false;
-    pModel.fillCutplane = true;
+    pModel.flatShading = DefaultBool(kFlatShadingKey, false);
+    pModel.fillCutplane = DefaultBool(kFillCutplaneKey, true);
 }
 
 void GeneralSettingsStore::Defaults(UnitsModel& pModel)
@@ -165,8 +176,8 @@ void GeneralSettingsStore::Defaults(UnitsModel& pModel)
 void GeneralSettingsStore::Defaults(DisplayOptions& pModel)
 {
     pModel.namingPolicy = InstanceNamingPolicy(InstanceNamingPolicy::INSTANCE_NAME, QString());
-    pModel.displayPs = true;
-    pModel.displayTool = true;
+    pModel.displayPs = DefaultBool(kDisplayPsKey, true);
+    pModel.displayTool = DefaultBool(kDisplayToolKey, true);
 }
 
 void GeneralSettingsStore::Defaults(CacheModel& pModel)
