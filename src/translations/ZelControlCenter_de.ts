@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>IMG</source>
-        <translation>BILD</translation>
+        <translation>IMG</translation>
     </message>
     <message>
         <source>Vector graphics export</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>VEC</source>
-        <translation>VEK</translation>
+        <translation>VEC</translation>
     </message>
     <message>
         <source>Metadata export</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>BOM</source>
-        <translation>STÜLI</translation>
+        <translation>BOM</translation>
     </message>
     <message>
         <source>Geometry export</source>
