@@ -63,7 +63,7 @@ private Q_SLOTS:
         QFETCH(bool, throughControlCenter);
         const auto ensureUInt = ZelSettingsRegistry::GetValidatorByName("ensureUInt");
         QVERIFY(ensureUInt);
-        QCOMPARE(ZelControlCenter::GetValidatorByName("ensureUInt"), ensureUInt);
+        QVERIFY(ZelControlCenter::GetValidatorByName("ensureUInt") == ensureUInt);
         QCOMPARE(ZelControlCenter::GetValidatorName(ensureUInt), QStringLiteral("ensureUInt"));
 
         const auto registerSetting = throughControlCenter ? &ZelControlCenter::RegisterSetting
