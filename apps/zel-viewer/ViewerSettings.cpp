@@ -1,6 +1,6 @@
 #include "ViewerSettings.h"
 
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 
 namespace zel {
 
@@ -27,9 +27,9 @@ const ViewerSetting kViewerSettings[] = {
 void ViewerSettings::Register()
 {
     for (const ViewerSetting& setting : kViewerSettings) {
-        ZelControlCenter::RegisterSetting(
+        ZelSettingsRegistry::RegisterSetting(
             QLatin1String(setting.mKey), QLatin1String(setting.mDefault),
-            ZelControlCenter::GetValidatorByName(QLatin1String(setting.mValidator)));
+            ZelSettingsRegistry::GetValidatorByName(QLatin1String(setting.mValidator)));
     }
 }
 

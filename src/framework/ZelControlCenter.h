@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zelExport.h"
+#include "ZelSettingsRegistry.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -8,10 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
-#include <map>
-#include <utility>
-#include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -34,7 +31,7 @@ class ZelSettingsPanel;
 class ZelSettingsWatcher;
 
 // The control center: a slide-out side panel of the host's main window. Its static side
-// is the registry of the persisted settings and the start-up check of the settings store.
+// gives the registry of the persisted settings and the start-up check of the settings store.
 class ZEL_EXPORT ZelControlCenter : public QWidget
 {
     Q_OBJECT
@@ -157,11 +154,12 @@ private:
     ZelSettingsWatcher* mWatcher = nullptr;
 
 public:
-    using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,
-                                      QString& pValue, QString& pErrorMessage);
-    using EndCheckFunction = bool (*)(QSettings& pSettings, QString& pErrorMessage);
-    using SettingsMap = std::map<QString, std::pair<QString, SettingValidator>>;
+    // The registry of the persisted settings, which lives in the settings core.
+    using SettingValidator = ZelSettingsRegistry::SettingValidator;
+    using EndCheckFunction = ZelSettingsRegistry::EndCheckFunction;
+    using SettingsMap = ZelSettingsRegistry::SettingsMap;
 
+    // Computes the folder defaults with the host's store-package answer.
     static void InitDefaultSettingsValues();
     static bool EnsureSettings(QSettings& pSettings, QString& pErrorMessage);
     static bool RegisterSetting(const QString& pKey, const QString& pDefaultValue,
@@ -172,50 +170,10 @@ public:
     static void ClearSettings();
 
     // For tools and hosts that name validators (listings, their own registrations): the
-    // name of a validator of this class ("ensureBool"), or an empty string when it is not
-    // one of them; and the validator of that name, or null.
+    // name of a registry validator ("ensureBool"), or an empty string when it is not one of
+    // them; and the validator of that name, or null.
     static QString GetValidatorName(SettingValidator pValidator);
     static SettingValidator GetValidatorByName(const QString& pName);
-
-private:
-    friend class ZelSettingsCheck;
-    using NamedValidator = std::pair<const char*, SettingValidator>;
-    static const std::vector<NamedValidator>& NamedValidators();
-    static void CleanupFolder(QString& pPath);
-    static bool ensureFolder(const QString& pDefaultValue, QString& pValue);
-
-    static bool noOp(const QString&, const QString&, QString&, QString&);
-    static bool ensureBool(const QString&, const QString&, QString&, QString&);
-    static bool ensureEngine(const QString&, const QString&, QString&, QString&);
-    static bool ensureNavigationMode(const QString&, const QString&, QString&, QString&);
-    static bool ensureSceneUnit(const QString&, const QString&, QString&, QString&);
-    static bool ensureDecimalSeparator(const QString&, const QString&, QString&, QString&);
-    static bool ensureColumnSeparator(const QString&, const QString&, QString&, QString&);
-    static bool ensureStringDelimiter(const QString&, const QString&, QString&, QString&);
-    static bool ensureUInt(const QString&, const QString&, QString&, QString&);
-    static bool ensureCacheSize(const QString&, const QString&, QString&, QString&);
-    static bool ensureCoreNumber(const QString&, const QString&, QString&, QString&);
-    static bool ensureTesselationMaxFaceAngle(const QString&, const QString&, QString&,
-                                              QString&);
-    static bool ensureTesselationMaxFaceLength(const QString&, const QString&, QString&,
-                                               QString&);
-    static bool ensureTesselationMaxFaceSag(const QString&, const QString&, QString&,
-                                            QString&);
-    static bool ensureLODTrianglesCap(const QString&, const QString&, QString&, QString&);
-    static bool ensureMaxCPUMemory3D(const QString&, const QString&, QString&, QString&);
-    static bool ensureMaxGPUMemory(const QString&, const QString&, QString&, QString&);
-    static bool ensureColor(const QString&, const QString&, QString&, QString&);
-    static bool ensureSettingsVersion(const QString&, const QString&, QString&, QString&);
-    static bool ensureFile(const QString&, const QString&, QString&, QString&);
-    static bool ensureDMCacheFolder(const QString&, const QString&, QString&, QString&);
-    static bool ensureTmpFolder(const QString&, const QString&, QString&, QString&);
-    static bool ensureSimplificationRAM(const QString&, const QString&, QString&, QString&);
-    static bool ensureLogLevel(const QString&, const QString&, QString&, QString&);
-    static bool ensureSimplificationRatios(const QString&, const QString&, QString&,
-                                           QString&);
-
-    static SettingsMap mDefaultSettingsValues;
-    static std::vector<EndCheckFunction> msCheckFunctions;
 };
 
 } // namespace zel

@@ -1,11 +1,10 @@
 #include "ZelTranslator.h"
 
-#include "zelQtCompat.h"
+#include "zelQtCoreCompat.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QList>
 #include <QPointer>
 #include <QTranslator>
@@ -74,14 +73,18 @@ struct Catalogues
 
 // Qt 5 lays the application out again by the language of its catalogues whenever they
 // change, which undoes -reverse or a host's own choice of right to left; a catalogue of a
-// right-to-left language still turns the layout over.
+// right-to-left language still turns the layout over. The direction is the GUI
+// application's property, read by name so that programs without a GUI need Qt Core only.
+const char kLayoutDirection[] = "layoutDirection";
+
 struct DirectionKept
 {
-    const bool mRightToLeft = QGuiApplication::isRightToLeft();
+    const bool mRightToLeft = QCoreApplication::instance()
+        && QCoreApplication::instance()->property(kLayoutDirection).toInt() == Qt::RightToLeft;
     ~DirectionKept()
     {
-        if (mRightToLeft && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        if (mRightToLeft && QCoreApplication::instance())
+            QCoreApplication::instance()->setProperty(kLayoutDirection, int(Qt::RightToLeft));
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -10,7 +10,7 @@ namespace zel {
 // The library's translations, installed into the application for one language. The library
 // carries its catalogues; Qt's own come from the Qt installation, when it has them. Panels
 // and hosts follow a change at once, keeping the edits that they hold.
-class ZEL_EXPORT ZelTranslator
+class ZEL_CORE_EXPORT ZelTranslator
 {
 public:
     // Installs for pLocale the library's catalogue, Qt's own and the host's catalogues that

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 // The library's own version, as it was built. This scope lies outside namespace zel and is
 // distinct from the class zel::ZelControlCenter. Where both are visible, write them out
@@ -8,7 +8,7 @@
 // global scope with "using" would clash with this name.
 namespace ZelControlCenter {
 
-struct ZEL_EXPORT Version
+struct ZEL_CORE_EXPORT Version
 {
     Version() = default;
     Version(const Version&) = default;

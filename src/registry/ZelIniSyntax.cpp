@@ -1,6 +1,6 @@
 #include "ZelIniSyntax.h"
 
-#include "zelQtCompat.h"
+#include "zelQtCoreCompat.h"
 
 namespace zel {
 

@@ -1,6 +1,6 @@
 #include "ZelManagedSettings.h"
 
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 #include "ZelSettingsFile.h"
 
 #include <QCoreApplication>
@@ -60,7 +60,7 @@ QStringList ZelManagedSettings::Folders()
 const ZelManagedSettings& ZelManagedSettings::Current()
 {
     if (!current()
-        || current()->mRegisteredCount != ZelControlCenter::GetDefaultSettingsValues().size())
+        || current()->mRegisteredCount != ZelSettingsRegistry::GetDefaultSettingsValues().size())
         Reload();
     return *current();
 }
@@ -79,14 +79,14 @@ QString ZelManagedSettings::EffectiveDefault(const QString& pKey)
         return managed.locked(pKey).mValue;
     if (managed.hasDefault(pKey))
         return managed.defaultValue(pKey).mValue;
-    const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelSettingsRegistry::SettingsMap& registered = ZelSettingsRegistry::GetDefaultSettingsValues();
     const auto entry = registered.find(pKey);
     return entry == registered.end() ? QString() : entry->second.first;
 }
 
 void ZelManagedSettings::load()
 {
-    mRegisteredCount = ZelControlCenter::GetDefaultSettingsValues().size();
+    mRegisteredCount = ZelSettingsRegistry::GetDefaultSettingsValues().size();
     const QStringList folders = Folders();
     for (const QString& folder : folders) {
         readFile(folder + QLatin1Char('/') + QLatin1String(kDefaultsFile), mDefaults);
@@ -113,7 +113,7 @@ void ZelManagedSettings::readFile(const QString& pPath, QHash<QString, Value>& p
                              .arg(pPath)
                              .arg(line));
 
-    const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelSettingsRegistry::SettingsMap& registered = ZelSettingsRegistry::GetDefaultSettingsValues();
     const QStringList keys = file.keys();
     for (const QString& key : keys) {
         // An earlier folder has the last word.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QHash>
 #include <QString>
@@ -14,7 +14,7 @@ namespace zel {
 // of $XDG_CONFIG_DIRS (/etc/xdg when unset), or of the list that the host gives; the first
 // folder that sets a key wins. Every value goes through the key's registered validator: one
 // that it refuses or replaces is left out and reported, as is a line that cannot be read.
-class ZEL_EXPORT ZelManagedSettings
+class ZEL_CORE_EXPORT ZelManagedSettings
 {
 public:
     struct Value

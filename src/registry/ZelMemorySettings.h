@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QSettings>
 #include <QString>
@@ -18,7 +18,7 @@ namespace zel {
 // It shares QSettings' cache of the file with every other QSettings object on the same file,
 // pending changes included: destroy those before opening it, and open no other one while it
 // lives.
-class ZEL_EXPORT ZelMemorySettings
+class ZEL_CORE_EXPORT ZelMemorySettings
 {
 public:
     using Values = std::vector<std::pair<QString, QString>>;

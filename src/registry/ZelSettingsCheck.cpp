@@ -1,6 +1,6 @@
 #include "ZelSettingsCheck.h"
 
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 #include "ZelManagedSettings.h"
 #include "ZelMemorySettings.h"
 #include "ZelSettingsFile.h"
@@ -155,8 +155,8 @@ bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMis
                                 Values& pEdits, QString& pErrorMessage)
 {
     // A copy: a validator of the host's may change the registrations while they are walked.
-    const ZelControlCenter::SettingsMap& registered = ZelControlCenter::GetDefaultSettingsValues();
-    const std::vector<ZelControlCenter::SettingsMap::value_type> table(registered.begin(),
+    const ZelSettingsRegistry::SettingsMap& registered = ZelSettingsRegistry::GetDefaultSettingsValues();
+    const std::vector<ZelSettingsRegistry::SettingsMap::value_type> table(registered.begin(),
                                                                        registered.end());
     // A copy: a validator may register keys, which reads the managed files again.
     const ZelManagedSettings managed = ZelManagedSettings::Current();
@@ -164,7 +164,7 @@ bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMis
     for (const auto& entry : table) {
         const QString& key = entry.first;
         const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
-        const ZelControlCenter::SettingValidator validator = entry.second.second;
+        const ZelSettingsRegistry::SettingValidator validator = entry.second.second;
         QString stored;
         const ZelSettingsFile::tValueKind kind = pFile.value(key, &stored);
         if (kind == ZelSettingsFile::NotText)
@@ -244,7 +244,7 @@ bool ZelSettingsCheck::WriteValues(QSettings& pSettings, const Values& pValues,
 bool ZelSettingsCheck::CheckedDefaults(const QStringList& pKeys, Values& pValues,
                                        QString& pErrorMessage)
 {
-    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelSettingsRegistry::SettingsMap table = ZelSettingsRegistry::GetDefaultSettingsValues();
     for (const QString& key : pKeys) {
         const auto entry = table.find(key);
         if (entry == table.end())
@@ -261,7 +261,7 @@ bool ZelSettingsCheck::CheckedDefaults(const QStringList& pKeys, Values& pValues
 
 bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
 {
-    const ZelControlCenter::SettingsMap table = ZelControlCenter::GetDefaultSettingsValues();
+    const ZelSettingsRegistry::SettingsMap table = ZelSettingsRegistry::GetDefaultSettingsValues();
     const ZelManagedSettings managed = ZelManagedSettings::Current();
     Values edits;
     for (const auto& entry : table) {
@@ -309,7 +309,7 @@ bool ZelSettingsCheck::syncStore(QSettings& pSettings, QString& pErrorMessage)
 bool ZelSettingsCheck::runEndChecks(QString& pErrorMessage)
 {
     // By index: an end check may register another one while the list is walked.
-    const auto& functions = ZelControlCenter::msCheckFunctions;
+    const auto& functions = ZelSettingsRegistry::msCheckFunctions;
     for (std::size_t i = 0; i < functions.size(); ++i) {
         if (!functions[i](mSettings, pErrorMessage))
             return false;

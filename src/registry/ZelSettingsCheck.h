@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +24,7 @@ class ZelSettingsFile;
 // invalid; a check that stops writes nothing; a file with a line that QSettings cannot read
 // cleanly is not touched by a check, only by a recovery. Other stores are read through
 // QSettings. The store is only ever replaced once its whole new text was written.
-class ZEL_EXPORT ZelSettingsCheck
+class ZEL_CORE_EXPORT ZelSettingsCheck
 {
 public:
     enum tOutcome

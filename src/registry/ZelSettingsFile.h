@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -16,7 +16,7 @@ namespace zel {
 // building a typed value: a serialized object, a list or an invalid value is only known as
 // "not text". Values are changed in place in the lines that hold them; every other byte of
 // the file stays as it was, so that comments and the keys of others survive.
-class ZEL_EXPORT ZelSettingsFile
+class ZEL_CORE_EXPORT ZelSettingsFile
 {
 public:
     enum tValueKind

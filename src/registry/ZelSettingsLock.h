@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ namespace zel {
 // back, so that two programs changing it at once lose nothing: a lock file beside the store
 // (QSettings takes "<store>.lock" for its own short writes, so this one is named apart). A
 // process may take it again while it holds it. A store that is not a file needs no lock.
-class ZEL_EXPORT ZelSettingsLock
+class ZEL_CORE_EXPORT ZelSettingsLock
 {
 public:
     static const int kDefaultTimeout = 10000;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zelExport.h"
+#include "zelCoreExport.h"
 
 #include <QMap>
 #include <QObject>
@@ -17,7 +17,7 @@ namespace zel {
 // and its folder, since writers replace the file by renaming another over it, and compares
 // the store's text, key by key, with what it held at the last look. A store that is not a
 // file is not watched.
-class ZEL_EXPORT ZelSettingsWatcher : public QObject
+class ZEL_CORE_EXPORT ZelSettingsWatcher : public QObject
 {
     Q_OBJECT
 

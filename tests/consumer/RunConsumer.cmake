@@ -1,7 +1,8 @@
 # 1. The build under test (library, reference host, tools, viewer) installed into a prefix
 #    with a space in its name, then moved: the installed programs still find their libraries.
 # 2. A consumer of that install links the library and the host that it was built against,
-#    the reference host.
+#    the reference host; a program of it links the settings core alone and needs Qt Core
+#    only, down to the host's part that the core links.
 # 3. A library-only build against another host (a stand-in with a package of its own), with
 #    Qt Svg and Qt Test out of reach, installed: its consumer links the stand-in host and
 #    not the reference host.
@@ -42,6 +43,7 @@ function(build_consumer var build prefix)
     message(FATAL_ERROR "the consumer did not build against ${prefix}:\n${output}")
   endif()
   run(${build}/consumer)
+  run(${build}/consumer-core)
   set(${var} "${link}" PARENT_SCOPE)
 endfunction()
 
@@ -73,6 +75,16 @@ endif()
 build_consumer(link ${WORK_DIR}/consumer-installed "${prefix}")
 if(WITH_REFHOST AND NOT link MATCHES "libZelRefHost")
   message(FATAL_ERROR "the reference host is missing from the link line:\n${link}")
+endif()
+if(WITH_REFHOST AND READELF)
+  file(GLOB core_chain "${prefix}/lib/libZelSettingsCore.so.*.*"
+    "${prefix}/lib/libZelRefHostCore.so.*.*")
+  foreach(binary ${WORK_DIR}/consumer-installed/consumer-core ${core_chain})
+    execute_process(COMMAND ${READELF} -d ${binary} OUTPUT_VARIABLE dynamic)
+    if(NOT dynamic MATCHES "Qt[56]Core" OR dynamic MATCHES "Qt[56](Gui|Widgets)")
+      message(FATAL_ERROR "${binary} should need Qt Core alone:\n${dynamic}")
+    endif()
+  endforeach()
 endif()
 
 # 3. The library alone, against a host of another name.

@@ -2,6 +2,7 @@
 
 #include "zelRegistryTestSupport.h"
 
+#include <QColor>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -419,6 +420,46 @@ private Q_SLOTS:
         QCOMPARE(decimals.value("locked").toBool(true), false);
         QCOMPARE(flat.value("default").toString(), QStringLiteral("true"));
         QCOMPARE(flat.value("locked").toBool(false), true);
+    }
+
+    // The tool needs no display, not even the offscreen one: a store holding a serialized
+    // colour beside the settings is changed and checked, and the colour is kept byte for byte.
+    void withoutDisplay()
+    {
+        {
+            QSettings settings(store(), QSettings::IniFormat);
+            settings.setValue("units/name", "cm");
+            settings.setValue("display/swatch", QColor(Qt::red));
+        }
+        QFile file(store());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray swatchLine;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.startsWith("swatch=@Variant("))
+                swatchLine = line;
+        }
+        file.close();
+        QVERIFY(!swatchLine.isEmpty());
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        for (const QStringList& arguments :
+             {QStringList{"set", "--store", store(), "units/name", "m"},
+              QStringList{"check", "--store", store()}}) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(ZELSETTINGS_PATH), arguments);
+            QVERIFY(process.waitForFinished(120000));
+            QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+                     process.readAllStandardError().constData());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().split('\n').contains(swatchLine));
+        const QSettings settings(store(), QSettings::IniFormat);
+        QCOMPARE(settings.value("units/name").toString(), QStringLiteral("m"));
+        QCOMPARE(settings.value("display/swatch").value<QColor>(), QColor(Qt::red));
     }
 
     // The viewer's own store by default. list names the library's and the viewer's keys once

@@ -1,10 +1,10 @@
 #include "SettingsTool.h"
 
-#include "ZelControlCenter.h"
 #include "ZelManagedSettings.h"
 #include "ZelSettingsCheck.h"
 #include "ZelSettingsFile.h"
 #include "ZelSettingsLock.h"
+#include "ZelSettingsRegistry.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -61,9 +61,9 @@ const Acceptance kAcceptances[] = {
     {"ensureSimplificationRatios", QT_TRANSLATE_NOOP("SettingsTool", "five ratios joined by /")},
 };
 
-const ZelControlCenter::SettingsMap& table()
+const ZelSettingsRegistry::SettingsMap& table()
 {
-    return ZelControlCenter::GetDefaultSettingsValues();
+    return ZelSettingsRegistry::GetDefaultSettingsValues();
 }
 
 bool isRegistered(const QString& pKey)
@@ -119,7 +119,7 @@ QString SettingsTool::Accepted(const QString& pKey)
     const auto entry = table().find(pKey);
     const QString name = entry == table().end()
         ? QString()
-        : ZelControlCenter::GetValidatorName(entry->second.second);
+        : ZelSettingsRegistry::GetValidatorName(entry->second.second);
     for (const Acceptance& acceptance : kAcceptances) {
         if (name == QLatin1String(acceptance.mValidator)) {
             QString words = tr(acceptance.mWords);

@@ -2,12 +2,12 @@
 
 #include "SettingsTool.h"
 #include "ViewerSettings.h"
-#include "ZelControlCenter.h"
 #include "ZelControlCenterVersion.h"
+#include "ZelSettingsRegistry.h"
 #include "ZelTranslator.h"
 
 #include <QCommandLineParser>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -78,8 +78,8 @@ QStringList shownNumbers(QStringList pArguments)
     return pArguments;
 }
 
-// The tool speaks for itself on standard error; Qt's notes about the offscreen platform
-// would only get in the way of scripts that read it.
+// The tool speaks for itself on standard error; Qt's own notes would only get in the way of
+// scripts that read it.
 void onlyCritical(QtMsgType pType, const QMessageLogContext& pContext, const QString& pText)
 {
     if (pType == QtCriticalMsg || pType == QtFatalMsg)
@@ -91,10 +91,10 @@ void onlyCritical(QtMsgType pType, const QMessageLogContext& pContext, const QSt
 
 int main(int argc, char** argv)
 {
-    // A store may hold serialized images or colours; building one needs a GUI application.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyCritical);
-    QGuiApplication application(argc, argv);
+    // Values that are not plain text (serialized images or colours) are kept as the store
+    // holds them and never built, so Qt Core is enough.
+    QCoreApplication application(argc, argv);
     // The folder defaults follow the application's names; they must be the viewer's.
     QCoreApplication::setOrganizationName(QStringLiteral("Vantora"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
@@ -163,7 +163,9 @@ int main(int argc, char** argv)
         return usageError(SettingsTool::tr("--recover is for 'check' only"));
 
     zel::ViewerSettings::Register();
-    zel::ZelControlCenter::InitDefaultSettingsValues();
+    // The tool runs beside the viewer but without its application object, which alone knows
+    // a store package: the defaults are those of an ordinary installation.
+    zel::ZelSettingsRegistry::InitDefaultSettingsValues(false);
     SettingsTool tool(parser.value(store));
     if (command == QLatin1String("list"))
         return tool.list(parser.isSet(store), parser.isSet(json));

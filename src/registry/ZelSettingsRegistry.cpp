@@ -1,4 +1,4 @@
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 
 #include "ZelManagedSettings.h"
 #include "ZelSettingsCheck.h"
@@ -7,10 +7,10 @@
 
 namespace zel {
 
-ZelControlCenter::SettingsMap ZelControlCenter::mDefaultSettingsValues;
-std::vector<ZelControlCenter::EndCheckFunction> ZelControlCenter::msCheckFunctions;
+ZelSettingsRegistry::SettingsMap ZelSettingsRegistry::mDefaultSettingsValues;
+std::vector<ZelSettingsRegistry::EndCheckFunction> ZelSettingsRegistry::msCheckFunctions;
 
-bool ZelControlCenter::RegisterSetting(const QString& pKey, const QString& pDefaultValue,
+bool ZelSettingsRegistry::RegisterSetting(const QString& pKey, const QString& pDefaultValue,
                                        SettingValidator pValidator)
 {
     // A key without a validator would crash the next check run.
@@ -20,7 +20,7 @@ bool ZelControlCenter::RegisterSetting(const QString& pKey, const QString& pDefa
         .second;
 }
 
-bool ZelControlCenter::RegisterEndCheckFunction(EndCheckFunction pFunction)
+bool ZelSettingsRegistry::RegisterEndCheckFunction(EndCheckFunction pFunction)
 {
     if (!pFunction)
         return false;
@@ -32,28 +32,28 @@ bool ZelControlCenter::RegisterEndCheckFunction(EndCheckFunction pFunction)
 }
 
 // An administrator's value stands in for the registered default wherever a default is used.
-QString ZelControlCenter::GetDefaultSettingsValue(const QString& pKey)
+QString ZelSettingsRegistry::GetDefaultSettingsValue(const QString& pKey)
 {
     return ZelManagedSettings::EffectiveDefault(pKey);
 }
 
-const ZelControlCenter::SettingsMap& ZelControlCenter::GetDefaultSettingsValues()
+const ZelSettingsRegistry::SettingsMap& ZelSettingsRegistry::GetDefaultSettingsValues()
 {
     return mDefaultSettingsValues;
 }
 
-void ZelControlCenter::ClearSettings()
+void ZelSettingsRegistry::ClearSettings()
 {
     mDefaultSettingsValues.clear();
     msCheckFunctions.clear();
 }
 
-bool ZelControlCenter::EnsureSettings(QSettings& pSettings, QString& pErrorMessage)
+bool ZelSettingsRegistry::EnsureSettings(QSettings& pSettings, QString& pErrorMessage)
 {
     return ZelSettingsCheck(pSettings).run(pErrorMessage);
 }
 
-void ZelControlCenter::CleanupFolder(QString& pPath)
+void ZelSettingsRegistry::CleanupFolder(QString& pPath)
 {
     pPath.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // Every trailing separator goes at once, so that a cleaned path stays as it is at the
@@ -63,7 +63,7 @@ void ZelControlCenter::CleanupFolder(QString& pPath)
         pPath.chop(1);
 }
 
-const std::vector<ZelControlCenter::NamedValidator>& ZelControlCenter::NamedValidators()
+const std::vector<ZelSettingsRegistry::NamedValidator>& ZelSettingsRegistry::NamedValidators()
 {
     static const std::vector<NamedValidator> validators = {
         {"noOp", &noOp},
@@ -95,7 +95,7 @@ const std::vector<ZelControlCenter::NamedValidator>& ZelControlCenter::NamedVali
     return validators;
 }
 
-QString ZelControlCenter::GetValidatorName(SettingValidator pValidator)
+QString ZelSettingsRegistry::GetValidatorName(SettingValidator pValidator)
 {
     for (const NamedValidator& validator : NamedValidators()) {
         if (validator.second == pValidator)
@@ -104,7 +104,7 @@ QString ZelControlCenter::GetValidatorName(SettingValidator pValidator)
     return QString();
 }
 
-ZelControlCenter::SettingValidator ZelControlCenter::GetValidatorByName(const QString& pName)
+ZelSettingsRegistry::SettingValidator ZelSettingsRegistry::GetValidatorByName(const QString& pName)
 {
     for (const NamedValidator& validator : NamedValidators()) {
         if (pName == QLatin1String(validator.first))

@@ -1,4 +1,4 @@
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 
 #include "kmDMManager.h"
 #include "kmDirUtils.h"
@@ -143,54 +143,54 @@ RatiosOutcome correctRatios(const QString& pText, const QString& pDefaultValue,
 
 } // namespace
 
-bool ZelControlCenter::noOp(const QString&, const QString&, QString&, QString&)
+bool ZelSettingsRegistry::noOp(const QString&, const QString&, QString&, QString&)
 {
     return true;
 }
 
-bool ZelControlCenter::ensureBool(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureBool(const QString&, const QString& pDefaultValue,
                                   QString& pValue, QString&)
 {
     return acceptOneOf({"true", "false"}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureEngine(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureEngine(const QString&, const QString& pDefaultValue,
                                     QString& pValue, QString&)
 {
     return acceptOneOf({"deferred", "software"}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureNavigationMode(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureNavigationMode(const QString&, const QString& pDefaultValue,
                                             QString& pValue, QString&)
 {
     return acceptOneOf({"examine", "arcball"}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureSceneUnit(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureSceneUnit(const QString&, const QString& pDefaultValue,
                                        QString& pValue, QString&)
 {
     return acceptOneOf({"mm", "cm", "m", "in"}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureDecimalSeparator(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureDecimalSeparator(const QString&, const QString& pDefaultValue,
                                               QString& pValue, QString&)
 {
     return acceptOneOf({".", ","}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureColumnSeparator(const QString&, const QString&, QString& pValue,
+bool ZelSettingsRegistry::ensureColumnSeparator(const QString&, const QString&, QString& pValue,
                                              QString&)
 {
     return !pValue.isEmpty();
 }
 
-bool ZelControlCenter::ensureStringDelimiter(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureStringDelimiter(const QString&, const QString& pDefaultValue,
                                              QString& pValue, QString&)
 {
     return acceptOneOf({"\""}, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureUInt(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureUInt(const QString&, const QString& pDefaultValue,
                                   QString& pValue, QString&)
 {
     bool ok = false;
@@ -200,13 +200,13 @@ bool ZelControlCenter::ensureUInt(const QString&, const QString& pDefaultValue,
     return true;
 }
 
-bool ZelControlCenter::ensureCacheSize(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureCacheSize(const QString&, const QString& pDefaultValue,
                                        QString& pValue, QString&)
 {
     return acceptULongLongIn(kMinCacheSize, kMaxCacheSize, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureCoreNumber(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureCoreNumber(const QString&, const QString& pDefaultValue,
                                         QString& pValue, QString&)
 {
     bool ok = false;
@@ -228,7 +228,7 @@ bool ZelControlCenter::ensureCoreNumber(const QString&, const QString& pDefaultV
     return true;
 }
 
-bool ZelControlCenter::ensureTesselationMaxFaceAngle(const QString&,
+bool ZelSettingsRegistry::ensureTesselationMaxFaceAngle(const QString&,
                                                      const QString& pDefaultValue,
                                                      QString& pValue, QString&)
 {
@@ -241,39 +241,39 @@ bool ZelControlCenter::ensureTesselationMaxFaceAngle(const QString&,
     return true;
 }
 
-bool ZelControlCenter::ensureTesselationMaxFaceLength(const QString&,
+bool ZelSettingsRegistry::ensureTesselationMaxFaceLength(const QString&,
                                                       const QString& pDefaultValue,
                                                       QString& pValue, QString&)
 {
     return clampFaceSize(pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureTesselationMaxFaceSag(const QString&,
+bool ZelSettingsRegistry::ensureTesselationMaxFaceSag(const QString&,
                                                    const QString& pDefaultValue,
                                                    QString& pValue, QString&)
 {
     return clampFaceSize(pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureLODTrianglesCap(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureLODTrianglesCap(const QString&, const QString& pDefaultValue,
                                              QString& pValue, QString&)
 {
     return clampULongLong(kMinTrianglesCap, kMaxTrianglesCap, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureMaxCPUMemory3D(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureMaxCPUMemory3D(const QString&, const QString& pDefaultValue,
                                             QString& pValue, QString&)
 {
     return clampULongLong(kMinMemory, kMaxMemory, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureMaxGPUMemory(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureMaxGPUMemory(const QString&, const QString& pDefaultValue,
                                           QString& pValue, QString&)
 {
     return clampULongLong(kMinMemory, kMaxMemory, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureColor(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureColor(const QString&, const QString& pDefaultValue,
                                    QString& pValue, QString&)
 {
     const QByteArray bytes = pValue.toUtf8();
@@ -285,14 +285,14 @@ bool ZelControlCenter::ensureColor(const QString&, const QString& pDefaultValue,
     return true;
 }
 
-bool ZelControlCenter::ensureSettingsVersion(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureSettingsVersion(const QString&, const QString& pDefaultValue,
                                              QString& pValue, QString&)
 {
     pValue = pDefaultValue;
     return true;
 }
 
-bool ZelControlCenter::ensureFile(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureFile(const QString&, const QString& pDefaultValue,
                                   QString& pValue, QString& pErrorMessage)
 {
     if (!pValue.isEmpty()) {
@@ -316,7 +316,7 @@ bool ZelControlCenter::ensureFile(const QString&, const QString& pDefaultValue,
     return true;
 }
 
-bool ZelControlCenter::ensureFolder(const QString& pDefaultValue, QString& pValue)
+bool ZelSettingsRegistry::ensureFolder(const QString& pDefaultValue, QString& pValue)
 {
     if (!pValue.isEmpty()) {
         CleanupFolder(pValue);
@@ -330,7 +330,7 @@ bool ZelControlCenter::ensureFolder(const QString& pDefaultValue, QString& pValu
     return QFileInfo(pValue).isDir() || QDir(pValue).mkpath(QStringLiteral("."));
 }
 
-bool ZelControlCenter::ensureDMCacheFolder(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureDMCacheFolder(const QString&, const QString& pDefaultValue,
                                            QString& pValue, QString& pErrorMessage)
 {
     if (ensureFolder(pDefaultValue, pValue))
@@ -342,7 +342,7 @@ bool ZelControlCenter::ensureDMCacheFolder(const QString&, const QString& pDefau
     return false;
 }
 
-bool ZelControlCenter::ensureTmpFolder(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureTmpFolder(const QString&, const QString& pDefaultValue,
                                        QString& pValue, QString& pErrorMessage)
 {
     if (!QFileInfo(pDefaultValue).isDir() && !QDir(pDefaultValue).mkpath(QStringLiteral("."))) {
@@ -365,13 +365,13 @@ bool ZelControlCenter::ensureTmpFolder(const QString&, const QString& pDefaultVa
     return true;
 }
 
-bool ZelControlCenter::ensureSimplificationRAM(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureSimplificationRAM(const QString&, const QString& pDefaultValue,
                                                QString& pValue, QString&)
 {
     return acceptULongLongIn(kMinSimplificationRAM, kMaxMemory, pDefaultValue, pValue);
 }
 
-bool ZelControlCenter::ensureLogLevel(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureLogLevel(const QString&, const QString& pDefaultValue,
                                       QString& pValue, QString&)
 {
     bool ok = false;
@@ -383,7 +383,7 @@ bool ZelControlCenter::ensureLogLevel(const QString&, const QString& pDefaultVal
     return true;
 }
 
-bool ZelControlCenter::ensureSimplificationRatios(const QString&, const QString& pDefaultValue,
+bool ZelSettingsRegistry::ensureSimplificationRatios(const QString&, const QString& pDefaultValue,
                                                   QString& pValue, QString&)
 {
     const RatiosOutcome outcome = correctRatios(pValue, pDefaultValue, pValue);

@@ -1,7 +1,6 @@
-#include "ZelControlCenter.h"
+#include "ZelSettingsRegistry.h"
 
 #include "ZelDirectory.h"
-#include "kmDMIApplication.h"
 #include "kmSystemUtils.h"
 
 #include <QThread>
@@ -22,13 +21,13 @@ const int kDefaultCoreCount = 4;
 
 } // namespace
 
-void ZelControlCenter::InitDefaultSettingsValues()
+void ZelSettingsRegistry::InitDefaultSettingsValues(bool pStorePackage)
 {
     const QString documentsFolder =
         fromHost(ZelDirectory::GetHomeDocumentFolder()) + QStringLiteral("/Vantora");
     QString appDataFolder = fromHost(ZelDirectory::GetAppDataFolder());
     // A store package may not write beside its installation; the documents folder stands in.
-    if (kmDMIApplication::IsWindowsStore())
+    if (pStorePackage)
         appDataFolder = documentsFolder;
     const QString cacheFolder =
         fromHost(ZelDirectory::GetTmpFolder() + "/" + ZelDirectory::GetApplicationName() + "/"

@@ -1,0 +1,10 @@
+# Fails when one of BINARIES needs a Qt library other than Qt Core (readelf's NEEDED entries).
+foreach(binary IN LISTS BINARIES)
+  execute_process(COMMAND ${READELF} -d ${binary} OUTPUT_VARIABLE dynamic RESULT_VARIABLE result)
+  string(REGEX MATCHALL "lib(Qt[56][A-Za-z]+)" needed "${dynamic}")
+  list(REMOVE_DUPLICATES needed)
+  if(NOT result EQUAL 0 OR NOT needed MATCHES "Qt[56]Core" OR needed MATCHES "Qt[56](Gui|Widgets)")
+    message(FATAL_ERROR "${binary} needs ${needed}; Qt Core alone was expected")
+  endif()
+  message(STATUS "${binary}: ${needed}")
+endforeach()
