@@ -44,7 +44,7 @@ QList<int> SectionGaps(const QWidget* pContent)
             continue;
         // The frame that follows the header in its parent's layout.
         const QLayout* layout = header->parentWidget()->layout();
-        const QLayoutItem* next = layout ? layout->itemAt(layout->indexOf(header) + 1) : nullptr;
+        QLayoutItem* next = layout ? layout->itemAt(layout->indexOf(header) + 1) : nullptr;
         const QWidget* frame = next && next->widget() ? next->widget() : header;
         sections.append({header->mapTo(pContent, QPoint()).y(),
                          frame->mapTo(pContent, QPoint(0, frame->height())).y()});
