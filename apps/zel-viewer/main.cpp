@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextStream>
@@ -213,6 +214,9 @@ int main(int pArgc, char** pArgv)
         notice->setNotSaved(checked.mNotSaved);
         window.statusBar()->insertPermanentWidget(0, notice);
     }
+    // No larger than the screen's available area, as on a laptop or at a high scale factor;
+    // -qwindowgeometry still has the last word.
+    window.resize(window.size().boundedTo(window.screen()->availableGeometry().size()));
     window.show();
     return application.exec();
 }

@@ -210,7 +210,15 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
     QPoint target = available.center();
     if (kmMainWindow* mainWindow = mApplication ? mApplication->getMainWindow() : nullptr)
         target = mainWindow->mapToGlobal(mainWindow->rect().center());
-    const QPoint position = target - rect().center();
+    // Never beyond the screen that holds its window, even when that window is larger than
+    // the screen or lies partly off it: no wider or taller than the screen's available area,
+    // and moved back inside it.
+    const QScreen* targetScreen = QGuiApplication::screenAt(target);
+    const QRect bounds = targetScreen ? targetScreen->availableGeometry() : available;
+    resize(size().boundedTo(bounds.size()));
+    QPoint position = target - rect().center();
+    position.setX(qMax(bounds.left(), qMin(position.x(), bounds.right() + 1 - width())));
+    position.setY(qMax(bounds.top(), qMin(position.y(), bounds.bottom() + 1 - height())));
 
     // Each showing starts from the applied state, changes made elsewhere in the store
     // included: edits left from an earlier showing, or values read before those changes,

@@ -63,6 +63,9 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     mUi->horizontalLayout_30->removeWidget(mUi->settingsScrollArea);
     mUi->controlCenterButton->setChecked(false);
     mUi->settingsScrollArea->hide();
+    // A pane taller than its panels, as after a search, keeps them one below the other and
+    // leaves the rest of its height below the last one, not spread between them.
+    mUi->verticalLayout_4->insertStretch(mUi->verticalLayout_4->indexOf(mUi->advancedFrame), 1);
     // Escape reaches us from inside the control center and the pane, wherever it sits.
     installEventFilter(this);
     mUi->settingsScrollArea->installEventFilter(this);

@@ -315,10 +315,12 @@ private Q_SLOTS:
     {
         // Runs on the default offscreen screen and again on a laptop screen 768 pixels high,
         // where it opens 512 high. Every showing centres it again, on the screen or on the
-        // main window, and reads the panels again.
+        // main window, and reads the panels again; it never reaches beyond the screen.
         TestPanel* alpha = mHost->addPanel(mDialog.get(), "Alpha");
-        const bool shortScreen = mDialog->screen()->availableGeometry().height() <= 768;
-        const QSize expected(mDialog->width(), shortScreen ? 512 : mDialog->height());
+        const QRect available = mDialog->screen()->availableGeometry();
+        const bool shortScreen = available.height() <= 768;
+        const QSize expected = QSize(mDialog->width(), shortScreen ? 512 : mDialog->height())
+                                   .boundedTo(available.size());
         for (int showing = 1; showing <= 3; ++showing) {
             if (showing == 3) {
                 mHost->showMainWindow()->move(40, 30);
@@ -326,13 +328,53 @@ private Q_SLOTS:
             }
             mDialog->show();
             QCOMPARE(mDialog->size(), expected);
-            QCOMPARE(mDialog->geometry().center(),
-                     showing < 3 ? mDialog->screen()->availableGeometry().center()
-                                 : mHost->mainWindow()->geometry().center());
+            QRect centred(QPoint(), expected);
+            centred.moveCenter(showing < 3 ? available.center()
+                                           : mHost->mainWindow()->geometry().center());
+            if (available.contains(centred))
+                QCOMPARE(mDialog->geometry(), centred);
+            QVERIFY(available.contains(mDialog->frameGeometry()));
             QVERIFY(alpha->refreshCount == showing && alpha->initializeCount == showing + 1);
             mDialog->hide();
             mDialog->move(0, 0);
         }
+    }
+
+    void keptOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<Qt::Edges>("touched");
+        // The window in units of the screen's available area.
+        QTest::addRow("larger than the screen") << QRect(-1, -1, 6, 6) << Qt::Edges();
+        QTest::addRow("off to the right") << QRect(3, 1, 2, 2) << Qt::Edges(Qt::RightEdge);
+        QTest::addRow("off to the left") << QRect(-2, 1, 2, 2) << Qt::Edges(Qt::LeftEdge);
+        QTest::addRow("below") << QRect(1, 3, 2, 2) << Qt::Edges(Qt::BottomEdge);
+    }
+    void keptOnTheScreen()
+    {
+        QFETCH(QRect, window);
+        QFETCH(Qt::Edges, touched);
+        mHost->addPanel(mDialog.get(), "Alpha");
+        const QRect available = mDialog->screen()->availableGeometry();
+        const QSize unit = available.size() / 4;
+        mHost->showMainWindow()->setGeometry(
+            QRect(available.topLeft() + QPoint(window.x() * unit.width(),
+                                               window.y() * unit.height()),
+                  QSize(window.width() * unit.width(), window.height() * unit.height())));
+        mDialog->show();
+        // Within the screen's available area, and as near the window as it allows.
+        const QRect placed = mDialog->frameGeometry();
+        QVERIFY2(available.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                            .arg(placed.x())
+                                                            .arg(placed.y())
+                                                            .arg(placed.width())
+                                                            .arg(placed.height())));
+        const bool fillsWidth = placed.width() == available.width();
+        QCOMPARE(placed.right() == available.right(),
+                 touched.testFlag(Qt::RightEdge) || fillsWidth);
+        QCOMPARE(placed.left() == available.left(), touched.testFlag(Qt::LeftEdge) || fillsWidth);
+        QCOMPARE(placed.bottom() == available.bottom(),
+                 touched.testFlag(Qt::BottomEdge) || placed.height() == available.height());
     }
 
     void destroyedInEitherOrder()

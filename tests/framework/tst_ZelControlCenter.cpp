@@ -304,6 +304,36 @@ private Q_SLOTS:
         QVERIFY(alpha->getActionWidget()->isChecked());
     }
 
+    void paneHidesTheWorkArea()
+    {
+        // The view beneath in a colour that nothing in the pane has.
+        QWidget* view = mHost->area("view");
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Window, Qt::magenta);
+        view->setPalette(palette);
+        view->setAutoFillBackground(true);
+        mHost->addPanel(mCenter.data(), "Alpha", 30);
+        openMenu(true);
+        QWidget* pane = mCenter->settingsWidget();
+        QVERIFY(static_cast<QScrollArea*>(pane)->verticalScrollBar()->isVisible());
+        QVERIFY(!pane->hasFocus());
+        const QImage shot =
+            pane->window()->grab(QRect(pane->mapTo(pane->window(), QPoint()), pane->size()))
+                .toImage();
+        // Neither the scroll bar's gutter lets the view through nor the frame draws a line
+        // of its own on the side of the view.
+        const QColor paneColour = pane->palette().color(QPalette::Window);
+        int seeThrough = 0;
+        int edgeLine = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                seeThrough += shot.pixelColor(x, y) == QColor(Qt::magenta) ? 1 : 0;
+            edgeLine += shot.pixelColor(shot.width() - 1, y) != paneColour ? 1 : 0;
+        }
+        QCOMPARE(seeThrough, 0);
+        QCOMPARE(edgeLine, 0);
+    }
+
     void outsidePresses_data()
     {
         QTest::addColumn<bool>("withHandler");

@@ -391,6 +391,50 @@ private Q_SLOTS:
         QCOMPARE(stored("DBCache/cacheDirectory") == folder, accept);
     }
 
+    void memorySizesGrouped_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QString>("typed");
+        const QString frenchGroup = QLocale(QStringLiteral("fr_FR")).groupSeparator();
+        // The memory limits lie in a section that the panel shows only for some engines:
+        // they are not typed into.
+        QTest::newRow("German cache") << "de_DE" << "databaseSpinBox" << 1024 << "1.024"
+                                      << "2.048";
+        QTest::newRow("French cache") << "fr_FR" << "databaseSpinBox" << 4096
+                                      << "4" + frenchGroup + "096" << "2048";
+        QTest::newRow("French main memory")
+            << "fr_FR" << "maxCPU3DSpinBox" << 4096 << "4" + frenchGroup + "096" << "";
+        QTest::newRow("English graphics memory") << "en_US" << "maxGPUSPinBox" << 8000
+                                                 << "8,000" << "";
+        QTest::newRow("English ray memory") << "en_US" << "maxCPURaySpinBox" << 1024 << "1,024"
+                                            << "";
+        QTest::newRow("C") << "C" << "databaseSpinBox" << 1024 << "1024" << "2048";
+    }
+    void memorySizesGrouped()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, widget);
+        QFETCH(int, value);
+        QFETCH(QString, digits);
+        QFETCH(QString, typed);
+        // Sizes are written as the language of the application writes numbers, and typed
+        // either way.
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        mPanel = mHarness->panel<ZelGeneralSettingsPanel>(QSize(450, 900));
+        QLocale::setDefault(before);
+        auto* spinBox = qobject_cast<QSpinBox*>(child(qPrintable(widget)));
+        spinBox->setValue(value);
+        QCOMPARE(spinBox->text(), spinBox->prefix() + digits + spinBox->suffix());
+        if (typed.isEmpty())
+            return;
+        zeltest::Type(spinBox, typed);
+        QCOMPARE(spinBox->value(), 2048);
+    }
+
     void sceneUnitComboIndex_data()
     {
         QTest::addColumn<float>("scale");

@@ -4,6 +4,8 @@
 #include "ZelGeneralSettingsPanel.h"
 #include "ZelImportSettingsPanel.h"
 
+#include <algorithm>
+
 using namespace zel;
 
 namespace {
@@ -28,6 +30,30 @@ QWidget* Mark(const QWidget* pControl, const char* pName)
     if (qobject_cast<const QGroupBox*>(pControl))
         return zeltest::Child<QWidget>(pControl, pName);
     return zeltest::Child<QWidget>(Label(pControl)->parentWidget(), pName);
+}
+
+// The space between each shown section's frame and the next shown section's header, in
+// the order of the pane.
+QList<int> SectionGaps(const QWidget* pContent)
+{
+    QList<QPair<int, int>> sections;
+    for (QWidget* header : pContent->findChildren<QWidget*>()) {
+        if (!header->isVisible()
+            || !header->property("class").toString().split(QLatin1Char(' ')).contains(
+                QStringLiteral("sectionHeader")))
+            continue;
+        // The frame that follows the header in its parent's layout.
+        const QLayout* layout = header->parentWidget()->layout();
+        QLayoutItem* next = layout ? layout->itemAt(layout->indexOf(header) + 1) : nullptr;
+        const QWidget* frame = next && next->widget() ? next->widget() : header;
+        sections.append({header->mapTo(pContent, QPoint()).y(),
+                         frame->mapTo(pContent, QPoint(0, frame->height())).y()});
+    }
+    std::sort(sections.begin(), sections.end());
+    QList<int> gaps;
+    for (int index = 1; index < sections.size(); ++index)
+        gaps.append(sections[index].first - sections[index - 1].second);
+    return gaps;
 }
 
 bool Dimmed(const ZelSettingsPanel* pPanel)
@@ -111,6 +137,30 @@ private Q_SLOTS:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("lengths NBdecimals"));
         QTRY_VERIFY(!toolPanel->isVisible());
         QVERIFY(decimals->isVisible());
+    }
+
+    void searchLeavesNoGap()
+    {
+        openHost(false);
+        // Laid out as the viewer does: the pane beside the control center, as tall as the
+        // window, so that it is taller than the sections that a search leaves.
+        auto* center = static_cast<ZelControlCenter*>(mHost.get());
+        QWidget* pane = center->settingsWidget();
+        pane->setGeometry(250, 0, pane->width(), center->height());
+        QWidget* content = zeltest::Child<QWidget>(pane, "settingsContent");
+        QTRY_VERIFY(!SectionGaps(content).isEmpty());
+        const QList<int> unfiltered = SectionGaps(content);
+
+        typeSearch(QStringLiteral("length"));
+        QTRY_VERIFY(!general("displayToolCheckbox")->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QList<int> filtered = SectionGaps(content);
+        QVERIFY2(filtered.size() >= 1, "the search should leave sections of both panels");
+        QVERIFY(content->height() > pane->height() / 2);
+        // The sections that are left follow one another as closely as they do unfiltered.
+        for (int gap : filtered)
+            QVERIFY2(gap <= *std::max_element(unfiltered.begin(), unfiltered.end()),
+                     qPrintable(QStringLiteral("a gap of %1 px").arg(gap)));
     }
 
     void marks_data() { hosts(); }
