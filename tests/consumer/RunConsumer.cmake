@@ -43,7 +43,9 @@ function(build_consumer var build prefix)
     message(FATAL_ERROR "the consumer did not build against ${prefix}:\n${output}")
   endif()
   run(${build}/consumer)
-  run(${build}/consumer-core)
+  # The core does not carry the run path of a host installed in a prefix of its own: such a
+  # host's folder is the loader's to know, as a deployment would set it.
+  run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${host_library_path}" ${build}/consumer-core)
   set(${var} "${link}" PARENT_SCOPE)
 endfunction()
 
@@ -103,6 +105,7 @@ configure(${SOURCE_DIR} ${WORK_DIR}/library-build
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/library-build)
 run(${CMAKE_COMMAND} --install ${WORK_DIR}/library-build --prefix ${library})
 
+set(host_library_path ${standin}/lib)
 build_consumer(link ${WORK_DIR}/consumer-standin ${library}
   -DZelStandInHost_DIR=${standin}/lib/cmake/ZelStandInHost)
 if(link MATCHES "ZelRefHost" OR NOT link MATCHES "libStandInHost")
