@@ -21,7 +21,6 @@ class QPropertyAnimation;
 class QPushButton;
 class QScrollArea;
 class QSettings;
-class QSignalMapper;
 class Ui_ControlCenter;
 
 namespace zel {
@@ -29,9 +28,9 @@ namespace zel {
 class kmDMIApplication;
 class zelAction;
 class ZelCCActionItem;
+class ZelPanelHostFlow;
 class ZelSettingsGuide;
 class ZelSettingsPanel;
-class ZelSettingsWatcher;
 
 // The control center: a slide-out side panel of the host's main window. Its static side
 // is the registry of the persisted settings and the start-up check of the settings store.
@@ -110,13 +109,9 @@ protected Q_SLOTS:
 
 private:
     QWidget* hostMainWindow() const;
-    void onStoreChanged(const QStringList& pKeys);
-    void showMessage(const QString& pText);
     void translateSettingsAction();
-    void mapPanelNames();
     void pauseViewUpdates();
     void resumeViewUpdates();
-    bool discardModifications(QWidget* pParent);
     int anchorIndex(const QString& pAnchorName) const;
     void forgetAction(zelAction* pAction);
     void orderActionFocus();
@@ -133,13 +128,12 @@ private:
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;
-    QList<ZelSettingsPanel*> mPanels;
+    ZelPanelHostFlow* mFlow = nullptr;
     QList<ZelCCActionItem*> mActionItems;
     QMap<QString, QWidget*> mSeparators;
     QElapsedTimer mClickTimer;
     QPointer<QWidget> mGUIHandler;
     kmDMIApplication* mApplication;
-    QSignalMapper* mSignalMapper;
     QPointer<QPushButton> mControlCenterButton;
     QButtonGroup* mButtonGroup;
     QPropertyAnimation* mControlCenterWidthAnimation;
@@ -154,7 +148,6 @@ private:
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
     ZelSettingsGuide* mGuide = nullptr;
-    ZelSettingsWatcher* mWatcher = nullptr;
 
 public:
     using SettingValidator = bool (*)(const QString& pKey, const QString& pDefaultValue,
