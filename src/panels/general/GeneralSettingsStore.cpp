@@ -189,7 +189,7 @@ GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const GeneralModels& p
 }
 
 // The software renderer is chosen by the host at start-up and is never stored from here: the
-// "engine" key is left as it is.
+// engine key is left as it is.
 GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const EngineModel& pModel)
 {
     return {{kCoreNumberKey, QString::number(pModel.coreNumber)},

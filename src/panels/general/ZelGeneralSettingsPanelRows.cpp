@@ -92,7 +92,7 @@ const Row kRows[] = {
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.coreNumber = pFrom.engine.coreNumber;
      }},
-    {"Resources/MaxCPUMemory3D",
+    {kMaxCPUMemory3DKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return Megabytes(pModels.engine.maxCPUMemory3D, *pUi.maxCPU3DSpinBox);
      },
