@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVariant>
 
 namespace zel {
 
