@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QList>
 
-class QSignalMapper;
 class Ui_SettingsDialog;
 
 namespace km {
@@ -15,9 +14,9 @@ class kmMovableObject;
 namespace zel {
 
 class kmDMIApplication;
+class ZelPanelHostFlow;
 class ZelSettingsGuide;
 class ZelSettingsPanel;
-class ZelSettingsWatcher;
 
 // A frameless, movable dialog that hosts the settings panels one at a time, with a tab
 // per panel and Reset, Apply and Cancel below.
@@ -62,20 +61,15 @@ protected Q_SLOTS:
     void on_cancelButton_clicked();
 
 private:
-    void mapPanelNames();
     void detachPanel(ZelSettingsPanel* pPanel);
-    void onStoreChanged(const QStringList& pKeys);
-    void showMessage(const QString& pText);
 
     Ui_SettingsDialog* mUi;
     kmDMIApplication* mApplication;
-    QList<ZelSettingsPanel*> mPanels;
+    ZelPanelHostFlow* mFlow = nullptr;
     // Registered panels whose tab was never chosen: outside the dialog's widgets until then.
     QList<ZelSettingsPanel*> mDetached;
-    QSignalMapper* mSignalMapper;
     km::kmMovableObject* mMovable;
     ZelSettingsGuide* mGuide = nullptr;
-    ZelSettingsWatcher* mWatcher = nullptr;
 };
 
 } // namespace zel

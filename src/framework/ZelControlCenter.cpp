@@ -1,13 +1,11 @@
 #include "ZelControlCenter.h"
 
 #include "ZelCCActionItem.h"
+#include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
-#include "ZelSettingsLock.h"
 #include "ZelSettingsPanel.h"
-#include "ZelSettingsWatcher.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
-#include "kmMessageBox.h"
 #include "zelAction.h"
 #include "zelQtCompat.h"
 
@@ -19,8 +17,6 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
-#include <QSettings>
-#include <QSignalMapper>
 #include <QVBoxLayout>
 
 namespace zel {
@@ -31,7 +27,6 @@ const int kSlideDuration = 350;
 const int kActionHeightDuration = 250;
 const int kMenuWidth = 250;
 const int kSettingsWidth = 450;
-const char kButtonClass[] = "outlinedButton";
 const int kSearchMargin = 12;
 
 } // namespace
@@ -42,7 +37,6 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     , mUi(new Ui_ControlCenter)
     , mSettingsAction(nullptr)
     , mApplication(pApplication)
-    , mSignalMapper(nullptr)
     , mButtonGroup(nullptr)
     , mControlCenterWidthAnimation(nullptr)
     , mSettingsWidthAnimation(nullptr)
@@ -77,9 +71,9 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
             pane->ensureWidgetVisible(pNow, 0, 0);
     });
 
-    mSignalMapper = new QSignalMapper(this);
-    connect(mSignalMapper, &QSignalMapper::mappedString, this,
-            &ZelControlCenter::onPanelClicked);
+    mFlow = new ZelPanelHostFlow(this, pApplication, "ZelControlCenter");
+    connect(mFlow, &ZelPanelHostFlow::panelChosen, this, &ZelControlCenter::onPanelClicked);
+    connect(mFlow, &ZelPanelHostFlow::storeChanged, this, &ZelControlCenter::storeChanged);
 
     mControlCenterWidthAnimation = new QPropertyAnimation(this, "controlCenterWidth");
     mControlCenterWidthAnimation->setDuration(kSlideDuration);
@@ -119,12 +113,6 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     connect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::openSettings);
     disconnect(mSettingsAction, &QAction::triggered, this, &ZelControlCenter::closeMenu);
 
-    if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr) {
-        mWatcher = new ZelSettingsWatcher(*settings, this);
-        connect(mWatcher, &ZelSettingsWatcher::storeChanged, this,
-                &ZelControlCenter::onStoreChanged);
-    }
-
     mClickTimer.start();
 }
 
@@ -136,7 +124,7 @@ ZelControlCenter::~ZelControlCenter()
     removeEventFilter(this);
     mSeparators.clear();
 
-    const QList<ZelSettingsPanel*> panels = mPanels;
+    const QList<ZelSettingsPanel*> panels = mFlow->panels();
     for (ZelSettingsPanel* panel : panels)
         unregisterSettingsPanel(panel, false);
     delete mGuide;
@@ -162,40 +150,22 @@ ZelControlCenter::~ZelControlCenter()
     delete mActionHeightAnimation;
     delete mScrollAnimation;
     delete mUi;
-    delete mSignalMapper;
 }
 
 void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
 {
-    if (!pPanel)
+    const bool added = mFlow->addPanel(pPanel, [this, pPanel](QPushButton* pTab) {
+        if (pTab) {
+            mUi->verticalLayout_6->addWidget(pTab);
+            mUi->applicationSettings->show();
+            mButtonGroup->addButton(pTab);
+        }
+        mUi->verticalLayout_7->addWidget(pPanel);
+        mUi->applicationFrame->show();
+        pPanel->show();
+    });
+    if (!added)
         return;
-
-    mPanels.append(pPanel);
-    connect(pPanel, SIGNAL(stateChanged()), this, SLOT(onStateChanged()));
-    // A host that destroys a panel without unregistering it must not leave us a dangling
-    // pointer; the button goes with the panel and leaves the tab list by itself.
-    connect(pPanel, &QObject::destroyed, this, [this, pPanel] { mPanels.removeAll(pPanel); });
-
-    QPushButton* button = pPanel->getActionWidget();
-    if (button) {
-        mUi->verticalLayout_6->addWidget(button);
-        mUi->applicationSettings->show();
-        mButtonGroup->addButton(button);
-    }
-
-    mUi->verticalLayout_7->addWidget(pPanel);
-    mUi->applicationFrame->show();
-    pPanel->show();
-
-    pPanel->initializeWidget();
-    if (mGuide)
-        mGuide->addPanel(pPanel);
-
-    if (button) {
-        connect(button, &QAbstractButton::clicked, mSignalMapper,
-                qOverload<>(&QSignalMapper::map));
-        mSignalMapper->setMapping(button, pPanel->getPanelName());
-    }
 
     orderPaneFocus();
     onStateChanged();
@@ -203,53 +173,28 @@ void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
 
 void ZelControlCenter::unregisterSettingsPanel(ZelSettingsPanel* pPanel, bool pRefreshState)
 {
-    if (!pPanel)
-        return;
-
-    if (mPanels.contains(pPanel)) {
-        disconnect(pPanel, SIGNAL(stateChanged()), this, SLOT(onStateChanged()));
-        disconnect(pPanel, &QObject::destroyed, this, nullptr);
-        if (mGuide)
-            mGuide->removePanel(pPanel);
-    }
-
-    for (int i = mPanels.size() - 1; i >= 0; --i) {
-        if (mPanels.at(i) != pPanel)
-            continue;
-        if (QPushButton* button = pPanel->getActionWidget()) {
-            mButtonGroup->removeButton(button);
-            disconnect(button, &QAbstractButton::clicked, mSignalMapper,
-                       qOverload<>(&QSignalMapper::map));
-            mUi->verticalLayout_6->removeWidget(button);
-            button->setParent(nullptr);
+    mFlow->removePanel(pPanel, [this, pPanel](QPushButton* pTab) {
+        if (pTab) {
+            mButtonGroup->removeButton(pTab);
+            mUi->verticalLayout_6->removeWidget(pTab);
+            pTab->setParent(nullptr);
         }
         mUi->verticalLayout_7->removeWidget(pPanel);
         pPanel->setParent(nullptr);
-        mPanels.removeAt(i);
-    }
-
+    });
     if (pRefreshState)
         onStateChanged();
 }
 
 bool ZelControlCenter::hasModifications() const
 {
-    for (const ZelSettingsPanel* panel : mPanels) {
-        if (panel->hasModifications())
-            return true;
-    }
-    return false;
+    return mFlow->hasModifications();
 }
 
 bool ZelControlCenter::applyModifications()
 {
-    bool restart = false;
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels) {
-        if (panel->applyModifications())
-            restart = true;
-    }
-    return restart;
+    QStringList errors;
+    return mFlow->applyPanels(errors);
 }
 
 void ZelControlCenter::enableSettingsGuide()
@@ -265,8 +210,7 @@ void ZelControlCenter::enableSettingsGuide()
     column->addWidget(mGuide->searchField());
     column->addWidget(mGuide->noMatchLabel());
     mUi->verticalLayout_4->insertWidget(0, bar);
-    for (ZelSettingsPanel* panel : std::as_const(mPanels))
-        mGuide->addPanel(panel);
+    mFlow->setGuide(mGuide);
     orderPaneFocus();
 }
 
@@ -303,72 +247,13 @@ bool ZelControlCenter::isSettingsOpen() const
 
 void ZelControlCenter::on_applyButton_clicked()
 {
-    // The panels write with the store's writer lock held, so that another program's change
-    // made meanwhile is not lost; while another program holds it, the edits stay pending.
-    bool restart = false;
-    QString restartNames;
-    QStringList errors;
-    {
-        ZelSettingsLock lock(mApplication ? mApplication->getSettings() : nullptr);
-        QString busy;
-        if (!lock.lock(busy, ZelSettingsLock::kInteractiveTimeout)) {
-            showMessage(busy);
-            return;
-        }
-        // Changes made elsewhere are taken first, so that the rows tell them apart from the
-        // person's edits; once written, ours are not told back to us.
-        if (mWatcher)
-            mWatcher->look();
-        // Named before the apply, which makes every change an applied one.
-        restartNames = mGuide ? mGuide->restartSentence() : QString();
-        restart = applyModifications();
-        for (const ZelSettingsPanel* panel : std::as_const(mPanels)) {
-            if (!panel->applyError().isEmpty() && !errors.contains(panel->applyError()))
-                errors.append(panel->applyError());
-        }
-        if (mWatcher)
-            mWatcher->acknowledge();
-    }
-    if (!errors.isEmpty()) {
-        showMessage(QCoreApplication::translate("ZelControlCenter",
-                                                "Your changes could not be saved; they are "
-                                                "still pending.")
-                    + QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
-    } else if (restart || !restartNames.isEmpty()) {
-        QString notice = QCoreApplication::translate(
-            "ZelControlCenter",
-            "You need to restart your application to turn settings modification effective.");
-        if (!restartNames.isEmpty())
-            notice += QStringLiteral("\n\n") + restartNames;
-        showMessage(notice);
-    }
-    onStateChanged();
-}
-
-void ZelControlCenter::showMessage(const QString& pText)
-{
-    if (!hostMainWindow())
-        return;
-    km::kmMessageBox::ShowMessage(
-        QCoreApplication::translate("ZelControlCenter", "Settings Modification"), pText,
-        QMessageBox::Ok, window(), QString::fromLatin1(kButtonClass), false,
-        km::kmMessageBox::ButtonTexts(), km::kmMessageBox::ButtonTexts());
-}
-
-void ZelControlCenter::onStoreChanged(const QStringList& pKeys)
-{
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels)
-        panel->followStore(pKeys);
-    onStateChanged();
-    emit storeChanged(pKeys);
+    if (mFlow->apply() != ZelPanelHostFlow::Busy)
+        onStateChanged();
 }
 
 void ZelControlCenter::on_resetButton_clicked()
 {
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels)
-        panel->resetContent();
+    mFlow->reset(ZelPanelHostFlow::AllPanels);
 }
 
 void ZelControlCenter::resetControlCenter()
@@ -378,32 +263,7 @@ void ZelControlCenter::resetControlCenter()
 
 void ZelControlCenter::onStateChanged()
 {
-    // The apply and reset buttons stay enabled whatever the panels hold; the guide, when
-    // there is one, follows them.
-    if (mGuide)
-        mGuide->refresh();
-}
-
-bool ZelControlCenter::discardModifications(QWidget* pParent)
-{
-    if (hostMainWindow()) {
-        const QMessageBox::StandardButton answer = km::kmMessageBox::ShowMessage(
-            QString(),
-            QCoreApplication::translate("ZelControlCenter",
-                                        "You have pending modifications. Discard your changes?"),
-            QMessageBox::Cancel | QMessageBox::Discard, pParent,
-            QString::fromLatin1(kButtonClass), false, km::kmMessageBox::ButtonTexts(),
-            km::kmMessageBox::ButtonTexts());
-        if (answer != QMessageBox::Discard)
-            return false;
-    }
-
-    // Taken after the prompt: the host may have dropped panels while it was open.
-    const QList<ZelSettingsPanel*> panels = mPanels;
-    for (ZelSettingsPanel* panel : panels)
-        panel->initializeWidget();
-    onStateChanged();
-    return true;
+    mFlow->refresh();
 }
 
 void ZelControlCenter::changeEvent(QEvent* pEvent)
@@ -411,8 +271,6 @@ void ZelControlCenter::changeEvent(QEvent* pEvent)
     if (pEvent->type() == QEvent::LanguageChange) {
         mUi->retranslateUi(this);
         translateSettingsAction();
-        // The panels rename themselves as they get the event, which may come after ours.
-        QMetaObject::invokeMethod(this, &ZelControlCenter::mapPanelNames, Qt::QueuedConnection);
     }
     QWidget::changeEvent(pEvent);
 }
@@ -422,15 +280,6 @@ void ZelControlCenter::translateSettingsAction()
     mSettingsAction->setActionGuiName(QCoreApplication::translate("ZelControlCenter", "Settings"));
     mSettingsAction->setStatusTip(
         QCoreApplication::translate("ZelControlCenter", "Change the settings of the application"));
-}
-
-// A tab selects the panels that bear its panel's name.
-void ZelControlCenter::mapPanelNames()
-{
-    for (ZelSettingsPanel* panel : std::as_const(mPanels)) {
-        if (QPushButton* button = panel->getActionWidget())
-            mSignalMapper->setMapping(button, panel->getPanelName());
-    }
 }
 
 QWidget* ZelControlCenter::hostMainWindow() const

@@ -18,7 +18,6 @@ class QPropertyAnimation;
 class QPushButton;
 class QScrollArea;
 class QSettings;
-class QSignalMapper;
 class Ui_ControlCenter;
 
 namespace zel {
@@ -26,9 +25,9 @@ namespace zel {
 class kmDMIApplication;
 class zelAction;
 class ZelCCActionItem;
+class ZelPanelHostFlow;
 class ZelSettingsGuide;
 class ZelSettingsPanel;
-class ZelSettingsWatcher;
 
 // The control center: a slide-out side panel of the host's main window. Its static side
 // gives the registry of the persisted settings and the start-up check of the settings store.
@@ -107,13 +106,9 @@ protected Q_SLOTS:
 
 private:
     QWidget* hostMainWindow() const;
-    void onStoreChanged(const QStringList& pKeys);
-    void showMessage(const QString& pText);
     void translateSettingsAction();
-    void mapPanelNames();
     void pauseViewUpdates();
     void resumeViewUpdates();
-    bool discardModifications(QWidget* pParent);
     int anchorIndex(const QString& pAnchorName) const;
     void forgetAction(zelAction* pAction);
     void orderActionFocus();
@@ -130,13 +125,12 @@ private:
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;
-    QList<ZelSettingsPanel*> mPanels;
+    ZelPanelHostFlow* mFlow = nullptr;
     QList<ZelCCActionItem*> mActionItems;
     QMap<QString, QWidget*> mSeparators;
     QElapsedTimer mClickTimer;
     QPointer<QWidget> mGUIHandler;
     kmDMIApplication* mApplication;
-    QSignalMapper* mSignalMapper;
     QPointer<QPushButton> mControlCenterButton;
     QButtonGroup* mButtonGroup;
     QPropertyAnimation* mControlCenterWidthAnimation;
@@ -151,7 +145,6 @@ private:
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
     ZelSettingsGuide* mGuide = nullptr;
-    ZelSettingsWatcher* mWatcher = nullptr;
 
 public:
     // The registry of the persisted settings, which lives in the settings core.

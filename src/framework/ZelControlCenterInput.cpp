@@ -1,5 +1,6 @@
 #include "ZelControlCenter.h"
 
+#include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
@@ -43,7 +44,7 @@ bool ZelControlCenter::eventFilter(QObject* pObject, QEvent* pEvent)
         if (!pressedInWorkArea(pObject, static_cast<QMouseEvent*>(pEvent)))
             return false;
         QWidget* mainWindow = hostMainWindow();
-        if (hasModifications() && !discardModifications(mainWindow))
+        if (hasModifications() && !mFlow->discard(mainWindow))
             return false;
         openSettingsPanel(false);
         openMenu(false);
@@ -184,7 +185,7 @@ void ZelControlCenter::orderPaneFocus()
     // the guide's search before the first.
     QWidget* first = nullptr;
     QWidget* last = nullptr;
-    for (const ZelSettingsPanel* panel : std::as_const(mPanels)) {
+    for (const ZelSettingsPanel* panel : mFlow->panels()) {
         for (QWidget* widget = panel->nextInFocusChain();
              widget != panel && panel->isAncestorOf(widget);
              widget = widget->nextInFocusChain()) {

@@ -1,5 +1,6 @@
 #include "ZelControlCenter.h"
 
+#include "ZelPanelHostFlow.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
@@ -89,9 +90,7 @@ void ZelControlCenter::openMenu(bool pOpen)
         // A closed menu holds no edit (closing asked about them), but its panels may show
         // values that were changed elsewhere since: they show the applied ones again.
         if (isHidden()) {
-            const QList<ZelSettingsPanel*> panels = mPanels;
-            for (ZelSettingsPanel* panel : panels)
-                panel->initializeWidget();
+            mFlow->initializePanels();
             onStateChanged();
         }
         pauseViewUpdates();
@@ -105,7 +104,7 @@ void ZelControlCenter::openMenu(bool pOpen)
     } else {
         // Only a menu on screen is closed with a question: an action triggered by its
         // shortcut while the menu is closed asks nothing.
-        if (!isHidden() && hasModifications() && !discardModifications(window())) {
+        if (!isHidden() && hasModifications() && !mFlow->discard(window())) {
             resumeViewUpdates();
             return;
         }
@@ -199,9 +198,7 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
     pauseViewUpdates();
     if (pOpen) {
         if (change) {
-            const QList<ZelSettingsPanel*> panels = mPanels;
-            for (ZelSettingsPanel* panel : panels)
-                panel->initializeWidget();
+            mFlow->initializePanels();
             onStateChanged();
         }
         mUi->settingsScrollArea->show();
@@ -283,7 +280,7 @@ void ZelControlCenter::onPanelClicked(QString pPanelName)
     if (!mSettingsOpen)
         openSettingsPanel(true);
 
-    const QList<ZelSettingsPanel*> panels = mPanels;
+    const QList<ZelSettingsPanel*> panels = mFlow->panels();
     for (ZelSettingsPanel* panel : panels) {
         if (panel->getPanelName() == pPanelName)
             ensureSettingVisible(panel);

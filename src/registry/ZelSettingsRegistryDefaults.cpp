@@ -1,6 +1,7 @@
 #include "ZelSettingsRegistry.h"
 
 #include "ZelDirectory.h"
+#include "ZelSettingKeys.h"
 #include "kmSystemUtils.h"
 
 #include <QThread>
@@ -37,62 +38,62 @@ void ZelSettingsRegistry::InitDefaultSettingsValues(bool pStorePackage)
         QString::number(QThread::idealThreadCount() == -1 ? -1 : kDefaultCoreCount);
 
     // Registration order; a key registered earlier keeps its entry.
-    RegisterSetting(QStringLiteral("engine"), QStringLiteral("deferred"), &ensureEngine);
-    RegisterSetting(QStringLiteral("engine/useFXAA"), QStringLiteral("true"), &ensureBool);
-    RegisterSetting(QStringLiteral("engine/useOutline"), QStringLiteral("true"), &ensureBool);
-    RegisterSetting(QStringLiteral("engine/flatShading"), QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("engine/useXRay"), QStringLiteral("true"), &ensureBool);
-    RegisterSetting(QStringLiteral("engine/coreNumber"), coreCount, &ensureCoreNumber);
-    RegisterSetting(QStringLiteral("engine/backgroundColor"), QStringLiteral("#FFC0C0C0"),
+    RegisterSetting(QLatin1String(keys::kEngineKey), QStringLiteral("deferred"), &ensureEngine);
+    RegisterSetting(QLatin1String(keys::kUseFXAAKey), QStringLiteral("true"), &ensureBool);
+    RegisterSetting(QLatin1String(keys::kUseOutlineKey), QStringLiteral("true"), &ensureBool);
+    RegisterSetting(QLatin1String(keys::kFlatShadingKey), QStringLiteral("false"), &ensureBool);
+    RegisterSetting(QLatin1String(keys::kUseXRayKey), QStringLiteral("true"), &ensureBool);
+    RegisterSetting(QLatin1String(keys::kCoreNumberKey), coreCount, &ensureCoreNumber);
+    RegisterSetting(QLatin1String(keys::kBackgroundColorKey), QStringLiteral("#FFC0C0C0"),
                     &ensureColor);
-    RegisterSetting(QStringLiteral("units/name"), QStringLiteral("mm"), &ensureSceneUnit);
-    RegisterSetting(QStringLiteral("units/nbDecimals"), QStringLiteral("2"), &ensureUInt);
-    RegisterSetting(QStringLiteral("Logging/logFile"), logFile, &ensureFile);
-    RegisterSetting(QStringLiteral("DBCache/cacheSize"), QStringLiteral("1024"),
+    RegisterSetting(QLatin1String(keys::kUnitNameKey), QStringLiteral("mm"), &ensureSceneUnit);
+    RegisterSetting(QLatin1String(keys::kNbDecimalsKey), QStringLiteral("2"), &ensureUInt);
+    RegisterSetting(QLatin1String(keys::kLogFileKey), logFile, &ensureFile);
+    RegisterSetting(QLatin1String(keys::kCacheSizeKey), QStringLiteral("1024"),
                     &ensureCacheSize);
-    RegisterSetting(QStringLiteral("Controls/controller"), QStringLiteral("arcball"),
+    RegisterSetting(QLatin1String(keys::kControllerKey), QStringLiteral("arcball"),
                     &ensureNavigationMode);
-    RegisterSetting(QStringLiteral("DBCache/cacheDirectory"), cacheFolder,
+    RegisterSetting(QLatin1String(keys::kCacheDirectoryKey), cacheFolder,
                     &ensureDMCacheFolder);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationQualitySet"),
+    RegisterSetting(QLatin1String(keys::kQualitySetKey),
                     QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceSagSet"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceSagSetKey),
                     QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceLengthSet"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceLengthSetKey),
                     QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceAngleSet"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceAngleSetKey),
                     QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationIsHighQuality"),
+    RegisterSetting(QLatin1String(keys::kIsHighQualityKey),
                     QStringLiteral("false"), &ensureBool);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceSag"), QStringLiteral("0"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceSagKey), QStringLiteral("0"),
                     &ensureTesselationMaxFaceSag);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceLength"), QStringLiteral("0"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceLengthKey), QStringLiteral("0"),
                     &ensureTesselationMaxFaceLength);
-    RegisterSetting(QStringLiteral("Tesselation/TesselationMaxFaceAngle"), QStringLiteral("45"),
+    RegisterSetting(QLatin1String(keys::kMaxFaceAngleKey), QStringLiteral("45"),
                     &ensureTesselationMaxFaceAngle);
-    RegisterSetting(QStringLiteral("Resources/MaxCPUMemory3D"), QStringLiteral("134217728"),
+    RegisterSetting(QLatin1String(keys::kMaxCPUMemory3DKey), QStringLiteral("134217728"),
                     &ensureMaxCPUMemory3D);
-    RegisterSetting(QStringLiteral("Import/LoadHiddenObjects"), QStringLiteral("true"),
+    RegisterSetting(QLatin1String(keys::kLoadHiddenObjectsKey), QStringLiteral("true"),
                     &ensureBool);
-    RegisterSetting(QStringLiteral("Import/LoadAnnotations"), QStringLiteral("true"),
+    RegisterSetting(QLatin1String(keys::kLoadAnnotationsKey), QStringLiteral("true"),
                     &ensureBool);
-    RegisterSetting(QStringLiteral("Import/ComputeFaceContour"), QStringLiteral("true"),
+    RegisterSetting(QLatin1String(keys::kComputeFaceContourKey), QStringLiteral("true"),
                     &ensureBool);
-    RegisterSetting(QStringLiteral("Resources/MaxGPUMemory"), QStringLiteral("1073741824"),
+    RegisterSetting(QLatin1String(keys::kMaxGPUMemoryKey), QStringLiteral("1073741824"),
                     &ensureMaxGPUMemory);
-    RegisterSetting(QStringLiteral("Resources/LODTrianglesCap"), QStringLiteral("6000000"),
+    RegisterSetting(QLatin1String(keys::kLODTrianglesCapKey), QStringLiteral("6000000"),
                     &ensureLODTrianglesCap);
-    RegisterSetting(QStringLiteral("folders/lastexportfolder"), documentsFolder,
+    RegisterSetting(QLatin1String(keys::kLastExportFolderKey), documentsFolder,
                     &ensureTmpFolder);
-    RegisterSetting(QStringLiteral("settingsVersion"), QStringLiteral("1"),
+    RegisterSetting(QLatin1String(keys::kSettingsVersionKey), QStringLiteral("1"),
                     &ensureSettingsVersion);
-    RegisterSetting(QStringLiteral("CSVDriver/Import/hasHeader"), QStringLiteral("true"),
+    RegisterSetting(QLatin1String(keys::kCsvHasHeaderKey), QStringLiteral("true"),
                     &ensureBool);
-    RegisterSetting(QStringLiteral("CSVDriver/Import/decimalSeparator"), QStringLiteral("."),
+    RegisterSetting(QLatin1String(keys::kCsvDecimalSeparatorKey), QStringLiteral("."),
                     &ensureDecimalSeparator);
-    RegisterSetting(QStringLiteral("CSVDriver/Import/columnSeparator"), QStringLiteral(","),
+    RegisterSetting(QLatin1String(keys::kCsvColumnSeparatorKey), QStringLiteral(","),
                     &ensureColumnSeparator);
-    RegisterSetting(QStringLiteral("CSVDriver/Import/stringDelimiter"), QStringLiteral("\""),
+    RegisterSetting(QLatin1String(keys::kCsvStringDelimiterKey), QStringLiteral("\""),
                     &ensureStringDelimiter);
 }
 

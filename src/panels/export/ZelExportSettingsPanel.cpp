@@ -3,6 +3,7 @@
 #include "ColorDialog.h"
 #include "ExportRecordMapping.h"
 #include "HeaderSelectorWidget.h"
+#include "ZelSettingKeys.h"
 #include "kmDMIApplication.h"
 #include "kmDMRenderer.h"
 #include "zelFormat.h"
@@ -23,9 +24,10 @@
 
 namespace zel {
 
+using namespace keys;
+
 namespace {
 
-const char kLastExportModuleKey[] = "folders/lastexportmodule";
 
 // Redoes the layouts around pWidget up to pTop at once. A line that grows to two lines is
 // then never seen cut, not even by a host that looks at the window before the event loop

@@ -1,6 +1,7 @@
 #include "ZelExportSettingsPanel.h"
 
 #include "HeaderSelectorWidget.h"
+#include "ZelSettingKeys.h"
 #include "ui_ZelExportSettingsPanel.h"
 
 
@@ -9,6 +10,8 @@
 // made afresh.
 
 namespace zel {
+
+using namespace keys;
 
 namespace {
 
@@ -78,7 +81,7 @@ QString SimplificationText(float pSimplification, const Ui& pUi)
 }
 
 const Row kRows[] = {
-    {"Export/Image/imageSize", ImageSubRecord,
+    {kImageSizeKey, ImageSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          const QSize size = pRecord.getImageExportSettings().imageSize;
          return ItemText(*pUi.definitionCombobox, size,
@@ -89,7 +92,7 @@ const Row kRows[] = {
          image.imageSize = pFrom.getImageExportSettings().imageSize;
          pTo.setImageExportSettings(image);
      }},
-    {"Export/Image/superSampling", ImageSubRecord,
+    {kSuperSamplingKey, ImageSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          const int level = pRecord.getImageExportSettings().superSampling;
          return ItemText(*pUi.SuperSamplingComboBox, level, QString::number(level));
@@ -99,7 +102,7 @@ const Row kRows[] = {
          image.superSampling = pFrom.getImageExportSettings().superSampling;
          pTo.setImageExportSettings(image);
      }},
-    {"Export/Image/overrideBackground", ImageSubRecord,
+    {kOverrideBackgroundKey, ImageSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui&) {
          const ImageExportSettings& image = pRecord.getImageExportSettings();
          const QString state = ZelSettingsPanel::DescribeSwitch(image.overrideBackground);
@@ -113,7 +116,7 @@ const Row kRows[] = {
          image.backgroundColor = pFrom.getImageExportSettings().backgroundColor;
          pTo.setImageExportSettings(image);
      }},
-    {"Export/SVG/canvasSize", SvgSubRecord,
+    {kCanvasSizeKey, SvgSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          const SVGExportSettings& svg = pRecord.getSVGExportSettings();
          return ItemText(*pUi.canvasSizeCombobox,
@@ -126,7 +129,7 @@ const Row kRows[] = {
          svg.canvasHeight = pFrom.getSVGExportSettings().canvasHeight;
          pTo.setSVGExportSettings(svg);
      }},
-    {"Export/SVG/salientEdge", SvgSubRecord,
+    {kSalientEdgeKey, SvgSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          const SVGExportSettings& svg = pRecord.getSVGExportSettings();
          return EdgeText(svg.salientEdgeColor, svg.salientEdgeWidth,
@@ -138,7 +141,7 @@ const Row kRows[] = {
          svg.salientEdgeWidth = pFrom.getSVGExportSettings().salientEdgeWidth;
          pTo.setSVGExportSettings(svg);
      }},
-    {"Export/SVG/silhouetteEdge", SvgSubRecord,
+    {kSilhouetteEdgeKey, SvgSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          const SVGExportSettings& svg = pRecord.getSVGExportSettings();
          return EdgeText(svg.silhouetteEdgeColor, svg.silhouetteEdgeWidth,
@@ -150,7 +153,7 @@ const Row kRows[] = {
          svg.silhouetteEdgeWidth = pFrom.getSVGExportSettings().silhouetteEdgeWidth;
          pTo.setSVGExportSettings(svg);
      }},
-    {"Export/BOM/format", BomSubRecord,
+    {kBomFormatKey, BomSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          return FormatText(pRecord.getBOMExportSettings(), *pUi.bomFormatComboBox);
      },
@@ -161,7 +164,7 @@ const Row kRows[] = {
          bom.stringDelimiter = pFrom.getBOMExportSettings().stringDelimiter;
          pTo.setBOMExportSettings(bom);
      }},
-    {"Export/BOM/headers", BomSubRecord,
+    {kBomHeadersKey, BomSubRecord,
      [](const FiguraExportSettings& pRecord, const Ui&) {
          const QStringList& headers = pRecord.getBOMExportSettings().headers;
          return headers.isEmpty()
@@ -173,7 +176,7 @@ const Row kRows[] = {
          bom.headers = pFrom.getBOMExportSettings().headers;
          pTo.setBOMExportSettings(bom);
      }},
-    {"Export/Geometry/scatteredExport", GeometrySubRecord,
+    {kScatteredExportKey, GeometrySubRecord,
      [](const FiguraExportSettings& pRecord, const Ui&) {
          return ZelSettingsPanel::DescribeSwitch(
              pRecord.getGeometryExportSettings().scatteredExport);
@@ -183,7 +186,7 @@ const Row kRows[] = {
          geometry.scatteredExport = pFrom.getGeometryExportSettings().scatteredExport;
          pTo.setGeometryExportSettings(geometry);
      }},
-    {"Export/Geometry/simplification", GeometrySubRecord,
+    {kSimplificationKey, GeometrySubRecord,
      [](const FiguraExportSettings& pRecord, const Ui& pUi) {
          return SimplificationText(pRecord.getGeometryExportSettings().simplification, pUi);
      },
@@ -192,7 +195,7 @@ const Row kRows[] = {
          geometry.simplification = pFrom.getGeometryExportSettings().simplification;
          pTo.setGeometryExportSettings(geometry);
      }},
-    {"Export/Geometry/keepHiddenBranches", GeometrySubRecord,
+    {kKeepHiddenBranchesKey, GeometrySubRecord,
      [](const FiguraExportSettings& pRecord, const Ui&) {
          return ZelSettingsPanel::DescribeSwitch(
              pRecord.getGeometryExportSettings().keepHiddenBranches);

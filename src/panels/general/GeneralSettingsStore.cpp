@@ -2,6 +2,7 @@
 
 #include "ZelControlCenter.h"
 #include "ZelManagedSettings.h"
+#include "ZelSettingKeys.h"
 #include "kmDMIApplication.h"
 #include "zelFormat.h"
 
@@ -9,27 +10,10 @@
 
 namespace zel {
 
+using namespace keys;
+
 namespace {
 
-const char kEngineKey[] = "engine";
-const char kUseFXAAKey[] = "engine/useFXAA";
-const char kUseOutlineKey[] = "engine/useOutline";
-const char kFlatShadingKey[] = "engine/flatShading";
-const char kFillCutplaneKey[] = "engine/fillCutplane";
-const char kCoreNumberKey[] = "engine/coreNumber";
-const char kBackgroundColorKey[] = "engine/backgroundColor";
-const char kUnitNameKey[] = "units/name";
-const char kNbDecimalsKey[] = "units/nbDecimals";
-const char kLogFileKey[] = "Logging/logFile";
-const char kCacheSizeKey[] = "DBCache/cacheSize";
-const char kCacheDirectoryKey[] = "DBCache/cacheDirectory";
-const char kControllerKey[] = "Controls/controller";
-const char kMaxCPUMemory3DKey[] = "Resources/MaxCPUMemory3D";
-const char kMaxGPUMemoryKey[] = "Resources/MaxGPUMemory";
-const char kLODTrianglesCapKey[] = "Resources/LODTrianglesCap";
-const char kNamingPolicyKey[] = "display/namingPolicy";
-const char kDisplayPsKey[] = "display/displayps";
-const char kDisplayToolKey[] = "display/displaytool";
 
 const char kSoftwareEngine[] = "software";
 
@@ -216,7 +200,7 @@ GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const GeneralModels& p
 }
 
 // The software renderer is chosen by the host at start-up and is never stored from here: the
-// "engine" key is left as it is.
+// engine key is left as it is.
 GeneralSettingsStore::Texts GeneralSettingsStore::ToTexts(const EngineModel& pModel)
 {
     return {{kCoreNumberKey, QString::number(pModel.coreNumber)},

@@ -2,6 +2,7 @@
 
 #include "GeneralSettingsStore.h"
 #include "ZelControlCenter.h"
+#include "ZelSettingKeys.h"
 
 #include "ui_ZelGeneralSettingsPanel.h"
 
@@ -11,10 +12,11 @@
 
 namespace zel {
 
+using namespace keys;
+
 namespace {
 
 const int kMegabyteShift = 20;
-const char kEngineKey[] = "engine";
 const char kSoftwareEngine[] = "software";
 
 using Ui = Ui::ZelGeneralSettingsPanel;
@@ -53,34 +55,34 @@ QString ColorText(const Wm4::ColorRGBA& pColor)
 }
 
 const Row kRows[] = {
-    {"engine/backgroundColor",
+    {kBackgroundColorKey,
      [](const GeneralModels& pModels, const Ui&) {
          return ColorText(pModels.engine.backgroundColor);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.backgroundColor = pFrom.engine.backgroundColor;
      }},
-    {"engine/useFXAA",
+    {kUseFXAAKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.engine.useFXAA); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.useFXAA = pFrom.engine.useFXAA;
      }},
-    {"engine/useOutline",
+    {kUseOutlineKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.engine.useOutline); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.useOutline = pFrom.engine.useOutline;
      }},
-    {"engine/flatShading",
+    {kFlatShadingKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.engine.flatShading); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.flatShading = pFrom.engine.flatShading;
      }},
-    {"engine/fillCutplane",
+    {kFillCutplaneKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.engine.fillCutplane); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.fillCutplane = pFrom.engine.fillCutplane;
      }},
-    {"engine/coreNumber",
+    {kCoreNumberKey,
      [](const GeneralModels& pModels, const Ui&) {
          const int cores = pModels.engine.coreNumber;
          return (cores < 2 ? ZelGeneralSettingsPanel::tr("%1 core")
@@ -90,74 +92,74 @@ const Row kRows[] = {
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.coreNumber = pFrom.engine.coreNumber;
      }},
-    {"Resources/MaxCPUMemory3D",
+    {kMaxCPUMemory3DKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return Megabytes(pModels.engine.maxCPUMemory3D, *pUi.maxCPU3DSpinBox);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.maxCPUMemory3D = pFrom.engine.maxCPUMemory3D;
      }},
-    {"Resources/MaxGPUMemory",
+    {kMaxGPUMemoryKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return Megabytes(pModels.engine.maxGPUMemory, *pUi.maxGPUSPinBox);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.maxGPUMemory = pFrom.engine.maxGPUMemory;
      }},
-    {"Resources/LODTrianglesCap",
+    {kLODTrianglesCapKey,
      [](const GeneralModels& pModels, const Ui&) {
          return QString::number(pModels.engine.lodTrianglesCap);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.engine.lodTrianglesCap = pFrom.engine.lodTrianglesCap;
      }},
-    {"display/displaytool",
+    {kDisplayToolKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.display.displayTool); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.display.displayTool = pFrom.display.displayTool;
      }},
-    {"display/displayps",
+    {kDisplayPsKey,
      [](const GeneralModels& pModels, const Ui&) { return Switch(pModels.display.displayPs); },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.display.displayPs = pFrom.display.displayPs;
      }},
-    {"display/namingPolicy",
+    {kNamingPolicyKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return pUi.mPsNamingPolicyComboBox->itemText(pModels.display.namingPolicy.getType());
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.display.namingPolicy = pFrom.display.namingPolicy;
      }},
-    {"units/name",
+    {kUnitNameKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return ItemText(*pUi.units_comboBox, int(pModels.units.unit));
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) { pTo.units.unit = pFrom.units.unit; }},
-    {"units/nbDecimals",
+    {kNbDecimalsKey,
      [](const GeneralModels& pModels, const Ui&) {
          return QString::number(pModels.units.nbDecimals);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.units.nbDecimals = pFrom.units.nbDecimals;
      }},
-    {"Controls/controller",
+    {kControllerKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return ItemText(*pUi.mNavModeComboBox, pModels.controls.controller);
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) { pTo.controls = pFrom.controls; }},
-    {"DBCache/cacheSize",
+    {kCacheSizeKey,
      [](const GeneralModels& pModels, const Ui& pUi) {
          return QString::number(pModels.cache.cacheSize) + pUi.databaseSpinBox->suffix();
      },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.cache.cacheSize = pFrom.cache.cacheSize;
      }},
-    {"DBCache/cacheDirectory",
+    {kCacheDirectoryKey,
      [](const GeneralModels& pModels, const Ui&) { return pModels.cache.cacheDirectory; },
      [](const GeneralModels& pFrom, GeneralModels& pTo) {
          pTo.cache.cacheDirectory = pFrom.cache.cacheDirectory;
      }},
-    {"Logging/logFile",
+    {kLogFileKey,
      [](const GeneralModels& pModels, const Ui&) { return pModels.folder.logFile; },
      [](const GeneralModels& pFrom, GeneralModels& pTo) { pTo.folder = pFrom.folder; }},
 };

@@ -2,6 +2,7 @@
 
 #include "ImportModel.h"
 #include "ZelControlCenter.h"
+#include "ZelSettingKeys.h"
 #include "ui_ZelImportSettingsPanel.h"
 
 #include <QCoreApplication>
@@ -11,19 +12,10 @@
 
 namespace zel {
 
+using namespace keys;
+
 namespace {
 
-const char kLoadHiddenObjectsKey[] = "Import/LoadHiddenObjects";
-const char kLoadAnnotationsKey[] = "Import/LoadAnnotations";
-const char kComputeFaceContourKey[] = "Import/ComputeFaceContour";
-const char kMaxFaceSagKey[] = "Tesselation/TesselationMaxFaceSag";
-const char kMaxFaceLengthKey[] = "Tesselation/TesselationMaxFaceLength";
-const char kMaxFaceAngleKey[] = "Tesselation/TesselationMaxFaceAngle";
-const char kIsHighQualityKey[] = "Tesselation/TesselationIsHighQuality";
-const char kQualitySetKey[] = "Tesselation/TesselationQualitySet";
-const char kMaxFaceSagSetKey[] = "Tesselation/TesselationMaxFaceSagSet";
-const char kMaxFaceLengthSetKey[] = "Tesselation/TesselationMaxFaceLengthSet";
-const char kMaxFaceAngleSetKey[] = "Tesselation/TesselationMaxFaceAngleSet";
 
 bool defaultBool(const char* pKey)
 {

@@ -2,6 +2,7 @@
 
 #include "PrivacyModel.h"
 #include "ZelControlCenter.h"
+#include "ZelSettingKeys.h"
 #include "kmDMIApplication.h"
 #include "kmMainWindow.h"
 #include "kmMessageBox.h"
@@ -18,10 +19,10 @@
 
 namespace zel {
 
+using namespace keys;
+
 namespace {
 
-const char kSendReportKey[] = "Privacy/sendreport";
-const char kLastExportFolderKey[] = "folders/lastexportfolder";
 const char kUsageReportLink[] = "usageReport";
 // Consent is never assumed: without an answer, nothing is sent.
 const bool kSendReportDefault = false;
