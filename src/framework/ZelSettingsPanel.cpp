@@ -115,9 +115,11 @@ bool ZelSettingsPanel::checkedStoreText(const QString& pKey, QString& pText) con
         pText = mSettings->value(pKey).toString();
         return true;
     }
-    pText = stored ? mSettings->value(pKey).toString() : entry->second.first;
+    // Checked as the start-up check does, against the administrator's default where set.
+    const QString defaultValue = ZelControlCenter::GetDefaultSettingsValue(pKey);
+    pText = stored ? mSettings->value(pKey).toString() : defaultValue;
     QString error;
-    return entry->second.second(pKey, entry->second.first, pText, error);
+    return entry->second.second(pKey, defaultValue, pText, error);
 }
 
 QStringList ZelSettingsPanel::followTexts(const QStringList& pKeys)
