@@ -2,7 +2,7 @@
 // cannot be changed with the mouse, the host's reset and the row's reset leave it, an apply
 // writes nothing for it, and a lock mark beside its label says who set it.
 
-#include "../support/PanelHarness.h"
+#include "PanelHarness.h"
 
 #include "SettingsDialog.h"
 #include "ZelImportSettingsPanel.h"
@@ -26,12 +26,6 @@ class tst_ZelLockedRows : public QObject
     std::unique_ptr<ZelImportSettingsPanel> mPanel;
     std::unique_ptr<QWidget> mHost;
 
-    QByteArray storeBytes()
-    {
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QCheckBox* control() const
     {
         return zeltest::Child<QCheckBox>(mPanel.get(), "loadHiddenObjectsCheckBox");
@@ -39,11 +33,7 @@ class tst_ZelLockedRows : public QObject
 
     void press(const char* pButton)
     {
-        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [](QMessageBox* pBox) {
-            zeltest::Press(pBox->button(QMessageBox::Ok));
-        });
-        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
-        qDeleteAll(mHarness->mAnswers.children());
+        zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
     }
 
     void openHost(bool pDialog)
@@ -127,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), QStringLiteral("Set by your administrator"));
 
-        const QByteArray before = storeBytes();
+        const QByteArray before = mHarness->fileBytes();
         zeltest::Press(box);
         QVERIFY(!box->isChecked());
         QVERIFY(!mPanel->hasModifications());
@@ -144,7 +134,7 @@ private Q_SLOTS:
         }
         QVERIFY(!box->isChecked());
         press("applyButton");
-        QCOMPARE(storeBytes(), before);
+        QCOMPARE(mHarness->fileBytes(), before);
     }
 
     // Search still finds the locked row, and shows its mark with it.
@@ -153,10 +143,10 @@ private Q_SLOTS:
         openHost(true);
         auto* search = mHost->findChild<QLineEdit*>();
         QVERIFY(search);
-        zeltest::Type(search, QStringLiteral("hidden"));
+        zeltest::Enter(search, QStringLiteral("hidden"));
         QTRY_VERIFY(control()->isVisible());
         QVERIFY(zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
-        zeltest::Type(search, QStringLiteral("annotations"));
+        zeltest::Enter(search, QStringLiteral("annotations"));
         QTRY_VERIFY(!control()->isVisible());
         QVERIFY(!zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
     }

@@ -229,7 +229,7 @@ private Q_SLOTS:
         QTRY_VERIFY(other->isVisible());
         zeltest::Press(other);
         QTRY_VERIFY(Mark(other, "changedMark")->isVisible());
-        const QByteArray stored = storeBytes();
+        const QByteArray stored = mHarness->storeBytes();
 
         QWidget* resetButton = Mark(control, "resetRowButton");
         QVERIFY(resetButton->isVisible());
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QTRY_VERIFY(control->isChecked());
         QVERIFY(!other->isChecked());
         QVERIFY(panel->hasModifications());
-        QCOMPARE(storeBytes(), stored);
+        QCOMPARE(mHarness->storeBytes(), stored);
         QTRY_VERIFY(Mark(control, "changedMark")->isVisible());
         QVERIFY(!resetButton->isVisible());
 
@@ -372,13 +372,6 @@ private:
     T* general(const char* pName) const
     {
         return zeltest::Child<T>(mGeneral.get(), pName);
-    }
-
-    QByteArray storeBytes()
-    {
-        mHarness->mSettings.sync();
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;
