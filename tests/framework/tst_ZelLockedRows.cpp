@@ -51,13 +51,7 @@ class tst_ZelLockedRows : public QObject
         mHost.reset(center);
         center->enableSettingsGuide();
         center->registerSettingsPanel(mPanel.get());
-        center->resize(900, 700);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
     }
 
 private Q_SLOTS:

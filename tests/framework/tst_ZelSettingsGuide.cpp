@@ -346,14 +346,7 @@ private:
         center->registerSettingsPanel(mImport.get());
         if (pGuide)
             center->enableSettingsGuide();
-        center->resize(900, 900);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        QApplication::setActiveWindow(center);
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(900, 900)));
     }
 
     QLineEdit* searchField() const

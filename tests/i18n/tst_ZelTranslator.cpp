@@ -301,13 +301,7 @@ private:
         mHost.reset(center);
         for (const auto& panel : mPanels)
             center->registerSettingsPanel(panel.get());
-        center->resize(1600, 900);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
     }
 
     static QStringList Clipped(const QWidget* pPanel)

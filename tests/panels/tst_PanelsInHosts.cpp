@@ -379,13 +379,7 @@ void tst_PanelsInHosts::openHost(bool pDialog)
         center->registerSettingsPanel(panel.get());
         QVERIFY(center->isAncestorOf(panel.get()));
     }
-    center->resize(900, 700);
-    center->show();
-    QVERIFY(QTest::qWaitForWindowExposed(center));
-    center->openMenu(true);
-    QTRY_VERIFY(center->isMenuOpen());
-    center->openSettings();
-    QTRY_VERIFY(center->isSettingsOpen());
+    QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
 }
 
 // Presses a host button; returns the text of the message box it showed, if any.

@@ -23,14 +23,32 @@ void AnswerPopup(QObject* pOwner, const std::function<void(QWidget*)>& pAnswer)
 
 MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton pAnswer)
 {
-    QObject::connect(&mTimer, &QTimer::timeout, [this, pAnswer] {
+    answer([pAnswer](QMessageBox* pBox) { return pBox->button(pAnswer); });
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(const QString& pButtonText)
+{
+    answer([pButtonText](QMessageBox* pBox) -> QAbstractButton* {
+        const QList<QAbstractButton*> buttons = pBox->buttons();
+        for (QAbstractButton* button : buttons) {
+            if (button->text() == pButtonText)
+                return button;
+        }
+        return nullptr;
+    });
+}
+
+void MessageBoxAnswerer::answer(const std::function<QAbstractButton*(QMessageBox*)>& pButton)
+{
+    QObject::connect(&mTimer, &QTimer::timeout, [this, pButton] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        if (!box || !box->isVisible() || !box->windowHandle() || box == mAnswered)
             return;
+        mAnswered = box;
         boxes.append(box->windowTitle() + QStringLiteral(": ") + box->text());
         texts.append(box->text());
         lastParent = box->parentWidget();
-        if (QAbstractButton* button = box->button(pAnswer))
+        if (QAbstractButton* button = pButton(box))
             Press(button);
         else
             box->reject();

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+
 // Answers to the modal windows that the code under test opens and waits on in exec(): timers
 // that look for the window, since it may take a few event loop turns to show.
 namespace zeltest {
@@ -33,12 +35,14 @@ void AnswerModal(QObject* pOwner, const std::function<void(T*)>& pAnswer)
 // The same for the next pop-up window, such as a menu.
 void AnswerPopup(QObject* pOwner, const std::function<void(QWidget*)>& pAnswer);
 
-// Answers every message box while it lives: notes each one as "title: text", its text and
-// its parent, and presses pAnswer (a box without that button is rejected).
+// Answers every message box while it lives, each once: notes it as "title: text", its text
+// and its parent, and presses pAnswer, or the button that reads pButtonText (a box without
+// that button is rejected).
 class MessageBoxAnswerer
 {
 public:
     explicit MessageBoxAnswerer(QMessageBox::StandardButton pAnswer);
+    explicit MessageBoxAnswerer(const QString& pButtonText);
     int count() const { return boxes.size(); }
 
     QStringList boxes;
@@ -46,7 +50,10 @@ public:
     QPointer<QWidget> lastParent;
 
 private:
+    void answer(const std::function<QAbstractButton*(QMessageBox*)>& pButton);
+
     QTimer mTimer;
+    QPointer<QMessageBox> mAnswered;
 };
 
 // Presses the control and answers with OK the message box that it shows; gives the box's

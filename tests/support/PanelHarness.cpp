@@ -21,6 +21,20 @@ QByteArray StoreBytes(QSettings& pSettings)
     return FileBytes(pSettings.fileName());
 }
 
+bool OpenSettings(zel::ZelControlCenter* pCenter, const QSize& pSize)
+{
+    pCenter->resize(pSize);
+    pCenter->show();
+    if (!QTest::qWaitForWindowExposed(pCenter))
+        return false;
+    QApplication::setActiveWindow(pCenter);
+    pCenter->openMenu(true);
+    if (!QTest::qWaitFor([pCenter] { return pCenter->isMenuOpen(); }))
+        return false;
+    pCenter->openSettings();
+    return QTest::qWaitFor([pCenter] { return pCenter->isSettingsOpen(); });
+}
+
 PanelHarness::PanelHarness(const QString& pStore)
     : mSettings(pStore.isEmpty() ? mDir.filePath(QStringLiteral("settings.ini")) : pStore,
                 QSettings::IniFormat)

@@ -21,6 +21,10 @@ QByteArray FileBytes(const QString& pPath);
 // The store's bytes once its pending writes are on disk.
 QByteArray StoreBytes(QSettings& pSettings);
 
+// Shows the control center at pSize and opens its menu, then its settings pane, as a person
+// does; false when either does not open.
+bool OpenSettings(zel::ZelControlCenter* pCenter, const QSize& pSize);
+
 // What a panel meets in the host: a real INI store in a temporary folder and the reference
 // host's application and main window reading it. Pending modal answers go with the harness.
 struct PanelHarness
