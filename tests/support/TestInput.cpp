@@ -47,14 +47,15 @@ QPoint PressPoint(const QWidget* pControl)
 
 void Press(const QWidget* pControl)
 {
+    // A window manager gives the focus to the window that is clicked, as after a message box;
+    // the focus that comes back may scroll a pane, so the control is brought into view after.
+    QWidget* window = pControl->window();
+    if (!window->isActiveWindow() && window != QApplication::activePopupWidget())
+        Activate(window);
     for (QWidget* owner = pControl->parentWidget(); owner; owner = owner->parentWidget()) {
         if (auto* area = qobject_cast<QScrollArea*>(owner))
             area->ensureWidgetVisible(const_cast<QWidget*>(pControl));
     }
-    // A window manager gives the focus to the window that is clicked, as after a message box.
-    QWidget* window = pControl->window();
-    if (!window->isActiveWindow() && window != QApplication::activePopupWidget())
-        Activate(window);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, PressPoint(pControl));
 }
 

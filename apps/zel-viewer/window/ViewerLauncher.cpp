@@ -148,7 +148,7 @@ void quietOffscreen(QtMsgType pType, const QMessageLogContext& pContext, const Q
 
 } // namespace
 
-// The catalogues are embedded in this static library: only a call keeps them in the program.
+// The catalogues are embedded in a static library: only a call keeps them in the program.
 // The resource's functions live in the global namespace.
 static void InitCatalogues()
 {
