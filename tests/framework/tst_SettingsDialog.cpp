@@ -34,18 +34,18 @@ class tst_SettingsDialog : public QObject
     {
         return mDialog->findChild<T*>(pName);
     }
-    void press(const char* pButton) { TestHost::Press(part(pButton)); }
+    void press(const char* pButton) { zeltest::Press(part(pButton)); }
     void show()
     {
         mDialog->show();
-        TestHost::Activate(mDialog.get());
+        zeltest::Activate(mDialog.get());
         QVERIFY(mDialog->isActiveWindow());
     }
     // Tab until the widget has the focus; false when it never comes.
     static bool tabTo(const QWidget* pWidget)
     {
         for (int step = 0; step < 50 && QApplication::focusWidget() != pWidget; ++step)
-            TestHost::Key(Qt::Key_Tab);
+            zeltest::Key(Qt::Key_Tab);
         return QApplication::focusWidget() == pWidget;
     }
 
@@ -85,12 +85,12 @@ private Q_SLOTS:
         show();
         mDialog->selectPanel("Delta");
         QVERIFY(showing({1, 0, 0, 0}, 0));
-        TestHost::Press(panels.at(1)->getActionWidget());
+        zeltest::Press(panels.at(1)->getActionWidget());
         QVERIFY(showing({0, 1, 0, 0}, 1));
         mDialog->selectPanel("Alpha");
         QVERIFY(showing({1, 0, 0, 0}, 0));
         // Panels of the same name show together.
-        TestHost::Press(panels.at(3)->getActionWidget());
+        zeltest::Press(panels.at(3)->getActionWidget());
         QVERIFY(showing({0, 0, 1, 1}, 3));
         // Unregistered, its tab and the panel leave the dialog, which no longer owns them;
         // the tabs left take the presses.
@@ -100,9 +100,9 @@ private Q_SLOTS:
         QCOMPARE(part("settingsContent")->layout()->count(), 3);
         QVERIFY(beta->isHidden() && !beta->parentWidget());
         QVERIFY(beta->getActionWidget()->isHidden() && !beta->getActionWidget()->parentWidget());
-        TestHost::Press(panels.at(0)->getActionWidget());
+        zeltest::Press(panels.at(0)->getActionWidget());
         QVERIFY(showing({1, 0, 0}, 0));
-        TestHost::Press(panels.at(1)->getActionWidget());
+        zeltest::Press(panels.at(1)->getActionWidget());
         QVERIFY(showing({0, 1, 1}, 1));
         beta->edit(3, "kept");
         press("cancelButton");
@@ -146,12 +146,12 @@ private Q_SLOTS:
         const QByteArray before = mHost->storeBytes();
         show();
         alpha->needsRestart = beta->needsRestart = restart;
-        TestHost::Type(alpha->control(1), "321");
-        TestHost::Press(beta->getActionWidget());
-        TestHost::Type(beta->control(3), "edited");
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        zeltest::Type(alpha->control(1), "321");
+        zeltest::Press(beta->getActionWidget());
+        zeltest::Type(beta->control(3), "edited");
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Ok);
         if (ending == "Escape" || ending == "Return")
-            TestHost::Key(ending == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+            zeltest::Key(ending == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
         else
             press(qPrintable(ending));
         const bool applied = ending == "applyButton" || ending == "Return";
@@ -197,16 +197,16 @@ private Q_SLOTS:
             show();
             QCOMPARE(alpha->widgetValue(1), QString("64"));
         } else if (flow == "Escape") {
-            TestHost::Type(alpha->control(1), "64");
-            TestHost::Key(Qt::Key_Escape);
+            zeltest::Type(alpha->control(1), "64");
+            zeltest::Key(Qt::Key_Escape);
             QVERIFY(!mDialog->isVisible());
             show();
             QCOMPARE(alpha->widgetValue(1), alpha->defaultValue(1));
         } else {
-            TestHost::Type(alpha->control(1), "64");
+            zeltest::Type(alpha->control(1), "64");
             press("applyButton");
             show();
-            TestHost::Press(beta->getActionWidget());
+            zeltest::Press(beta->getActionWidget());
             press("resetButton");
             QCOMPARE(alpha->widgetValue(1), QString("64"));
         }
@@ -229,7 +229,7 @@ private Q_SLOTS:
         for (int step = 0; step < 50; ++step) {
             QWidget* left = QApplication::focusWidget();
             const QImage focused = left->grab().toImage();
-            TestHost::Key(Qt::Key_Tab);
+            zeltest::Key(Qt::Key_Tab);
             if (left->grab().toImage() == focused)
                 unmarked.append(left->objectName());
             if (reached.contains(QApplication::focusWidget()))
@@ -242,26 +242,26 @@ private Q_SLOTS:
 
         const QByteArray before = mHost->storeBytes();
         QVERIFY(tabTo(alpha->control(0)));
-        TestHost::Key(Qt::Key_Space);
-        TestHost::Key(Qt::Key_Return);
+        zeltest::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Return);
         QVERIFY(!mDialog->isVisible() && mDialog->result() == QDialog::Accepted);
         const QByteArray applied = mHost->storeBytes();
         QCOMPARE(applied, before + QByteArray("[alpha]\nrow0=false\n"));
         show();
         QVERIFY(tabTo(alpha->control(0)));
-        TestHost::Key(Qt::Key_Space);
-        TestHost::Key(Qt::Key_Escape);
+        zeltest::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Escape);
         QVERIFY(!mDialog->isVisible() && mDialog->result() == QDialog::Rejected);
         QCOMPARE(mHost->storeBytes(), applied);
         QCOMPARE(alpha->widgetValue(0), QString("false"));
         // The tabs share one stop; the arrow keys and Space choose among them.
         show();
         QVERIFY(tabTo(alpha->getActionWidget()));
-        TestHost::Key(Qt::Key_Right);
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Right);
+        zeltest::Key(Qt::Key_Space);
         QVERIFY(beta->isVisible() && alpha->isHidden());
-        TestHost::Key(Qt::Key_Left);
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Left);
+        zeltest::Key(Qt::Key_Space);
         QVERIFY(alpha->isVisible() && beta->isHidden());
     }
 
@@ -397,7 +397,7 @@ private Q_SLOTS:
         QCOMPARE(part("settingsTableContent")->layout()->count(), 2);
         mDialog->selectPanel("Alpha");
         show();
-        TestHost::Press(beta->getActionWidget());
+        zeltest::Press(beta->getActionWidget());
         press("resetButton");
         press("cancelButton");
         show();

@@ -105,7 +105,7 @@ private Q_SLOTS:
         mCenter->resize(250, 300);
         mCenter->show();
         QVERIFY(QTest::qWaitForWindowExposed(mCenter));
-        TestHost::Press(button);
+        zeltest::Press(button);
         QCOMPARE(triggered.count(), 1);
         // Every change of the action shows at once.
         save->setActionGuiName("Save as");

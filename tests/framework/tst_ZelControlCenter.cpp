@@ -53,11 +53,11 @@ class tst_ZelControlCenter : public QObject
     void openMenu(bool pSettings = false)
     {
         QTest::mouseClick(mHostButton->window()->windowHandle(), Qt::LeftButton, {},
-                          TestHost::PressPoint(mHostButton));
+                          zeltest::PressPoint(mHostButton));
         if (pSettings) {
             QWidget* item = itemButton("Settings");
-            QTRY_COMPARE(item->window()->childAt(TestHost::PressPoint(item)), item);
-            TestHost::Press(item);
+            QTRY_COMPARE(item->window()->childAt(zeltest::PressPoint(item)), item);
+            zeltest::Press(item);
         }
         QTRY_VERIFY(mCenter->isMenuOpen() && mCenter->isSettingsOpen() == pSettings);
         mSettled.start();
@@ -68,7 +68,7 @@ class tst_ZelControlCenter : public QObject
     {
         if (pWait)
             QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
-        TestHost::Press(pWidget);
+        zeltest::Press(pWidget);
         mSettled.start();
         QCoreApplication::processEvents();
     }
@@ -92,7 +92,7 @@ class tst_ZelControlCenter : public QObject
         for (int step = 0; step < 200; ++step) {
             QWidget* left = QApplication::focusWidget();
             const QImage focused = shown(left)->grab().toImage();
-            TestHost::Key(Qt::Key_Tab);
+            zeltest::Key(Qt::Key_Tab);
             if (shown(left)->grab().toImage() == focused)
                 mUnmarked.append(left->objectName());
             if (QApplication::focusWidget() == reached.first())
@@ -179,11 +179,11 @@ private Q_SLOTS:
         mHost->settings().setValue("beta/row1", "77");
         TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
         openMenu(true);
-        TestHost::Type(alpha->control(3), "pending");
+        zeltest::Type(alpha->control(3), "pending");
         delete alpha;
         QVERIFY(part("applicationSettings")->layout()->count() == 1
                 && part("applicationFrame")->layout()->count() == 1);
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(!mCenter->hasModifications());
         // Reset shows the defaults of the panels left, which Apply stores.
         press(part("resetButton"));
@@ -240,7 +240,7 @@ private Q_SLOTS:
         TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         openMenu();
         const int listHeight = part("actionFrame")->height();
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Cancel);
         // The flags change when the slides end; the list collapses from its own height.
         int tallest = 0;
         press(itemButton("Settings"));
@@ -256,7 +256,7 @@ private Q_SLOTS:
         // Read when the menu opened and again when the pane opened.
         QCOMPARE(alpha->initializeCount, 3);
         // Leaving through the action asks nothing and keeps the edits.
-        TestHost::Type(alpha->control(1), "999");
+        zeltest::Type(alpha->control(1), "999");
         settingsAction()->trigger();
         QTRY_VERIFY(!mCenter->isSettingsOpen());
         QVERIFY(mCenter->settingsWidget()->isHidden() && part("preferenceFrame")->isHidden());
@@ -299,7 +299,7 @@ private Q_SLOTS:
         QTRY_COMPARE(bar->value(), frameTop + beta->y());
         QVERIFY(beta->getActionWidget()->isChecked());
         // Scrolling by hand checks the tab of the panel at the top.
-        TestHost::Wheel(part("settingsContent"), 2);
+        zeltest::Wheel(part("settingsContent"), 2);
         QTRY_VERIFY(bar->value() < frameTop + beta->y());
         QVERIFY(alpha->getActionWidget()->isChecked());
     }
@@ -356,7 +356,7 @@ private Q_SLOTS:
         if (withHandler)
             mCenter->setGUIHandler(mHost->area("view"));
         mHost->addPanel(mCenter.data(), "Alpha");
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Cancel);
         openMenu(true);
         for (const QString& name : keptOpen) {
             press(part(qPrintable(name)));
@@ -386,7 +386,7 @@ private Q_SLOTS:
         alpha->layout()->addWidget(combo);
         mHost->addPanel(mCenter.data(), "Beta");
         const QByteArray before = mHost->storeBytes();
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Cancel);
         openMenu(true);
         press(alpha->control(0));
         QCOMPARE(alpha->widgetValue(0), QString("false"));
@@ -420,20 +420,20 @@ private Q_SLOTS:
         QSignalSpy fitted(&fit, &QAction::triggered);
         mCenter->registerCCAction(&fit, "Settings", true);
         mHostButton->setFocus(Qt::TabFocusReason);
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Space);
         QTRY_COMPARE(QApplication::focusWidget(), itemButton("Settings"));
-        TestHost::Key(Qt::Key_Down);
+        zeltest::Key(Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), itemButton("Fit"));
-        TestHost::Key(Qt::Key_Return);
+        zeltest::Key(Qt::Key_Return);
         QCOMPARE(fitted.count(), 1);
         waitClosed();
         QCOMPARE(QApplication::focusWidget(), mHostButton.data());
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Space);
         QTRY_COMPARE(QApplication::focusWidget(), itemButton("Settings"));
         // Every button of the menu is a Tab stop that shows its focus.
         const QWidgetList inMenu = tabRound();
         QVERIFY(inMenu.contains(itemButton("Fit")));
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Space);
         QTRY_VERIFY(mCenter->isSettingsOpen());
         QCOMPARE(QApplication::focusWidget(), alpha->getActionWidget());
         const QWidgetList inPane = tabRound();
@@ -443,31 +443,31 @@ private Q_SLOTS:
         }
         // Tab stops once in the strip of tabs, the arrow keys go on along it.
         QVERIFY(inPane.contains(alpha->getActionWidget()));
-        TestHost::Key(Qt::Key_Down);
+        zeltest::Key(Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), beta->getActionWidget());
-        TestHost::Key(Qt::Key_Space);
+        zeltest::Key(Qt::Key_Space);
         QVERIFY(beta->getActionWidget()->isChecked());
         QVERIFY2(mUnmarked.isEmpty(), qPrintable(mUnmarked.join(", ")));
         // Reset and Apply come after the panels.
         QVERIFY(inPane.indexOf(part("applyButton")) > inPane.indexOf(alpha->control(3)));
         const QByteArray before = mHost->storeBytes();
         while (QApplication::focusWidget() != alpha->control(0))
-            TestHost::Key(Qt::Key_Tab);
-        TestHost::Key(Qt::Key_Space);
+            zeltest::Key(Qt::Key_Tab);
+        zeltest::Key(Qt::Key_Space);
         while (QApplication::focusWidget() != part("applyButton"))
-            TestHost::Key(Qt::Key_Tab);
-        TestHost::Key(Qt::Key_Space);
+            zeltest::Key(Qt::Key_Tab);
+        zeltest::Key(Qt::Key_Space);
         QVERIFY(!mCenter->hasModifications());
         const QByteArray applied = mHost->storeBytes();
         QCOMPARE(applied, before + QByteArray("[alpha]\nrow0=false\n"));
         // Escape with an edit pending asks first; discarded, the store stays as applied.
-        TestHost::Key(Qt::Key_Tab, Qt::ShiftModifier);
-        TestHost::Key(Qt::Key_Tab, Qt::ShiftModifier);
+        zeltest::Key(Qt::Key_Tab, Qt::ShiftModifier);
+        zeltest::Key(Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
         QTest::keyClicks(QApplication::focusWidget(), "7");
         QVERIFY(mCenter->hasModifications());
-        MessageBoxAnswerer answerer(QMessageBox::Discard);
-        TestHost::Key(Qt::Key_Escape);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Discard);
+        zeltest::Key(Qt::Key_Escape);
         waitClosed();
         QCOMPARE(answerer.count(), 1);
         QCOMPARE(mCenter->window()->focusWidget(), mHostButton.data());
@@ -529,13 +529,13 @@ private Q_SLOTS:
         mHost->settings().setValue("beta/row1", "42");
         TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta");
         openMenu(true);
-        TestHost::Type(beta->control(1), "77");
+        zeltest::Type(beta->control(1), "77");
         const QByteArray before = mHost->storeBytes();
-        MessageBoxAnswerer answerer{QMessageBox::StandardButton(answer)};
+        zeltest::MessageBoxAnswerer answerer{QMessageBox::StandardButton(answer)};
         if (closedBy == "press")
             press(mHost->area("view"));
         else if (closedBy == "Escape")
-            TestHost::Key(Qt::Key_Escape);
+            zeltest::Key(Qt::Key_Escape);
         else
             mCenter->openMenu(false);
         QTRY_COMPARE(answerer.count(), 1);
@@ -561,7 +561,7 @@ private Q_SLOTS:
         TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha");
         mHost->settings().setValue("alpha/row1", "64");
         const QByteArray before = mHost->storeBytes();
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Cancel);
         fit.trigger();
         QCoreApplication::processEvents();
         QVERIFY(mCenter->isHidden() && answerer.count() == 0);
@@ -597,14 +597,14 @@ private Q_SLOTS:
             panels.last()->needsRestart = restart.at(i);
         }
         openMenu(true);
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        zeltest::MessageBoxAnswerer answerer(QMessageBox::Ok);
         const QByteArray before = mHost->storeBytes();
         // Applied by the user, with the notice; then by the host, without: it learns of the
         // restart from the result.
         for (int value : {500, 700}) {
             for (int i = 0; i < panels.size(); ++i) {
                 if (edited.at(i))
-                    TestHost::Type(panels.at(i)->control(1), QString::number(value + i));
+                    zeltest::Type(panels.at(i)->control(1), QString::number(value + i));
             }
             if (value == 500)
                 press(part("applyButton"));

@@ -3,7 +3,7 @@
 // apply writes nothing for it, and a lock mark beside its label says who set it. A setting
 // with an administrator's default: reset goes to it, and the guide measures against it.
 
-#include "../support/PanelHarness.h"
+#include "PanelHarness.h"
 
 #include "SettingsDialog.h"
 #include "ZelGeneralSettingsPanel.h"
@@ -28,12 +28,6 @@ class tst_ZelLockedRows : public QObject
     std::unique_ptr<ZelImportSettingsPanel> mPanel;
     std::unique_ptr<QWidget> mHost;
 
-    QByteArray storeBytes()
-    {
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QCheckBox* control() const
     {
         return zeltest::Child<QCheckBox>(mPanel.get(), "loadHiddenObjectsCheckBox");
@@ -41,11 +35,7 @@ class tst_ZelLockedRows : public QObject
 
     void press(const char* pButton)
     {
-        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [](QMessageBox* pBox) {
-            zeltest::Press(pBox->button(QMessageBox::Ok));
-        });
-        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
-        qDeleteAll(mHarness->mAnswers.children());
+        zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
     }
 
     void openHost(bool pDialog)
@@ -63,13 +53,7 @@ class tst_ZelLockedRows : public QObject
         mHost.reset(center);
         center->enableSettingsGuide();
         center->registerSettingsPanel(mPanel.get());
-        center->resize(900, 700);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
     }
 
 private Q_SLOTS:
@@ -133,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), QStringLiteral("Set by your administrator"));
 
-        const QByteArray before = storeBytes();
+        const QByteArray before = mHarness->fileBytes();
         zeltest::Press(box);
         QVERIFY(!box->isChecked());
         QVERIFY(!mPanel->hasModifications());
@@ -150,7 +134,7 @@ private Q_SLOTS:
         }
         QVERIFY(!box->isChecked());
         press("applyButton");
-        QCOMPARE(storeBytes(), before);
+        QCOMPARE(mHarness->fileBytes(), before);
     }
 
     // The store of a new seat starts with the administrator's default; the person's own
@@ -196,10 +180,10 @@ private Q_SLOTS:
         openHost(true);
         auto* search = mHost->findChild<QLineEdit*>();
         QVERIFY(search);
-        zeltest::Type(search, QStringLiteral("hidden"));
+        zeltest::Enter(search, QStringLiteral("hidden"));
         QTRY_VERIFY(control()->isVisible());
         QVERIFY(zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
-        zeltest::Type(search, QStringLiteral("annotations"));
+        zeltest::Enter(search, QStringLiteral("annotations"));
         QTRY_VERIFY(!control()->isVisible());
         QVERIFY(!zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
     }

@@ -44,11 +44,11 @@ private Q_SLOTS:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        TestHost::Press(box->findChild<QLineEdit*>());
+        zeltest::Press(box->findChild<QLineEdit*>());
         QTRY_VERIFY(box->hasFocus());
-        TestHost::Key(Qt::Key_A, Qt::ControlModifier);
+        zeltest::Key(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), typed);
-        TestHost::Key(Qt::Key_Tab);
+        zeltest::Key(Qt::Key_Tab);
         QTRY_VERIFY(!box->hasFocus());
         QCOMPARE(box->value(), value);
         QCOMPARE(box->text(), shown);

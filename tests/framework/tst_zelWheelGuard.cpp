@@ -51,22 +51,22 @@ private Q_SLOTS:
         const char* property = kind == QLatin1String("QComboBox") ? "currentIndex" : "value";
         const auto value = [control, property] { return control->property(property).toDouble(); };
         // Not focused: the page scrolls, the value stays.
-        TestHost::Wheel(control, -1);
+        zeltest::Wheel(control, -1);
         QCOMPARE(value(), 50.0);
         QVERIFY(bar->value() > 0);
         QVERIFY(!control->hasFocus());
         bar->setValue(0);
         // Tabbed into: the wheel steps the value and the page stays.
-        TestHost::Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        zeltest::Key(Qt::Key_Backtab, Qt::ShiftModifier);
         QTRY_VERIFY(control->hasFocus());
-        TestHost::Wheel(control, 1);
+        zeltest::Wheel(control, 1);
         QVERIFY(value() != 50.0);
         QCOMPARE(bar->value(), 0);
         const double stepped = value();
         // The focus moves on with the Tab key: the wheel scrolls the page again.
-        TestHost::Key(Qt::Key_Tab);
+        zeltest::Key(Qt::Key_Tab);
         QTRY_VERIFY(other->hasFocus());
-        TestHost::Wheel(control, -1);
+        zeltest::Wheel(control, -1);
         QVERIFY(bar->value() > 0);
         QCOMPARE(value(), stepped);
     }
@@ -84,10 +84,10 @@ private Q_SLOTS:
         page.resize(300, 300);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
-        TestHost::Wheel(list->verticalScrollBar(), -1);
+        zeltest::Wheel(list->verticalScrollBar(), -1);
         QVERIFY(list->verticalScrollBar()->value() > 0);
         list->verticalScrollBar()->setValue(0);
-        TestHost::Wheel(list->viewport(), -1);
+        zeltest::Wheel(list->viewport(), -1);
         QVERIFY(list->verticalScrollBar()->value() > 0);
     }
 

@@ -158,7 +158,7 @@ private Q_SLOTS:
     {
         openDialog();
         const QList<Shown> english = ShownTexts(mHost.get());
-        const QByteArray storeBefore = storeBytes();
+        const QByteArray storeBefore = mHarness->storeBytes();
         auto* general = mPanels[0].get();
         zeltest::Press(general->getActionWidget());
         QTRY_VERIFY(general->isVisible());
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(units->currentIndex(), 2);
         QCOMPARE(decimals->value(), 5);
         QVERIFY(general->hasModifications());
-        QCOMPARE(storeBytes(), storeBefore);
+        QCOMPARE(mHarness->storeBytes(), storeBefore);
 
         // Every text that a person reads changed, but for those French writes the same way
         // and those that the store holds (folders and files).
@@ -301,13 +301,7 @@ private:
         mHost.reset(center);
         for (const auto& panel : mPanels)
             center->registerSettingsPanel(panel.get());
-        center->resize(1600, 900);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
     }
 
     static QStringList Clipped(const QWidget* pPanel)
@@ -350,13 +344,6 @@ private:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), pText);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-
-    QByteArray storeBytes()
-    {
-        mHarness->mSettings.sync();
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;

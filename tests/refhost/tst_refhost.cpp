@@ -2,6 +2,7 @@
 // paths, colours as text.
 
 #include "ColorDialog.h"
+#include "ModalAnswerer.h"
 #include "ZelDirectory.h"
 #include "kmDMIApplication.h"
 #include "kmDMRenderer.h"
@@ -168,18 +169,12 @@ private Q_SLOTS:
         QFETCH(bool, showAlpha);
         const QColor translucent(18, 38, 170, 64);
         QColor offered;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&answer, &offered] {
-            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            answer.stop();
-            offered = dialog->currentColor();
-            QWidget* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {},
-                              ok->mapTo(dialog, ok->rect().center()));
+        zeltest::AnswerModal<QColorDialog>(this, [&offered](QColorDialog* pDialog) {
+            offered = pDialog->currentColor();
+            QWidget* ok = pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QTest::mouseClick(pDialog->windowHandle(), Qt::LeftButton, {},
+                              ok->mapTo(pDialog, ok->rect().center()));
         });
-        answer.start(2);
         const QColor chosen = km::ColorDialog::GetColor(translucent, showAlpha, nullptr);
         QCOMPARE(chosen, translucent);
         QCOMPARE(offered.alpha(), showAlpha ? 64 : 255);

@@ -277,6 +277,10 @@ Qts Standardoptionen werden ebenfalls angenommen, darunter -style NAME, -reverse
         <source>Cannot create %1</source>
         <translation>%1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>The tour needs --tour DIR.</source>
+        <translation>Der Rundgang braucht --tour ORDNER.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerWindow</name>

@@ -275,6 +275,10 @@ Qt&apos;s standard options are accepted as well, among them -style NAME, -revers
         <source>Unknown language &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The tour needs --tour DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ViewerWindow</name>

@@ -277,6 +277,10 @@ Les options standard de Qt sont aussi acceptées, dont -style NOM, -reverse,
         <source>Unknown language &apos;%1&apos;.</source>
         <translation>Langue inconnue « %1 ».</translation>
     </message>
+    <message>
+        <source>The tour needs --tour DIR.</source>
+        <translation>La visite demande --tour DOSSIER.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerWindow</name>

@@ -26,22 +26,7 @@ const char* const kTabButtons[] = {"mSetting2DPushButton", "mSettingVecPushButto
 template <class T = QPushButton>
 T* child(const QWidget* pParent, const char* pName)
 {
-    T* widget = pParent->findChild<T*>(QString::fromLatin1(pName));
-    if (!widget)
-        qFatal("no child %s", pName);
-    return widget;
-}
-
-// Runs pAnswer on the first pop-up or modal window, while the code under test sits in exec().
-void answer(bool pPopup, std::function<void(QWidget*)> pAnswer)
-{
-    QTimer::singleShot(10, [pPopup, pAnswer]() {
-        if (QWidget* window = pPopup ? QApplication::activePopupWidget()
-                                     : QApplication::activeModalWidget())
-            pAnswer(window);
-        else
-            answer(pPopup, pAnswer);
-    });
+    return zeltest::Child<T>(pParent, pName);
 }
 
 } // namespace
@@ -202,15 +187,14 @@ private Q_SLOTS:
         auto* panel = open(false);
         const auto pick = [panel](const char* pButton, bool pAccept, const QColor& pColor) {
             bool answered = false;
-            answer(false, [pAccept, pColor, &answered](QWidget* pWindow) {
-                auto* dialog = qobject_cast<QColorDialog*>(pWindow);
-                QVERIFY(dialog);
+            const auto answer = [pAccept, pColor, &answered](QColorDialog* pDialog) {
                 answered = true;
                 if (pColor.isValid())
-                    zeltest::EnterColor(dialog, pColor);
-                zeltest::Press(dialog->findChild<QDialogButtonBox*>()->button(
+                    zeltest::EnterColor(pDialog, pColor);
+                zeltest::Press(pDialog->findChild<QDialogButtonBox*>()->button(
                     pAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
-            });
+            };
+            zeltest::AnswerModal<QColorDialog>(panel, answer);
             // The swatch's page first, by its tab.
             for (int tab = 0; tab < 4; ++tab) {
                 if (child<QWidget>(panel, kPages[tab])->isAncestorOf(child(panel, pButton)))
@@ -429,7 +413,7 @@ private Q_SLOTS:
                 [&]() { written << record().getSVGExportSettings(); });
         zeltest::Press(child(panel, "exportVECButton"));
         bool answered = false;
-        answer(true, [&answered](QWidget* pWindow) {
+        zeltest::AnswerPopup(panel, [&answered](QWidget* pWindow) {
             auto* menu = qobject_cast<QMenu*>(pWindow);
             QVERIFY(menu && menu->actions().size() == 1);
             QAction* item = menu->actions().first();

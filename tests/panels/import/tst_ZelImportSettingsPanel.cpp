@@ -236,7 +236,7 @@ private:
     void click(const QString& pName) { zeltest::Press(child(pName)); }
     void typeInto(const char* pSpin, const QString& pText)
     {
-        zeltest::Type(child(QLatin1String(pSpin)), pText);
+        zeltest::Enter(child(QLatin1String(pSpin)), pText);
     }
     QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 

@@ -1,6 +1,7 @@
 // The viewer's start-up check when the store cannot be used as it is: a real message box,
 // answered as a person would, and the store's bytes before and after.
 
+#include "ModalAnswerer.h"
 #include "RepairNotice.h"
 #include "StartupCheck.h"
 #include "ZelControlCenter.h"
@@ -42,43 +43,6 @@ QByteArray healthyStore(const QString& pPath)
     QFile file(pPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
-
-namespace {
-
-// Waits for the modal message box, keeps its text and clicks the button named pButton
-// through its window.
-class BoxAnswer : public QObject
-{
-public:
-    explicit BoxAnswer(const QString& pButton) : mButton(pButton)
-    {
-        connect(&mTimer, &QTimer::timeout, this, &BoxAnswer::answer);
-        mTimer.start(20);
-    }
-    QStringList mTexts;
-
-private:
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || !box->windowHandle() || box == mAnswered)
-            return;
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() != mButton)
-                continue;
-            mTexts.append(box->text());
-            mAnswered = box;
-            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
-                              button->mapTo(box, button->rect().center()));
-        }
-    }
-
-    QString mButton;
-    QTimer mTimer;
-    QPointer<QMessageBox> mAnswered;
-};
 
 } // namespace
 
@@ -137,9 +101,9 @@ private Q_SLOTS:
         const FileStamp before = FileStamp::of(store());
 
         auto settings = std::make_unique<QSettings>(store(), QSettings::IniFormat);
-        BoxAnswer answer(button);
+        zeltest::MessageBoxAnswerer answer(button);
         QCOMPARE(zel::StartupCheck::Run(settings, true), starts);
-        QCOMPARE(answer.mTexts, QStringList(QString(text).replace("%F", store())));
+        QCOMPARE(answer.texts, QStringList(QString(text).replace("%F", store())));
         if (!starts) {
             QVERIFY(FileStamp::of(store()) == before);
             return;
@@ -178,11 +142,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(notice->text(), QStringLiteral("Settings repaired at start-up: 3. Details"));
         const QString cores = settings.value(QStringLiteral("engine/coreNumber")).toString();
-        BoxAnswer answer(QStringLiteral("OK"));
+        zeltest::MessageBoxAnswerer answer(QStringLiteral("OK"));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           notice->mapTo(&window, notice->rect().center()));
-        QTRY_COMPARE(answer.mTexts.size(), 1);
-        QCOMPARE(answer.mTexts.front(),
+        QTRY_COMPARE(answer.texts.size(), 1);
+        QCOMPARE(answer.texts.front(),
                  QStringLiteral("These settings could not be used as stored and were repaired:"
                                 "\n\nengine/coreNumber: \"many\", now \"%1\""
                                 "\nunits/name: missing, now \"mm\""
@@ -222,9 +186,9 @@ private Q_SLOTS:
 
         auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
         zel::StartupCheck::Outcome outcome;
-        BoxAnswer answer(QStringLiteral("OK"));
+        zeltest::MessageBoxAnswerer answer(QStringLiteral("OK"));
         QVERIFY(zel::StartupCheck::Run(settings, true, nullptr, &outcome));
-        QCOMPARE(answer.mTexts, QStringList());
+        QCOMPARE(answer.texts, QStringList());
         QVERIFY(outcome.mNotSaved.isEmpty());
         QVERIFY2(outcome.mDamagedCopy.startsWith(path + ".damaged-"),
                  qPrintable(outcome.mDamagedCopy));
@@ -279,7 +243,7 @@ private Q_SLOTS:
 
         auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
         zel::StartupCheck::Outcome outcome;
-        BoxAnswer answer(button);
+        zeltest::MessageBoxAnswerer answer(button);
         bool started = false;
         {
             const zeltest::FileSizeLimit full(512);
@@ -290,7 +254,7 @@ private Q_SLOTS:
                                               "no space left on the device")
                                    .arg(path);
         if (ask) {
-            QCOMPARE(answer.mTexts,
+            QCOMPARE(answer.texts,
                      QStringList(reason + "\n\nThe settings were checked and repaired, but the "
                                  "repairs cannot be saved. Start with them for this run only, "
                                  "or quit?"));

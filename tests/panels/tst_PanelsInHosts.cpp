@@ -164,7 +164,7 @@ private Q_SLOTS:
         QFile expectedFile(expectedPath);
         QVERIFY(expectedFile.open(QIODevice::ReadOnly));
         // Byte for byte, line by line so that a failure names the line.
-        QCOMPARE(QString::fromUtf8(storeBytes()).split('\n'),
+        QCOMPARE(QString::fromUtf8(mHarness->storeBytes()).split('\n'),
                  QString::fromUtf8(expectedFile.readAll()).split('\n'));
         QVERIFY(record() == *mRecordExpected);
     }
@@ -305,14 +305,8 @@ private:
     // From here on the flow is the person's: what the store and the record hold is the start.
     void begin()
     {
-        mStoreBefore = storeBytes();
+        mStoreBefore = mHarness->storeBytes();
         mRecordExpected = std::make_unique<FiguraExportSettings>(record());
-    }
-    QByteArray storeBytes()
-    {
-        mHarness->mSettings.sync();
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     FiguraExportSettings& record() { return mHarness->mApplication.grabFiguraExportSettings(); }
     void setSceneTriangles(quint64 pTriangles)
@@ -385,26 +379,13 @@ void tst_PanelsInHosts::openHost(bool pDialog)
         center->registerSettingsPanel(panel.get());
         QVERIFY(center->isAncestorOf(panel.get()));
     }
-    center->resize(900, 700);
-    center->show();
-    QVERIFY(QTest::qWaitForWindowExposed(center));
-    center->openMenu(true);
-    QTRY_VERIFY(center->isMenuOpen());
-    center->openSettings();
-    QTRY_VERIFY(center->isSettingsOpen());
+    QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
 }
 
 // Presses a host button; returns the text of the message box it showed, if any.
 QString tst_PanelsInHosts::click(const char* pButton)
 {
-    QString notice;
-    zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
-        notice = pBox->text();
-        zeltest::Press(pBox->button(QMessageBox::Ok));
-    });
-    zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
-    qDeleteAll(mHarness->mAnswers.children());
-    return notice;
+    return zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
 }
 
 // A vector export while the image and BOM tabs hold edits: the export writes the vector

@@ -59,7 +59,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, dialog);
         open(dialog, QStringLiteral("general"));
-        const QByteArray before = storeBytes();
+        const QByteArray before = mHarness->fileBytes();
         zeltest::Press(child("flatShadingCheckbox"));
         QVERIFY(mPanels.front()->hasModifications());
 
@@ -74,7 +74,7 @@ private Q_SLOTS:
         QByteArray expected = before;
         expected.replace("flatShading=false", "flatShading=true");
         expected.replace("nbDecimals=2", "nbDecimals=4");
-        QCOMPARE(storeBytes(), expected);
+        QCOMPARE(mHarness->fileBytes(), expected);
     }
 
     // Apply writes the keys whose controls the person changed, and no other, even where the
@@ -109,7 +109,7 @@ private Q_SLOTS:
         writeLine("Import", "LoadHiddenObjects", "True");
         QVERIFY(!QTest::currentTestFailed());
         open(false, panel);
-        const QByteArray before = storeBytes();
+        const QByteArray before = mHarness->fileBytes();
         QVERIFY(before.contains(from));
 
         zeltest::Press(child(qPrintable(clicked)));
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(click("applyButton"), QString());
         QByteArray expected = before;
         expected.replace(from, to);
-        QCOMPARE(QString::fromUtf8(storeBytes()), QString::fromUtf8(expected));
+        QCOMPARE(QString::fromUtf8(mHarness->fileBytes()), QString::fromUtf8(expected));
         QVERIFY(!mPanels.front()->hasModifications());
     }
 
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QSettings& settings = mHarness->mSettings;
         settings.setValue(QStringLiteral("Padding/text"), QString(kPadding, QLatin1Char('x')));
         QVERIFY(mHarness->checkStore());
-        const QByteArray before = storeBytes();
+        const QByteArray before = mHarness->fileBytes();
         const QStringList entriesBefore = QDir(mHarness->mDir.path()).entryList(QDir::Files);
 
         QProcess child;
@@ -196,7 +196,7 @@ private Q_SLOTS:
                  output.constData());
         QVERIFY2(output.contains("PASS   : tst_PanelsWithOtherWriters::applyOnFullDisk()"),
                  output.constData());
-        QCOMPARE(storeBytes(), before);
+        QCOMPARE(mHarness->fileBytes(), before);
         QCOMPARE(QDir(mHarness->mDir.path()).entryList(QDir::Files), entriesBefore);
     }
 
@@ -301,14 +301,7 @@ private:
     // Presses a host button; gives the text of the message box that it showed, if any.
     QString click(const char* pButton)
     {
-        QString notice;
-        zeltest::AnswerModal<QMessageBox>(&mHarness->mAnswers, [&notice](QMessageBox* pBox) {
-            notice = pBox->text();
-            zeltest::Press(pBox->button(QMessageBox::Ok));
-        });
-        zeltest::Press(zeltest::Child<QPushButton>(mHost.get(), pButton));
-        qDeleteAll(mHarness->mAnswers.children());
-        return notice;
+        return zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
     }
 
     int runTool(const QStringList& pArguments)
@@ -318,12 +311,6 @@ private:
         if (!tool.waitForFinished(30000))
             return -1;
         return tool.exitCode();
-    }
-
-    QByteArray storeBytes()
-    {
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // A line written into the store's file by hand, as an editor would.

@@ -279,7 +279,7 @@ private Q_SLOTS:
         QTRY_VERIFY(other->isVisible());
         zeltest::Press(other);
         QTRY_VERIFY(Mark(other, "changedMark")->isVisible());
-        const QByteArray stored = storeBytes();
+        const QByteArray stored = mHarness->storeBytes();
 
         QWidget* resetButton = Mark(control, "resetRowButton");
         QVERIFY(resetButton->isVisible());
@@ -302,7 +302,7 @@ private Q_SLOTS:
         QTRY_VERIFY(control->isChecked());
         QVERIFY(!other->isChecked());
         QVERIFY(panel->hasModifications());
-        QCOMPARE(storeBytes(), stored);
+        QCOMPARE(mHarness->storeBytes(), stored);
         QTRY_VERIFY(Mark(control, "changedMark")->isVisible());
         QVERIFY(!resetButton->isVisible());
 
@@ -396,14 +396,7 @@ private:
         center->registerSettingsPanel(mImport.get());
         if (pGuide)
             center->enableSettingsGuide();
-        center->resize(900, 900);
-        center->show();
-        QVERIFY(QTest::qWaitForWindowExposed(center));
-        QApplication::setActiveWindow(center);
-        center->openMenu(true);
-        QTRY_VERIFY(center->isMenuOpen());
-        center->openSettings();
-        QTRY_VERIFY(center->isSettingsOpen());
+        QVERIFY(zeltest::OpenSettings(center, QSize(900, 900)));
     }
 
     QLineEdit* searchField() const
@@ -422,13 +415,6 @@ private:
     T* general(const char* pName) const
     {
         return zeltest::Child<T>(mGeneral.get(), pName);
-    }
-
-    QByteArray storeBytes()
-    {
-        mHarness->mSettings.sync();
-        QFile file(mHarness->mSettings.fileName());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     std::unique_ptr<zeltest::PanelHarness> mHarness;
