@@ -264,6 +264,9 @@ private:
                     ++mConfirmations;
                     if (pWhileConfirming)
                         pWhileConfirming();
+                    // Active first, so that the failure's answer cannot take this box for
+                    // the failure while the press waits for it.
+                    zeltest::Activate(pConfirm);
                     answerFailure();
                     zeltest::Press(pConfirm->button(QMessageBox::Yes));
                 });
