@@ -128,6 +128,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         zeltest::InitTestCase();
+        // The viewer's style, under the library's sheet.
+        QApplication::setStyle(QStringLiteral("Fusion"));
         TestHost::PrepareTestRun();
         mAnimations = std::make_unique<SteppedAnimations>();
         mAnimations->install();
@@ -166,15 +168,49 @@ private Q_SLOTS:
         mHost.reset();
     }
 
-    // Opening and closing again and again neither makes objects nor keeps memory.
+    // An opening that skips reading an unchanged store still shows what the host wrote to
+    // the store while the pane was closed.
+    void showsWhatTheStoreHolds()
+    {
+        openAndClose();
+        auto* units = mPanels.front()->findChild<QComboBox*>(QStringLiteral("units_comboBox"));
+        QVERIFY(units);
+        const int shown = units->currentIndex();
+        const int written = shown == 3 ? 1 : 3;
+        mHost->settings().setValue(QStringLiteral("units/name"), written == 3 ? "in" : "cm");
+        zeltest::Press(mHostButton);
+        QTRY_VERIFY(mCenter->isMenuOpen());
+        QTRY_COMPARE(mCenter->window()->childAt(zeltest::PressPoint(settingsItem())),
+                     settingsItem());
+        zeltest::Press(settingsItem());
+        QTRY_VERIFY(mCenter->isSettingsOpen());
+        QCOMPARE(units->currentIndex(), written);
+    }
+
+    // Opening and closing again and again neither makes objects nor keeps memory,
+    // whether or not the store changed in between, so that the panels read it again.
+    void keepsNothing_data()
+    {
+        QTest::addColumn<bool>("storeChanges");
+        QTest::newRow("store unchanged") << false;
+        QTest::newRow("store changed before each opening") << true;
+    }
+
     void keepsNothing()
     {
-        for (int opening = 0; opening < kWarmUps; ++opening)
+        QFETCH(bool, storeChanges);
+        int written = 0;
+        const auto opening = [&] {
+            if (storeChanges)
+                mHost->settings().setValue(QStringLiteral("Tests/Openings"), ++written);
             openAndClose();
+        };
+        for (int warmUp = 0; warmUp < kWarmUps; ++warmUp)
+            opening();
         const int objects = ObjectCount();
         const size_t heap = HeapInUse();
-        for (int opening = 0; opening < kOpenings; ++opening)
-            openAndClose();
+        for (int count = 0; count < kOpenings; ++count)
+            opening();
         QCOMPARE(ObjectCount(), objects);
         if (!kHeapCounted)
             QSKIP("the heap in use is only counted with glibc's allocator, without sanitizers");
