@@ -89,10 +89,8 @@ void ZelControlCenter::openMenu(bool pOpen)
     if (pOpen) {
         // A closed menu holds no edit (closing asked about them), but its panels may show
         // values that were changed elsewhere since: they show the applied ones again.
-        if (isHidden()) {
-            mFlow->initializePanels();
+        if (isHidden() && mFlow->initializeChangedPanels())
             onStateChanged();
-        }
         pauseViewUpdates();
         if (hostMainWindow()) {
             QCoreApplication::instance()->removeEventFilter(this);
@@ -197,10 +195,8 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
 
     pauseViewUpdates();
     if (pOpen) {
-        if (change) {
-            mFlow->initializePanels();
+        if (change && mFlow->initializeChangedPanels())
             onStateChanged();
-        }
         mUi->settingsScrollArea->show();
         if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
             mSettingsWidthAnimation->setEndValue(openPaneWidth());

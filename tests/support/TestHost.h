@@ -30,6 +30,8 @@ public:
     static void ApplyLibraryStyle();
     zel::kmDMIApplication* application() { return &mHarness.mApplication; }
     QSettings& settings() { return mHarness.mSettings; }
+    // Runs the start-up check over the store, as the host does before any panel sees it.
+    bool checkStore() { return mHarness.checkStore(); }
     // The store as it lies on disk once its pending writes are there.
     QByteArray storeBytes() { return mHarness.storeBytes(); }
     // A new panel registered with a control center or a dialog.

@@ -31,6 +31,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 namespace zel {
 
@@ -107,6 +108,9 @@ ViewerWindow::ViewerWindow(kmDMIApplication* pApplication, QSettings& pSettings,
     mUi->centralWidget->installEventFilter(this);
     mControlCenter->setGUIHandler(this);
     mControlCenter->setControlCenterButton(mUi->controlCenterButton);
+    // A press that comes before the panels were built builds them first.
+    connect(mUi->controlCenterButton, &QPushButton::clicked, this,
+            &ViewerWindow::buildPanelsNow);
     connect(mUi->controlCenterButton, &QPushButton::clicked, mControlCenter,
             &ZelControlCenter::openMenu);
 
@@ -143,6 +147,12 @@ ViewerWindow::~ViewerWindow()
 
 bool ViewerWindow::eventFilter(QObject* pObject, QEvent* pEvent)
 {
+    // The panels are not in view: built once the window's first frame is painted, one at a
+    // time when the event loop has nothing else to do.
+    if (pObject == mUi->centralWidget && pEvent->type() == QEvent::Paint && !mPanelsQueued) {
+        mPanelsQueued = true;
+        QTimer::singleShot(0, this, &ViewerWindow::buildNextPanel);
+    }
     if (pEvent->type() == QEvent::Resize || pEvent->type() == QEvent::Show
         || pEvent->type() == QEvent::Hide) {
         placeControlCenter();
@@ -386,15 +396,48 @@ void ViewerWindow::changeEvent(QEvent* pEvent)
     kmMainWindow::changeEvent(pEvent);
 }
 
+const QList<ZelSettingsPanel*>& ViewerWindow::controlCenterPanels()
+{
+    buildPanelsNow();
+    return mPanels;
+}
+
+bool ViewerWindow::buildNextPanel()
+{
+    ZelSettingsPanel* panel = nullptr;
+    switch (mPanels.size()) {
+    case 0:
+        panel = new ZelGeneralSettingsPanel(mApplication, mSettings);
+        break;
+    case 1:
+        panel = new ZelImportSettingsPanel(mApplication, mSettings);
+        break;
+    case 2:
+        panel = new ZelExportSettingsPanel(true, mApplication, mSettings);
+        break;
+    case 3:
+        panel = new ZelPrivacySettingsPanel(mApplication, mSettings);
+        break;
+    default:
+        return false;
+    }
+    mPanels.append(panel);
+    mControlCenter->registerSettingsPanel(panel);
+    // Polished now rather than on the first opening of the pane.
+    panel->ensurePolished();
+    if (mPanels.size() < kPanelCount && mPanelsQueued)
+        QTimer::singleShot(0, this, &ViewerWindow::buildNextPanel);
+    return true;
+}
+
+void ViewerWindow::buildPanelsNow()
+{
+    while (buildNextPanel()) {
+    }
+}
+
 void ViewerWindow::createPanels()
 {
-    mPanels = {new ZelGeneralSettingsPanel(mApplication, mSettings),
-               new ZelImportSettingsPanel(mApplication, mSettings),
-               new ZelExportSettingsPanel(true, mApplication, mSettings),
-               new ZelPrivacySettingsPanel(mApplication, mSettings)};
-    for (ZelSettingsPanel* panel : qAsConst(mPanels))
-        mControlCenter->registerSettingsPanel(panel);
-
     mExportTool = new ZelExportSettingsPanel(false, mApplication, mSettings);
     mUi->toolPanel->setWidget(mExportTool);
     // Not registered anywhere, so the tool is filled from the export record here.

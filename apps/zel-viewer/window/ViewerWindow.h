@@ -45,7 +45,9 @@ public:
     void tellRepairs(const std::vector<ZelSettingsCheck::Result>& pResults);
 
     ZelControlCenter* controlCenter() const { return mControlCenter; }
-    const QList<ZelSettingsPanel*>& controlCenterPanels() const { return mPanels; }
+    // Built when the event loop is first idle after the window's first frame, or here when
+    // asked for before.
+    const QList<ZelSettingsPanel*>& controlCenterPanels();
     // Built on first use.
     SettingsDialog* settingsDialog();
     const QList<ZelSettingsPanel*>& dialogPanels() const { return mDialogPanels; }
@@ -76,6 +78,9 @@ private:
     void createActions();
     void translateActions();
     void createPanels();
+    // Builds and registers the next panel of the control center; false when all are.
+    bool buildNextPanel();
+    void buildPanelsNow();
     void connectHost();
     void updateLength();
     void updateNamingPolicy();
@@ -88,7 +93,9 @@ private:
     QSettings& mSettings;
     SampleAssembly mAssembly;
     ZelControlCenter* mControlCenter = nullptr;
+    static constexpr int kPanelCount = 4;
     QList<ZelSettingsPanel*> mPanels;
+    bool mPanelsQueued = false;
     QPointer<SettingsDialog> mSettingsDialog;
     QList<ZelSettingsPanel*> mDialogPanels;
     ZelExportSettingsPanel* mExportTool = nullptr;

@@ -1,6 +1,7 @@
 #include "ExportRecordMapping.h"
 
 #include "HeaderSelectorWidget.h"
+#include "OwnStyleSheet.h"
 #include "ui_ZelExportSettingsPanel.h"
 
 #include <QCoreApplication>
@@ -313,20 +314,20 @@ void ExportRecordMapping::chooseBomFormat(int pIndex)
 void ExportRecordMapping::refreshImageButtonColors(bool pEnabled)
 {
     const QColor color = pEnabled ? mBackgroundColor : kDisabledSwatchColor;
-    mUi.backgroundColorButton->setStyleSheet(QStringLiteral("background-color:")
-                                             + QStringLiteral("rgba(%1,%2,%3,%4)")
-                                                   .arg(color.red())
-                                                   .arg(color.green())
-                                                   .arg(color.blue())
-                                                   .arg(color.alpha())
-                                             + QLatin1Char(';'));
+    SetOwnStyleSheet(mUi.backgroundColorButton, QStringLiteral("background-color:")
+                                                    + QStringLiteral("rgba(%1,%2,%3,%4)")
+                                                          .arg(color.red())
+                                                          .arg(color.green())
+                                                          .arg(color.blue())
+                                                          .arg(color.alpha())
+                                                    + QLatin1Char(';'));
 }
 
 void ExportRecordMapping::refreshSvgButtonColors()
 {
     const QString sheet = QStringLiteral("background-color:\"%1\"");
-    mUi.salientEdgeColorButton->setStyleSheet(sheet.arg(mSalientColor.name()));
-    mUi.silhouetteEdgeColorButton->setStyleSheet(sheet.arg(mSilhouetteColor.name()));
+    SetOwnStyleSheet(mUi.salientEdgeColorButton, sheet.arg(mSalientColor.name()));
+    SetOwnStyleSheet(mUi.silhouetteEdgeColorButton, sheet.arg(mSilhouetteColor.name()));
 }
 
 float ExportRecordMapping::shownSimplification() const

@@ -3,6 +3,7 @@
 #include "ColorDialog.h"
 #include "GeneralSettingsHost.h"
 #include "GeneralSettingsStore.h"
+#include "OwnStyleSheet.h"
 #include "kmDMIApplication.h"
 #include "zelAction.h"
 #include "zelActionManager.h"
@@ -395,9 +396,9 @@ void ZelGeneralSettingsPanel::setBackgroundButtonColor(const Wm4::ColorRGBA& pCo
 {
     // Qt 6 style sheets reject rgb() with an alpha value, and rgba() reads an alpha of 1 as
     // opaque; the hexadecimal form carries every alpha exactly in Qt 5 and Qt 6.
-    mUi->backgroundColorButton->setStyleSheet(QStringLiteral("background-color:")
-                                              + ColorFromRGBA(pColor).name(QColor::HexArgb)
-                                              + QLatin1Char(';'));
+    SetOwnStyleSheet(mUi->backgroundColorButton,
+                     QStringLiteral("background-color:")
+                         + ColorFromRGBA(pColor).name(QColor::HexArgb) + QLatin1Char(';'));
 }
 
 void ZelGeneralSettingsPanel::forceRenderingMode(Engine pMode)

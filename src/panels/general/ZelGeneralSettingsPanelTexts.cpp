@@ -74,9 +74,11 @@ void ZelGeneralSettingsPanel::initializeGeneralSettings()
     }
 }
 
+// The lists never change: filled once, they are renamed in place when the language does.
 void ZelGeneralSettingsPanel::fillUnits()
 {
-    mUi->units_comboBox->clear();
+    if (mUi->units_comboBox->count() > 0)
+        return;
     for (int index = 0; index < int(std::size(kUnits)); ++index) {
         mUi->units_comboBox->addItem(QCoreApplication::translate(kContext, kUnitNames[index]),
                                      int(kUnits[index]));
@@ -85,7 +87,8 @@ void ZelGeneralSettingsPanel::fillUnits()
 
 void ZelGeneralSettingsPanel::fillNavigationModes()
 {
-    mUi->mNavModeComboBox->clear();
+    if (mUi->mNavModeComboBox->count() > 0)
+        return;
     for (int index = 0; index < int(std::size(kControllers)); ++index) {
         mUi->mNavModeComboBox->addItem(
             QCoreApplication::translate(kContext, kNavigationModes[index]),
