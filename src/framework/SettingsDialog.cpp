@@ -182,7 +182,7 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
     // must never be applied over them.
     if (QSettings* settings = mApplication ? mApplication->getSettings() : nullptr)
         settings->sync();
-    mFlow->initializeChangedPanels();
+    mFlow->initializePanels();
     refreshPanels();
     mFlow->refresh();
 

@@ -89,8 +89,10 @@ void ZelControlCenter::openMenu(bool pOpen)
     if (pOpen) {
         // A closed menu holds no edit (closing asked about them), but its panels may show
         // values that were changed elsewhere since: they show the applied ones again.
-        if (isHidden() && mFlow->initializeChangedPanels())
+        if (isHidden()) {
+            mFlow->initializePanels();
             onStateChanged();
+        }
         pauseViewUpdates();
         if (hostMainWindow()) {
             QCoreApplication::instance()->removeEventFilter(this);
@@ -195,8 +197,10 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
 
     pauseViewUpdates();
     if (pOpen) {
-        if (change && mFlow->initializeChangedPanels())
+        if (change) {
+            mFlow->initializePanels();
             onStateChanged();
+        }
         mUi->settingsScrollArea->show();
         if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
             mSettingsWidthAnimation->setEndValue(openPaneWidth());

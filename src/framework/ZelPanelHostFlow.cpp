@@ -84,13 +84,6 @@ bool ZelPanelHostFlow::addPanel(ZelSettingsPanel* pPanel, const tPlace& pPlace)
 
     QPushButton* tab = pPanel->getActionWidget();
     pPlace(tab);
-    // The others still show the store as it is when they read it unchanged, or the panel
-    // is the first one.
-    QSettings* settings = mApplication ? mApplication->getSettings() : nullptr;
-    const ZelSettingsWatcher::Texts texts =
-        settings ? ZelSettingsWatcher::ReadTexts(*settings) : ZelSettingsWatcher::Texts();
-    mPanelsRead = settings && (mPanels.size() == 1 || (mPanelsRead && texts == mReadTexts));
-    mReadTexts = texts;
     pPanel->initializeWidget();
     if (mGuide)
         mGuide->addPanel(pPanel);
@@ -204,23 +197,9 @@ void ZelPanelHostFlow::cancel()
 
 void ZelPanelHostFlow::initializePanels()
 {
-    QSettings* settings = mApplication ? mApplication->getSettings() : nullptr;
-    // Taken before the panels read, so that a change made while they read is not missed.
-    mPanelsRead = settings != nullptr;
-    mReadTexts = settings ? ZelSettingsWatcher::ReadTexts(*settings) : ZelSettingsWatcher::Texts();
     const QList<ZelSettingsPanel*> panels = mPanels;
     for (ZelSettingsPanel* panel : panels)
         panel->initializeWidget();
-}
-
-bool ZelPanelHostFlow::initializeChangedPanels()
-{
-    QSettings* settings = mApplication ? mApplication->getSettings() : nullptr;
-    if (mPanelsRead && settings && !hasModifications()
-        && ZelSettingsWatcher::ReadTexts(*settings) == mReadTexts)
-        return false;
-    initializePanels();
-    return true;
 }
 
 void ZelPanelHostFlow::refreshPanels()

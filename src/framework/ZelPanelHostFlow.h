@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -69,9 +68,6 @@ public:
     void reset(tReset pWhich);
     void cancel();
     void initializePanels();
-    // Re-reads the panels unless they show the store as it is and hold no edit, so that an
-    // opening does not read and lay out again what would show the same; true when it did.
-    bool initializeChangedPanels();
     void refreshPanels();
     // Asks whether pending edits may go (when there is a main window to ask over) and then
     // shows the applied values again; false when the person keeps them.
@@ -103,9 +99,6 @@ private:
     QSignalMapper* mSignalMapper;
     QPointer<ZelSettingsGuide> mGuide;
     ZelSettingsWatcher* mWatcher = nullptr;
-    // The store's texts when every panel last read it; empty until they all did.
-    QMap<QString, QString> mReadTexts;
-    bool mPanelsRead = false;
 };
 
 } // namespace zel
