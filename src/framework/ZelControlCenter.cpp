@@ -64,10 +64,12 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     installEventFilter(this);
     mUi->settingsScrollArea->installEventFilter(this);
     // Tab comes into the pane from the tabs beside it: the control that takes the focus
-    // scrolls into view.
+    // scrolls into view. A pressed control is in view already, and must stay under the
+    // pointer until the button is released (a link in a text wider than the pane).
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
         QScrollArea* pane = settingsPane();
-        if (pane && pNow && mUi->settingsContent->isAncestorOf(pNow))
+        if (pane && pNow && mUi->settingsContent->isAncestorOf(pNow)
+            && QGuiApplication::mouseButtons() == Qt::NoButton)
             pane->ensureWidgetVisible(pNow, 0, 0);
     });
 
