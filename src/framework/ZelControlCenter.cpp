@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zel {
@@ -273,6 +274,8 @@ void ZelControlCenter::changeEvent(QEvent* pEvent)
     if (pEvent->type() == QEvent::LanguageChange) {
         mUi->retranslateUi(this);
         translateSettingsAction();
+        // Once the panels have their new texts and have laid them out.
+        QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
     }
     QWidget::changeEvent(pEvent);
 }

@@ -250,6 +250,18 @@ int ZelControlCenter::openPaneWidth() const
     return qMin(wanted, qMax(kNarrowestPane, room - kKeptWorkArea));
 }
 
+// An open pane follows the window's width and its panels' texts, by the same rules as when
+// it opened; a slide under way keeps the width that it aims at.
+void ZelControlCenter::remeasurePane()
+{
+    if (!mSettingsOpen || mSettingsWidthAnimation->state() == QAbstractAnimation::Running
+        || settingsPane()->isHidden())
+        return;
+    const int width = openPaneWidth();
+    mSettingsWidthAnimation->setEndValue(width);
+    setSettingsWidth(width);
+}
+
 void ZelControlCenter::onControlCenterWidthFinished()
 {
     if (mControlCenterWidthAnimation->direction() == QAbstractAnimation::Backward) {

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalMapper>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QWindow>
 
 // Presses come through again this long after the last press or resize.
@@ -332,6 +333,57 @@ private Q_SLOTS:
         }
         QCOMPARE(seeThrough, 0);
         QCOMPARE(edgeLine, 0);
+    }
+
+    // The width that an open pane takes: the usual 450, or what its panels need, as long as
+    // 160 pixels of the work area stay beside it; never below 240.
+    int expectedPaneWidth() const
+    {
+        QWidget* pane = mCenter->settingsWidget();
+        QWidget* area = mHost->area("primaryArea");
+        const int paneEdge = mCenter->mapTo(mCenter->window(), QPoint(mCenter->width(), 0)).x();
+        const int room = area->mapTo(area->window(), QPoint(area->width(), 0)).x() - paneEdge;
+        const int needed = part("settingsContent")->minimumSizeHint().width()
+            + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
+        return qMin(qMax(450, needed), qMax(240, room - 160));
+    }
+
+    void paneFollowsTheWindowsWidth()
+    {
+        mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
+        QWidget* pane = mCenter->settingsWidget();
+        QWindow* window = mCenter->window()->windowHandle();
+        QCOMPARE(pane->width(), 450);
+
+        window->resize(820, window->height());
+        QTRY_COMPARE(mCenter->window()->width(), 820);
+        QTRY_VERIFY(pane->width() < 450);
+        QCOMPARE(pane->width(), expectedPaneWidth());
+        QWidget* area = mHost->area("primaryArea");
+        QCOMPARE(area->mapTo(area->window(), QPoint(area->width(), 0)).x()
+                     - pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x(),
+                 160);
+
+        window->resize(TestHost::kWindowSize.width(), window->height());
+        QTRY_COMPARE(pane->width(), 450);
+        QVERIFY(mCenter->isSettingsOpen());
+    }
+
+    void paneFollowsItsPanelsTexts()
+    {
+        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
+        QWidget* pane = mCenter->settingsWidget();
+        QCOMPARE(pane->width(), 450);
+        // A language whose words are longer: the panel needs more than the usual width.
+        panel->control(0)->setMinimumWidth(520);
+        QCoreApplication::postEvent(mCenter, new QEvent(QEvent::LanguageChange));
+        QTRY_VERIFY(pane->width() > 450);
+        QCOMPARE(pane->width(), expectedPaneWidth());
+        QVERIFY(panel->control(0)->isVisible());
+        QVERIFY(pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x()
+                >= panel->control(0)->mapTo(pane->window(), QPoint(520, 0)).x());
     }
 
     void outsidePresses_data()
