@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
