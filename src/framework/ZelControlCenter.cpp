@@ -1,6 +1,7 @@
 #include "ZelControlCenter.h"
 
 #include "ZelCCActionItem.h"
+#include "ZelFocusScroll.h"
 #include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
@@ -64,15 +65,8 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     // Escape reaches us from inside the control center and the pane, wherever it sits.
     installEventFilter(this);
     mUi->settingsScrollArea->installEventFilter(this);
-    // Tab comes into the pane from the tabs beside it: the control that takes the focus
-    // scrolls into view. A pressed control is in view already, and must stay under the
-    // pointer until the button is released (a link in a text wider than the pane).
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
-        QScrollArea* pane = settingsPane();
-        if (pane && pNow && mUi->settingsContent->isAncestorOf(pNow)
-            && QGuiApplication::mouseButtons() == Qt::NoButton)
-            pane->ensureWidgetVisible(pNow, 0, 0);
-    });
+    // Tab comes into the pane from the tabs beside it.
+    ZelFocusScroll::Follow(this, mUi->settingsContent, [this] { return settingsPane(); });
 
     mFlow = new ZelPanelHostFlow(this, pApplication, "ZelControlCenter");
     connect(mFlow, &ZelPanelHostFlow::panelChosen, this, &ZelControlCenter::onPanelClicked);

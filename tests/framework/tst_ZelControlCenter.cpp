@@ -386,6 +386,36 @@ private Q_SLOTS:
                 >= panel->control(0)->mapTo(pane->window(), QPoint(520, 0)).x());
     }
 
+    // A window too narrow for the panels: the pane scrolls sideways rather than cut them, and a
+    // control half beyond its edge stays under the pointer while it is pressed.
+    void narrowPaneScrollsSideways()
+    {
+        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
+        panel->control(0)->setMinimumWidth(520);
+        openMenu(true);
+        QWindow* window = mCenter->window()->windowHandle();
+        window->resize(760, window->height());
+        QTRY_COMPARE(mCenter->window()->width(), 760);
+        auto* pane = qobject_cast<QScrollArea*>(mCenter->settingsWidget());
+        QVERIFY(pane);
+        QWidget* control = panel->control(0);
+        QTRY_VERIFY(pane->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(control->width() >= 520);
+
+        const int scrolled = pane->horizontalScrollBar()->value();
+        const QPoint edge = pane->viewport()->mapTo(pane->window(),
+                                                    QPoint(pane->viewport()->width() - 4, 0));
+        const QPoint at(edge.x(), control->mapTo(pane->window(), control->rect().center()).y());
+        QVERIFY(control->rect().contains(control->mapFrom(pane->window(), at)));
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QTRY_VERIFY(control->hasFocus());
+        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
+        window->resize(TestHost::kWindowSize.width(), window->height());
+        QTRY_COMPARE(mCenter->window()->width(), TestHost::kWindowSize.width());
+    }
+
     void outsidePresses_data()
     {
         QTest::addColumn<bool>("withHandler");
