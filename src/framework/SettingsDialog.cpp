@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ZelFocusScroll.h"
 #include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
@@ -46,12 +47,9 @@ SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
 
     setAttribute(Qt::WA_TranslucentBackground);
 
-    // Tab comes into the page from the tabs above it: the control that takes the focus
-    // scrolls into view.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
-        if (pNow && mUi->settingsContent->isAncestorOf(pNow))
-            mUi->scrollArea->ensureWidgetVisible(pNow, 0, 0);
-    });
+    // Tab comes into the page from the tabs above it.
+    QScrollArea* page = mUi->scrollArea;
+    ZelFocusScroll::Follow(this, mUi->settingsContent, [page] { return page; });
 }
 
 SettingsDialog::~SettingsDialog()

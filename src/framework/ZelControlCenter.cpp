@@ -1,6 +1,7 @@
 #include "ZelControlCenter.h"
 
 #include "ZelCCActionItem.h"
+#include "ZelFocusScroll.h"
 #include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zel {
@@ -63,13 +65,8 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     // Escape reaches us from inside the control center and the pane, wherever it sits.
     installEventFilter(this);
     mUi->settingsScrollArea->installEventFilter(this);
-    // Tab comes into the pane from the tabs beside it: the control that takes the focus
-    // scrolls into view.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
-        QScrollArea* pane = settingsPane();
-        if (pane && pNow && mUi->settingsContent->isAncestorOf(pNow))
-            pane->ensureWidgetVisible(pNow, 0, 0);
-    });
+    // Tab comes into the pane from the tabs beside it.
+    ZelFocusScroll::Follow(this, mUi->settingsContent, [this] { return settingsPane(); });
 
     mFlow = new ZelPanelHostFlow(this, pApplication, "ZelControlCenter");
     connect(mFlow, &ZelPanelHostFlow::panelChosen, this, &ZelControlCenter::onPanelClicked);
@@ -271,6 +268,8 @@ void ZelControlCenter::changeEvent(QEvent* pEvent)
     if (pEvent->type() == QEvent::LanguageChange) {
         mUi->retranslateUi(this);
         translateSettingsAction();
+        // Once the panels have their new texts and have laid them out.
+        QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
     }
     QWidget::changeEvent(pEvent);
 }

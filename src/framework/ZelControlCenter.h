@@ -122,6 +122,7 @@ private:
     void returnFocus();
     QScrollArea* settingsPane() const;
     int openPaneWidth() const;
+    void remeasurePane();
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;

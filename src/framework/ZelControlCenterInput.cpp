@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QResizeEvent>
+#include <QTimer>
 
 // How the control center meets the mouse and the keyboard: presses in the host's work areas
 // close it, Escape closes it, the arrow keys walk the action list, and the focus goes where
@@ -59,8 +60,16 @@ bool ZelControlCenter::eventFilter(QObject* pObject, QEvent* pEvent)
             return pEvent->type() == QEvent::KeyPress;
         }
         return false;
+    case QEvent::LayoutRequest:
+        // The panels' texts changed (a language, a font): measured again once laid out.
+        if (pObject == mUi->settingsContent)
+            QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
+        return false;
     case QEvent::Resize:
         mClickTimer.restart();
+        // Once the window has laid out its work area at the new size.
+        if (pObject == window())
+            QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
         // A collapsed list is 0 high: that is not the height that it comes back to.
         if (pObject == mUi->actionFrame && mActionHeightIdle && !mUi->actionFrame->isHidden()) {
             mActionHeightAnimation->setStartValue(

@@ -64,8 +64,15 @@ void ZelControlCenter::setSettingsWidth(int pWidth)
         && mSettingsWidthAnimation->state() == QAbstractAnimation::Running)
         laidOutWidth = qMax(pWidth, mSettingsWidthAnimation->endValue().toInt());
     const QScrollBar* scrollBar = pane->verticalScrollBar();
-    const int contentWidth =
-        qMax(0, laidOutWidth - (scrollBar->isVisible() ? scrollBar->width() : 0));
+    const int scrollBarWidth = scrollBar->isVisible() ? scrollBar->width() : 0;
+    int contentWidth = qMax(0, laidOutWidth - scrollBarWidth);
+    // A window too narrow for the panels and some work area beside them: the open pane keeps
+    // the width that the panels' texts need and scrolls sideways rather than cut them.
+    const int needed = mUi->settingsContent->minimumSizeHint().width();
+    const bool sideways = laidOutWidth >= openPaneWidth() && needed > contentWidth;
+    if (sideways)
+        contentWidth = needed;
+    pane->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     mUi->settingsContent->setMinimumWidth(contentWidth);
     mUi->settingsContent->setMaximumWidth(contentWidth);
 }
@@ -241,6 +248,18 @@ int ZelControlCenter::openPaneWidth() const
     if (room <= 0)
         return wanted;
     return qMin(wanted, qMax(kNarrowestPane, room - kKeptWorkArea));
+}
+
+// An open pane follows the window's width and its panels' texts, by the same rules as when
+// it opened; a slide under way keeps the width that it aims at.
+void ZelControlCenter::remeasurePane()
+{
+    if (!mSettingsOpen || mSettingsWidthAnimation->state() == QAbstractAnimation::Running
+        || settingsPane()->isHidden())
+        return;
+    const int width = openPaneWidth();
+    mSettingsWidthAnimation->setEndValue(width);
+    setSettingsWidth(width);
 }
 
 void ZelControlCenter::onControlCenterWidthFinished()

@@ -5,6 +5,8 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTranslator>
 
 namespace {
@@ -338,6 +340,28 @@ private Q_SLOTS:
             mDialog->hide();
             mDialog->move(0, 0);
         }
+    }
+
+    // A control half below the page's edge stays under the pointer while it is pressed, as a
+    // link must for its release to open it; Tab, not the mouse, brings it into view.
+    void pressKeepsThePageStill()
+    {
+        TestPanel* panel = mHost->addPanel(mDialog.get(), "Alpha", 40);
+        show();
+        auto* page = part<QScrollArea>("scrollArea");
+        QVERIFY(page && page->verticalScrollBar()->maximum() > 0);
+        QWidget* control = panel->control(30);
+        const int top = control->mapTo(page->widget(), QPoint()).y();
+        page->verticalScrollBar()->setValue(top + control->height() / 2
+                                            - page->viewport()->height());
+        const int scrolled = page->verticalScrollBar()->value();
+        QWindow* window = mDialog->windowHandle();
+        const QPoint at = control->mapTo(mDialog.get(), QPoint(control->width() / 2, 2));
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QTRY_VERIFY(control->hasFocus());
+        QCOMPARE(page->verticalScrollBar()->value(), scrolled);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        QCOMPARE(page->verticalScrollBar()->value(), scrolled);
     }
 
     void keptOnTheScreen_data()

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalMapper>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QWindow>
 
 // Presses come through again this long after the last press or resize.
@@ -332,6 +333,87 @@ private Q_SLOTS:
         }
         QCOMPARE(seeThrough, 0);
         QCOMPARE(edgeLine, 0);
+    }
+
+    // The width that an open pane takes: the usual 450, or what its panels need, as long as
+    // 160 pixels of the work area stay beside it; never below 240.
+    int expectedPaneWidth() const
+    {
+        QWidget* pane = mCenter->settingsWidget();
+        QWidget* area = mHost->area("primaryArea");
+        const int paneEdge = mCenter->mapTo(mCenter->window(), QPoint(mCenter->width(), 0)).x();
+        const int room = area->mapTo(area->window(), QPoint(area->width(), 0)).x() - paneEdge;
+        const int needed = part("settingsContent")->minimumSizeHint().width()
+            + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
+        return qMin(qMax(450, needed), qMax(240, room - 160));
+    }
+
+    void paneFollowsTheWindowsWidth()
+    {
+        mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
+        QWidget* pane = mCenter->settingsWidget();
+        QWindow* window = mCenter->window()->windowHandle();
+        QCOMPARE(pane->width(), 450);
+
+        window->resize(820, window->height());
+        QTRY_COMPARE(mCenter->window()->width(), 820);
+        QTRY_VERIFY(pane->width() < 450);
+        QCOMPARE(pane->width(), expectedPaneWidth());
+        QWidget* area = mHost->area("primaryArea");
+        QCOMPARE(area->mapTo(area->window(), QPoint(area->width(), 0)).x()
+                     - pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x(),
+                 160);
+
+        window->resize(TestHost::kWindowSize.width(), window->height());
+        QTRY_COMPARE(pane->width(), 450);
+        QVERIFY(mCenter->isSettingsOpen());
+    }
+
+    void paneFollowsItsPanelsTexts()
+    {
+        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
+        openMenu(true);
+        QWidget* pane = mCenter->settingsWidget();
+        QCOMPARE(pane->width(), 450);
+        // A language whose words are longer: the panel needs more than the usual width.
+        panel->control(0)->setMinimumWidth(520);
+        QCoreApplication::postEvent(mCenter, new QEvent(QEvent::LanguageChange));
+        QTRY_VERIFY(pane->width() > 450);
+        QCOMPARE(pane->width(), expectedPaneWidth());
+        QVERIFY(panel->control(0)->isVisible());
+        QVERIFY(pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x()
+                >= panel->control(0)->mapTo(pane->window(), QPoint(520, 0)).x());
+    }
+
+    // A window too narrow for the panels: the pane scrolls sideways rather than cut them, and a
+    // control half beyond its edge stays under the pointer while it is pressed.
+    void narrowPaneScrollsSideways()
+    {
+        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
+        panel->control(0)->setMinimumWidth(520);
+        openMenu(true);
+        QWindow* window = mCenter->window()->windowHandle();
+        window->resize(760, window->height());
+        QTRY_COMPARE(mCenter->window()->width(), 760);
+        auto* pane = qobject_cast<QScrollArea*>(mCenter->settingsWidget());
+        QVERIFY(pane);
+        QWidget* control = panel->control(0);
+        QTRY_VERIFY(pane->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(control->width() >= 520);
+
+        const int scrolled = pane->horizontalScrollBar()->value();
+        const QPoint edge = pane->viewport()->mapTo(pane->window(),
+                                                    QPoint(pane->viewport()->width() - 4, 0));
+        const QPoint at(edge.x(), control->mapTo(pane->window(), control->rect().center()).y());
+        QVERIFY(control->rect().contains(control->mapFrom(pane->window(), at)));
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QTRY_VERIFY(control->hasFocus());
+        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
+        window->resize(TestHost::kWindowSize.width(), window->height());
+        QTRY_COMPARE(mCenter->window()->width(), TestHost::kWindowSize.width());
     }
 
     void outsidePresses_data()

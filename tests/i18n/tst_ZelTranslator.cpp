@@ -210,8 +210,8 @@ private Q_SLOTS:
     }
 
     // Each panel in a host, and the export tool at the viewer's width with each of its tabs:
-    // every label and button is as wide as its text, and the labels follow the layout's
-    // direction.
+    // every label and button is as wide as its text, the labels follow the layout's
+    // direction, and the tool fits its column without scrolling sideways.
     void nothingClipped()
     {
         QFETCH(QString, language);
@@ -250,6 +250,7 @@ private Q_SLOTS:
                                        .arg(tool->minimumSizeHint().width())
                                        .arg(column.viewport()->width()));
                 clipped += Clipped(tool);
+                clipped += OutOfColumn(tool, column.viewport());
             }
         }
         if (dialog)
@@ -302,6 +303,33 @@ private:
         for (const auto& panel : mPanels)
             center->registerSettingsPanel(panel.get());
         QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
+    }
+
+    // What lies beyond the column's sides, or would need a scroll sideways to be seen.
+    static QStringList OutOfColumn(const QWidget* pTool, QWidget* pColumn)
+    {
+        QStringList out;
+        const auto* pages = pTool->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+        if (pages && pages->horizontalScrollBar()->isVisible())
+            out.append(QStringLiteral("the pages scroll sideways"));
+        const QList<QWidget*> widgets = pTool->findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (!widget->isVisible() || qobject_cast<QScrollBar*>(widget)
+                || widget->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QWidget* seenIn = pages && pages->widget()->isAncestorOf(widget) ? pages->viewport()
+                                                                             : pColumn;
+            const QRect shown(widget->mapTo(seenIn->window(), QPoint()), widget->size());
+            const QRect room(seenIn->mapTo(seenIn->window(), QPoint()), seenIn->size());
+            if (shown.left() < room.left() || shown.right() > room.right())
+                out.append(QStringLiteral("%1 at %2..%3 beyond %4..%5")
+                               .arg(widget->objectName())
+                               .arg(shown.left())
+                               .arg(shown.right())
+                               .arg(room.left())
+                               .arg(room.right()));
+        }
+        return out;
     }
 
     static QStringList Clipped(const QWidget* pPanel)

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
+#include "TourDriver.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
-#include <functional>
-
+class QPushButton;
 class QSettings;
-class QWidget;
 
 namespace zel {
 
 class ViewerWindow;
+class ZelControlCenter;
 class kmDMIApplication;
 
 // Goes through the viewer's main flows without a person, as a person would: every step is
@@ -22,7 +22,7 @@ class kmDMIApplication;
 // numbered picture of the whole window after each step and checks that each step did what
 // it should: the settings took effect, the store changed only when a setting was applied,
 // and the exports read back.
-class ViewerTour : public QObject
+class ViewerTour : public TourDriver
 {
     Q_OBJECT
 
@@ -37,9 +37,9 @@ public:
 
     // True when every step succeeded.
     bool run();
-    const QStringList& failures() const { return mFailures; }
 
 private:
+    void start();
     void atRest();
     void controlCenter();
     void settingsPane();
@@ -52,39 +52,27 @@ private:
     void exports();
     void activityReport();
 
-    // A click where the widget shows in its window, through the window, scrolled into sight
-    // first; false, and a failed step, when no part of it can be clicked (hidden, covered,
-    // disabled).
-    bool click(QWidget* pWidget, const QString& pWhat);
-    // Turns the wheel over the scroll area around the widget until it can be clicked.
-    void scrollTo(QWidget* pWidget);
-    // A key press and release to the widget that has the focus.
-    void key(int pKey, Qt::KeyboardModifiers pModifiers = Qt::NoModifier);
-    // Tab until the widget has the focus; false, and a failed step, when it never does.
-    bool tabTo(QWidget* pWidget, const QString& pWhat);
-    // Clicks into the field and types over its text.
-    void typeInto(QWidget* pField, const QString& pText, const QString& pWhat);
-    bool pickFromList(QWidget* pCombo, int pRow, const QString& pWhat);
     QByteArray storeBytes();
-
-    // Answers the next modal window (or pop-up menu) for which pAccept holds, while the
-    // code that opened it waits in its own event loop. The watch is called off by deleting
-    // what is returned, once the window is known to have come or not.
-    QPointer<QTimer> answerNext(const std::function<bool(QWidget*)>& pAccept,
-                                const std::function<void(QWidget*)>& pAnswer,
-                                bool pUntilClosed = false);
-    bool waitFor(const std::function<bool()>& pCondition, int pTimeoutMs = 5000);
-    void spin(int pMilliseconds);
-    void shoot(const QString& pName);
-    void check(bool pOk, const QString& pWhat);
     QStringList exportWith(const QString& pButton);
+
+    // The item's button of the control center's action of that name.
+    static QPushButton* ItemButton(ZelControlCenter* pCenter, const QString& pName);
+    template<typename T = QWidget> static T* Part(QWidget* pParent, const char* pName)
+    {
+        return pParent->findChild<T*>(QLatin1String(pName));
+    }
+
+    // The scroll of the settings pane and the slides take 350 ms; a little more settles them.
+    static const int msSettle;
+    // The control center ignores a press that follows another within 500 ms.
+    static const int msClickDebounce;
+    static const int msAnswerPoll;
+    static const char msReportName[];
 
     ViewerWindow& mWindow;
     kmDMIApplication& mApplication;
     QSettings& mSettings;
     QString mFolder;
-    int mShot = 0;
-    QStringList mFailures;
 };
 
 } // namespace zel

@@ -2,6 +2,7 @@
 
 #include "ColorDialog.h"
 #include "ExportRecordMapping.h"
+#include "ExportToolLayout.h"
 #include "HeaderSelectorWidget.h"
 #include "ZelSettingKeys.h"
 #include "kmDMIApplication.h"
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSignalMapper>
@@ -48,26 +48,6 @@ void setShownOnChange(QWidget* pWidget, bool pShown)
 {
     if (pWidget->isHidden() == pShown)
         pWidget->setVisible(pShown);
-}
-
-// Only the tool scrolls its pages. A scroll area shows, and so polishes, its contents as it
-// takes them: in the settings layout they would be polished once before the panel has its
-// host, then again in the host.
-void wrapInScrollArea(QWidget* pContents)
-{
-    QWidget* parent = pContents->parentWidget();
-    QWidget* before = pContents->previousInFocusChain();
-    auto* area = new QScrollArea(parent);
-    QWidget::setTabOrder(before, area);
-    area->setObjectName(QStringLiteral("scrollArea"));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    delete parent->layout()->replaceWidget(pContents, area);
-    area->setWidget(pContents);
-    // A scroll area keeps the size that its contents ask for the first time it is asked: the
-    // tool asks, in its own font, for the room of all its pages before all but one are hidden.
-    area->ensurePolished();
-    area->sizeHint();
 }
 
 void setTabButtonChecked(QAbstractButton* pButton, bool pChecked)
@@ -139,7 +119,8 @@ ZelExportSettingsPanel::ZelExportSettingsPanel(bool pSettingsLayout,
         // The tool is narrow: the name of the format needs the room that the settings page
         // keeps for its column of labels.
         mUi->label_12->setMinimumWidth(0);
-        wrapInScrollArea(mUi->scrollAreaWidgetContents);
+        // Owned by the tool's contents.
+        new ExportToolLayout(*mUi);
     }
     setShownOnChange(getActionWidget(), pSettingsLayout);
 
