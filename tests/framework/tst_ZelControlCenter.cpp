@@ -1,135 +1,29 @@
-#include "TestHost.h"
-
+#include "ControlCenterFixture.h"
+#include "TestInput.h"
 #include "ZelCCActionItem.h"
+#include "ZelControlCenter.h"
 #include "zelAction.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalMapper>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QWindow>
 
-// Presses come through again this long after the last press or resize.
-static const int kDebounceMs = 500;
-
-class tst_ZelControlCenter : public QObject
+// The control center as a person meets it: its registration, the menu and settings mode opened
+// and closed by presses and keys, presses outside it, edits and the prompt for pending ones.
+class tst_ZelControlCenter : public ControlCenterFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<TestHost> mHost;
-    std::unique_ptr<QSignalSpy> mViews;
-    QPointer<zel::ZelControlCenter> mCenter;
-    QPointer<QPushButton> mHostButton;
-    QElapsedTimer mSettled;
-    QSize mWindowSize;
-    QStringList mUnmarked;
-
-    // The pane sits in the host's layout, no longer below the control center.
-    template<typename T = QWidget> T* part(const char* pName) const
-    {
-        return mCenter->window()->findChild<T*>(pName);
-    }
-    bool inSettingsMode() const { return part<QPushButton>("controlCenterButton")->isChecked(); }
-    zel::ZelCCActionItem* item(const QString& pName) const
-    {
-        for (auto* item : mCenter->findChildren<zel::ZelCCActionItem*>()) {
-            if (item->getZelAction()->getActionName() == pName)
-                return item;
-        }
-        return nullptr;
-    }
-    QPushButton* itemButton(const QString& pName) const
-    {
-        return item(pName)->findChild<QPushButton*>("actionButton");
-    }
-    zel::zelAction* settingsAction() const { return item("Settings")->getZelAction(); }
-    // Opened by the host's button; settings mode is clicked without waiting for the menu, as
-    // a quick hand does.
-    void openMenu(bool pSettings = false)
-    {
-        QTest::mouseClick(mHostButton->window()->windowHandle(), Qt::LeftButton, {},
-                          zeltest::PressPoint(mHostButton));
-        if (pSettings) {
-            QWidget* item = itemButton("Settings");
-            QTRY_COMPARE(item->window()->childAt(zeltest::PressPoint(item)), item);
-            zeltest::Press(item);
-        }
-        QTRY_VERIFY(mCenter->isMenuOpen() && mCenter->isSettingsOpen() == pSettings);
-        mSettled.start();
-    }
-    void waitClosed() { QTRY_VERIFY(!mCenter->isMenuOpen() && mCenter->isHidden()); }
-    // A press through the window once the control center listens again.
-    void press(QWidget* pWidget, bool pWait = true)
-    {
-        if (pWait)
-            QTRY_VERIFY(mSettled.hasExpired(kDebounceMs + 50));
-        zeltest::Press(pWidget);
-        mSettled.start();
-        QCoreApplication::processEvents();
-    }
-    // The host saw as many pauses as resumes of its view, which runs.
-    bool viewsBalanced() const
-    {
-        int paused = 0;
-        for (const QList<QVariant>& call : *mViews)
-            paused += call.at(0).toBool() ? -1 : 1;
-        return paused == 0 && mHost->application()->areViewUpdatesEnabled();
-    }
-    // Tab from the focused widget once round the window: every widget that took the focus,
-    // each checked to look different while it has it (an action item marks its whole row).
-    QWidgetList tabRound()
-    {
-        const auto shown = [](QWidget* pWidget) {
-            QWidget* row = pWidget->parentWidget();
-            return qobject_cast<zel::ZelCCActionItem*>(row->parentWidget()) ? row : pWidget;
-        };
-        QWidgetList reached{QApplication::focusWidget()};
-        for (int step = 0; step < 200; ++step) {
-            QWidget* left = QApplication::focusWidget();
-            const QImage focused = shown(left)->grab().toImage();
-            zeltest::Key(Qt::Key_Tab);
-            if (shown(left)->grab().toImage() == focused)
-                mUnmarked.append(left->objectName());
-            if (QApplication::focusWidget() == reached.first())
-                break;
-            reached.append(QApplication::focusWidget());
-        }
-        return reached;
-    }
-
 private Q_SLOTS:
     void initTestCase() { TestHost::PrepareTestRun(); }
-    void init()
-    {
-        mHost = std::make_unique<TestHost>();
-        mViews = std::make_unique<QSignalSpy>(
-            mHost->application(), &zel::kmDMIApplication::viewUpdatesEnabledChanged);
-        mCenter = mHost->showMainWindow()->findChild<zel::ZelControlCenter*>();
-        mHostButton = new QPushButton("Menu", mCenter->window());
-        mHostButton->setCheckable(true);
-        mHostButton->move(1200, 640);
-        mHostButton->show();
-        mCenter->setControlCenterButton(mHostButton);
-        connect(mHostButton, &QPushButton::clicked, mCenter, &zel::ZelControlCenter::openMenu);
-        mWindowSize = TestHost::kWindowSize;
-    }
-    void cleanup()
-    {
-        // Whatever a test did, the host's view runs again once the slides are over, and the
-        // window, which holds the control center in its layout, never grew.
-        const bool balanced = QTest::qWaitFor([this] { return viewsBalanced(); });
-        const QSize windowSize = mHost->mainWindow() ? mHost->mainWindow()->size() : mWindowSize;
-        mHost.reset();
-        QVERIFY(balanced);
-        QCOMPARE(windowSize, mWindowSize);
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void registration()
     {
@@ -288,133 +182,6 @@ private Q_SLOTS:
         openMenu(true);
     }
 
-    void tabsScrollThePane()
-    {
-        TestPanel* alpha = mHost->addPanel(mCenter.data(), "Alpha", 30);
-        TestPanel* beta = mHost->addPanel(mCenter.data(), "Beta", 30);
-        mHost->addPanel(mCenter.data(), "Gamma", 30);
-        openMenu(true);
-        auto* bar = static_cast<QScrollArea*>(mCenter->settingsWidget())->verticalScrollBar();
-        const int frameTop = part("applicationFrame")->y();
-        press(beta->getActionWidget());
-        QTRY_COMPARE(bar->value(), frameTop + beta->y());
-        QVERIFY(beta->getActionWidget()->isChecked());
-        // Scrolling by hand checks the tab of the panel at the top.
-        zeltest::Wheel(part("settingsContent"), 2);
-        QTRY_VERIFY(bar->value() < frameTop + beta->y());
-        QVERIFY(alpha->getActionWidget()->isChecked());
-    }
-
-    void paneHidesTheWorkArea()
-    {
-        // The view beneath in a colour that nothing in the pane has.
-        QWidget* view = mHost->area("view");
-        QPalette palette = view->palette();
-        palette.setColor(QPalette::Window, Qt::magenta);
-        view->setPalette(palette);
-        view->setAutoFillBackground(true);
-        mHost->addPanel(mCenter.data(), "Alpha", 30);
-        openMenu(true);
-        QWidget* pane = mCenter->settingsWidget();
-        QVERIFY(static_cast<QScrollArea*>(pane)->verticalScrollBar()->isVisible());
-        QVERIFY(!pane->hasFocus());
-        const QImage shot =
-            pane->window()->grab(QRect(pane->mapTo(pane->window(), QPoint()), pane->size()))
-                .toImage();
-        // Neither the scroll bar's gutter lets the view through nor the frame draws a line
-        // of its own on the side of the view.
-        const QColor paneColour = pane->palette().color(QPalette::Window);
-        int seeThrough = 0;
-        int edgeLine = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x)
-                seeThrough += shot.pixelColor(x, y) == QColor(Qt::magenta) ? 1 : 0;
-            edgeLine += shot.pixelColor(shot.width() - 1, y) != paneColour ? 1 : 0;
-        }
-        QCOMPARE(seeThrough, 0);
-        QCOMPARE(edgeLine, 0);
-    }
-
-    // The width that an open pane takes: the usual 450, or what its panels need, as long as
-    // 160 pixels of the work area stay beside it; never below 240.
-    int expectedPaneWidth() const
-    {
-        QWidget* pane = mCenter->settingsWidget();
-        QWidget* area = mHost->area("primaryArea");
-        const int paneEdge = mCenter->mapTo(mCenter->window(), QPoint(mCenter->width(), 0)).x();
-        const int room = area->mapTo(area->window(), QPoint(area->width(), 0)).x() - paneEdge;
-        const int needed = part("settingsContent")->minimumSizeHint().width()
-            + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
-        return qMin(qMax(450, needed), qMax(240, room - 160));
-    }
-
-    void paneFollowsTheWindowsWidth()
-    {
-        mHost->addPanel(mCenter.data(), "Alpha");
-        openMenu(true);
-        QWidget* pane = mCenter->settingsWidget();
-        QWindow* window = mCenter->window()->windowHandle();
-        QCOMPARE(pane->width(), 450);
-
-        window->resize(820, window->height());
-        QTRY_COMPARE(mCenter->window()->width(), 820);
-        QTRY_VERIFY(pane->width() < 450);
-        QCOMPARE(pane->width(), expectedPaneWidth());
-        QWidget* area = mHost->area("primaryArea");
-        QCOMPARE(area->mapTo(area->window(), QPoint(area->width(), 0)).x()
-                     - pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x(),
-                 160);
-
-        window->resize(TestHost::kWindowSize.width(), window->height());
-        QTRY_COMPARE(pane->width(), 450);
-        QVERIFY(mCenter->isSettingsOpen());
-    }
-
-    void paneFollowsItsPanelsTexts()
-    {
-        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
-        openMenu(true);
-        QWidget* pane = mCenter->settingsWidget();
-        QCOMPARE(pane->width(), 450);
-        // A language whose words are longer: the panel needs more than the usual width.
-        panel->control(0)->setMinimumWidth(520);
-        QCoreApplication::postEvent(mCenter, new QEvent(QEvent::LanguageChange));
-        QTRY_VERIFY(pane->width() > 450);
-        QCOMPARE(pane->width(), expectedPaneWidth());
-        QVERIFY(panel->control(0)->isVisible());
-        QVERIFY(pane->mapTo(pane->window(), QPoint(pane->width(), 0)).x()
-                >= panel->control(0)->mapTo(pane->window(), QPoint(520, 0)).x());
-    }
-
-    // A window too narrow for the panels: the pane scrolls sideways rather than cut them, and a
-    // control half beyond its edge stays under the pointer while it is pressed.
-    void narrowPaneScrollsSideways()
-    {
-        TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
-        panel->control(0)->setMinimumWidth(520);
-        openMenu(true);
-        QWindow* window = mCenter->window()->windowHandle();
-        window->resize(760, window->height());
-        QTRY_COMPARE(mCenter->window()->width(), 760);
-        auto* pane = qobject_cast<QScrollArea*>(mCenter->settingsWidget());
-        QVERIFY(pane);
-        QWidget* control = panel->control(0);
-        QTRY_VERIFY(pane->horizontalScrollBar()->maximum() > 0);
-        QVERIFY(control->width() >= 520);
-
-        const int scrolled = pane->horizontalScrollBar()->value();
-        const QPoint edge = pane->viewport()->mapTo(pane->window(),
-                                                    QPoint(pane->viewport()->width() - 4, 0));
-        const QPoint at(edge.x(), control->mapTo(pane->window(), control->rect().center()).y());
-        QVERIFY(control->rect().contains(control->mapFrom(pane->window(), at)));
-        QTest::mousePress(window, Qt::LeftButton, {}, at);
-        QTRY_VERIFY(control->hasFocus());
-        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
-        QCOMPARE(pane->horizontalScrollBar()->value(), scrolled);
-        window->resize(TestHost::kWindowSize.width(), window->height());
-        QTRY_COMPARE(mCenter->window()->width(), TestHost::kWindowSize.width());
-    }
 
     void outsidePresses_data()
     {
