@@ -8,6 +8,7 @@
 #include "ui_ControlCenter.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QPropertyAnimation>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -231,6 +232,11 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
 int ZelControlCenter::openPaneWidth() const
 {
     const QScrollArea* pane = settingsPane();
+    // Panels that were never shown keep the sizes that their layouts cached before the style
+    // gave them their fonts and margins: measured afresh.
+    mUi->settingsContent->ensurePolished();
+    for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
+        layout->invalidate();
     const int needed = mUi->settingsContent->minimumSizeHint().width()
                        + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
     const int wanted = qMax(kPaneWidth, needed);

@@ -294,14 +294,20 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(dialog));
     }
 
-    // As the viewer shows it: the pane beside its menu, at the viewer's size.
+    // As the viewer shows it: the pane beside its menu, at the viewer's size, with the panels
+    // registered once the window is shown.
     void openControlCenter()
     {
         makePanels();
         auto* center = new ZelControlCenter(&mHarness->mApplication);
         mHost.reset(center);
-        for (const auto& panel : mPanels)
+        center->resize(1600, 900);
+        center->show();
+        QVERIFY(QTest::qWaitForWindowExposed(center));
+        for (const auto& panel : mPanels) {
             center->registerSettingsPanel(panel.get());
+            panel->ensurePolished();
+        }
         QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
     }
 
