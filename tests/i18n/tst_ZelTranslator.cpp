@@ -6,6 +6,9 @@
 #include "ZelImportSettingsPanel.h"
 #include "ZelPrivacySettingsPanel.h"
 #include "ZelTranslator.h"
+#include "ZelCCActionItem.h"
+#include "ZelControlCenter.h"
+#include "zelAction.h"
 
 using namespace zel;
 
@@ -253,10 +256,12 @@ private Q_SLOTS:
                 clipped += OutOfColumn(tool, column.viewport());
             }
         }
-        if (dialog)
+        if (dialog) {
             openDialog();
-        else
+        } else {
+            clipped += menuClipped(language);
             openControlCenter();
+        }
         for (const auto& panel : mPanels) {
             zeltest::Press(panel->getActionWidget());
             QTRY_VERIFY(panel->isVisible());
@@ -303,6 +308,52 @@ private:
         for (const auto& panel : mPanels)
             center->registerSettingsPanel(panel.get());
         QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
+    }
+
+    // The control center's menu with the viewer's longest items in the language: each item
+    // shows its whole text and its whole shortcut.
+    QStringList menuClipped(const QString& pLanguage)
+    {
+        const QHash<QString, QStringList> texts = {
+            {QStringLiteral("fr"),
+             {QStringLiteral("Faire une capture d’écran"), QStringLiteral("Rouvrir l’exemple")}},
+            {QStringLiteral("de"),
+             {QStringLiteral("Bildschirmfoto aufnehmen"),
+              QStringLiteral("Das Beispiel erneut öffnen")}},
+        };
+        zeltest::PanelHarness harness;
+        if (!harness.checkStore())
+            return {QStringLiteral("no store")};
+        ZelControlCenter center(&harness.mApplication);
+        std::vector<std::unique_ptr<zelAction>> actions;
+        QString anchor = QStringLiteral("Settings");
+        for (const QString& text : texts.value(pLanguage)) {
+            actions.push_back(std::make_unique<zelAction>(text, text));
+            actions.back()->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+            center.registerCCAction(actions.back().get(), anchor, true);
+            anchor = text;
+        }
+        center.resize(1600, 900);
+        center.show();
+        if (!QTest::qWaitForWindowExposed(&center))
+            return {QStringLiteral("the menu is not shown")};
+        center.openMenu(true);
+        if (!QTest::qWaitFor([&center] { return center.isMenuOpen(); }))
+            return {QStringLiteral("the menu does not open")};
+        QStringList clipped;
+        const QList<ZelCCActionItem*> items = center.findChildren<ZelCCActionItem*>();
+        for (ZelCCActionItem* item : items) {
+            clipped += Clipped(item);
+            const QList<QWidget*> parts = item->findChildren<QWidget*>();
+            for (QWidget* part : parts) {
+                const QRect shown(part->mapTo(&center, QPoint()), part->size());
+                if (part->isVisible() && !center.rect().contains(shown))
+                    clipped.append(QStringLiteral("%1 of \"%2\" beyond the menu")
+                                       .arg(part->objectName(),
+                                            item->getZelAction()->getActionGuiName()));
+            }
+        }
+        return clipped;
     }
 
     // What lies beyond the column's sides, or would need a scroll sideways to be seen.
