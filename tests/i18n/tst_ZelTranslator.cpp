@@ -212,6 +212,37 @@ private Q_SLOTS:
         }
     }
 
+    void noLeftovers_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "fr", "de"})
+            QTest::newRow(language) << language;
+    }
+
+    // No text of any panel, on any of its pages, shows a translator's guess with its
+    // braces and question marks.
+    void noLeftovers()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(ZelTranslator::Install(QLocale(language)), language);
+        makePanels();
+        QStringList leftovers;
+        for (const auto& panel : mPanels) {
+            panel->initializeWidget();
+            const QList<QWidget*> widgets = panel->findChildren<QWidget*>();
+            for (QWidget* widget : widgets) {
+                for (const Shown& shown : ShownTexts(widget)) {
+                    if (shown.text.contains(QLatin1Char('{'))
+                        || shown.text.contains(QLatin1String("?}")))
+                        leftovers.append(shown.where + QStringLiteral(": ") + shown.text);
+                }
+            }
+        }
+        // A text inside a page is met once from each widget that holds it.
+        leftovers.removeDuplicates();
+        QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char('\n'))));
+    }
+
     // Each panel in a host, and the export tool at the viewer's width with each of its tabs:
     // every label and button is as wide as its text, the labels follow the layout's
     // direction, and the tool fits its column without scrolling sideways.
