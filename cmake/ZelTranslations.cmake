@@ -11,7 +11,9 @@
 # The list of sources that lupdate reads is written to ${NAME}_lupdate.lst in the build
 # folder (one path a line, the include folders first), for the translation test.
 
-set(ZEL_LUPDATE_OPTIONS -no-obsolete -locations none)
+# lupdate guesses no translation from the numbers of a similar text: an unreviewed guess
+# would be shown as it stands.
+set(ZEL_LUPDATE_OPTIONS -no-obsolete -locations none -disable-heuristic number)
 
 find_package(${ZEL_QT}LinguistTools QUIET)
 if(NOT ${ZEL_QT}LinguistTools_FOUND)
@@ -89,7 +91,8 @@ function(zel_add_translations)
       OPTIONS ${ZEL_LUPDATE_OPTIONS})
   endif()
 
-  qt_add_translation(qm_files ${ts_files} OPTIONS -silent)
+  # Only reviewed translations are shown; an unfinished one falls back to its source text.
+  qt_add_translation(qm_files ${ts_files} OPTIONS -silent -nounfinished)
 
   # The catalogues, embedded as resources.
   set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.qrc)

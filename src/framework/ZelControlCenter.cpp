@@ -27,7 +27,6 @@ namespace {
 
 const int kSlideDuration = 350;
 const int kActionHeightDuration = 250;
-const int kMenuWidth = 250;
 const int kSettingsWidth = 450;
 const int kSearchMargin = 12;
 
@@ -75,9 +74,9 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     mControlCenterWidthAnimation = new QPropertyAnimation(this, "controlCenterWidth");
     mControlCenterWidthAnimation->setDuration(kSlideDuration);
     mControlCenterWidthAnimation->setStartValue(0);
-    mControlCenterWidthAnimation->setEndValue(kMenuWidth);
     connect(mControlCenterWidthAnimation, &QAbstractAnimation::finished, this,
             &ZelControlCenter::onControlCenterWidthFinished);
+    fitMenuWidth();
 
     mSettingsWidthAnimation = new QPropertyAnimation(this, "settingsWidth");
     mSettingsWidthAnimation->setDuration(kSlideDuration);

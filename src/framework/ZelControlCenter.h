@@ -111,6 +111,7 @@ private:
     void resumeViewUpdates();
     int anchorIndex(const QString& pAnchorName) const;
     void forgetAction(zelAction* pAction);
+    void fitMenuWidth();
     void orderActionFocus();
     void orderPaneFocus();
     bool ownsWidget(const QWidget* pWidget) const;

@@ -15,6 +15,9 @@ namespace zel {
 namespace {
 
 const int kSeparatorInset = 18;
+const int kMenuWidth = 250;
+// The least of the window that a wide menu leaves beside it.
+const int kKeptBesideMenu = 160;
 
 } // namespace
 
@@ -83,6 +86,19 @@ int ZelControlCenter::anchorIndex(const QString& pAnchorName) const
             return i;
     }
     return -1;
+}
+
+// The menu opens to its usual width, or wider where an item's text and shortcut need more:
+// no item is cut. Only a window too narrow for both keeps it narrower.
+void ZelControlCenter::fitMenuWidth()
+{
+    const int needed = mUi->actionFrame->minimumSizeHint().width();
+    const int room = window()->width() - kKeptBesideMenu;
+    const int menuWidth = qMax(kMenuWidth, qMin(needed, room));
+    mUi->mainPanel->setFixedWidth(menuWidth);
+    mControlCenterWidthAnimation->setEndValue(menuWidth);
+    for (QWidget* separator : std::as_const(mSeparators))
+        separator->setFixedWidth(menuWidth - kSeparatorInset);
 }
 
 bool ZelControlCenter::addCCSeparator(const QString& pName, const QString& pAnchorName)

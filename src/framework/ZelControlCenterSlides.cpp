@@ -106,6 +106,7 @@ void ZelControlCenter::openMenu(bool pOpen)
             QCoreApplication::instance()->removeEventFilter(this);
             QCoreApplication::instance()->installEventFilter(this);
         }
+        fitMenuWidth();
         mControlCenterWidthAnimation->setEasingCurve(QEasingCurve::OutQuad);
         mControlCenterWidthAnimation->setDirection(QAbstractAnimation::Forward);
         mUi->preferenceFrame->hide();

@@ -110,7 +110,7 @@
     <name>ScreenshotProfileWidget</name>
     <message>
         <source>4096 x 2160</source>
-        <translation type="unfinished">2560 x 1600 {4096 ?} {2160?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>2560 x 1600)</source>
@@ -118,23 +118,23 @@
     </message>
     <message>
         <source>1920 x 1080</source>
-        <translation type="unfinished">2560 x 1600 {1920 ?} {1080?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>1600 x 1200</source>
-        <translation type="unfinished">2560 x 1600 {1600 ?} {1200?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>1280 x 720</source>
-        <translation type="unfinished">2560 x 1600 {1280 ?} {720?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>800 x 600</source>
-        <translation type="unfinished">2560 x 1600 {800 ?} {600?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>320 x 200</source>
-        <translation type="unfinished">2560 x 1600 {320 ?} {200?}</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

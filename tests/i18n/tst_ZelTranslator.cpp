@@ -6,6 +6,9 @@
 #include "ZelImportSettingsPanel.h"
 #include "ZelPrivacySettingsPanel.h"
 #include "ZelTranslator.h"
+#include "ZelCCActionItem.h"
+#include "ZelControlCenter.h"
+#include "zelAction.h"
 
 using namespace zel;
 
@@ -209,6 +212,37 @@ private Q_SLOTS:
         }
     }
 
+    void noLeftovers_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "fr", "de"})
+            QTest::newRow(language) << language;
+    }
+
+    // No text of any panel, on any of its pages, shows a translator's guess with its
+    // braces and question marks.
+    void noLeftovers()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(ZelTranslator::Install(QLocale(language)), language);
+        makePanels();
+        QStringList leftovers;
+        for (const auto& panel : mPanels) {
+            panel->initializeWidget();
+            const QList<QWidget*> widgets = panel->findChildren<QWidget*>();
+            for (QWidget* widget : widgets) {
+                for (const Shown& shown : ShownTexts(widget)) {
+                    if (shown.text.contains(QLatin1Char('{'))
+                        || shown.text.contains(QLatin1String("?}")))
+                        leftovers.append(shown.where + QStringLiteral(": ") + shown.text);
+                }
+            }
+        }
+        // A text inside a page is met once from each widget that holds it.
+        leftovers.removeDuplicates();
+        QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char('\n'))));
+    }
+
     // Each panel in a host, and the export tool at the viewer's width with each of its tabs:
     // every label and button is as wide as its text, the labels follow the layout's
     // direction, and the tool fits its column without scrolling sideways.
@@ -253,10 +287,12 @@ private Q_SLOTS:
                 clipped += OutOfColumn(tool, column.viewport());
             }
         }
-        if (dialog)
+        if (dialog) {
             openDialog();
-        else
+        } else {
+            clipped += menuClipped(language);
             openControlCenter();
+        }
         for (const auto& panel : mPanels) {
             zeltest::Press(panel->getActionWidget());
             QTRY_VERIFY(panel->isVisible());
@@ -309,6 +345,52 @@ private:
             panel->ensurePolished();
         }
         QVERIFY(zeltest::OpenSettings(center, QSize(1600, 900)));
+    }
+
+    // The control center's menu with the viewer's longest items in the language: each item
+    // shows its whole text and its whole shortcut.
+    QStringList menuClipped(const QString& pLanguage)
+    {
+        const QHash<QString, QStringList> texts = {
+            {QStringLiteral("fr"),
+             {QStringLiteral("Faire une capture d’écran"), QStringLiteral("Rouvrir l’exemple")}},
+            {QStringLiteral("de"),
+             {QStringLiteral("Bildschirmfoto aufnehmen"),
+              QStringLiteral("Das Beispiel erneut öffnen")}},
+        };
+        zeltest::PanelHarness harness;
+        if (!harness.checkStore())
+            return {QStringLiteral("no store")};
+        ZelControlCenter center(&harness.mApplication);
+        std::vector<std::unique_ptr<zelAction>> actions;
+        QString anchor = QStringLiteral("Settings");
+        for (const QString& text : texts.value(pLanguage)) {
+            actions.push_back(std::make_unique<zelAction>(text, text));
+            actions.back()->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+            center.registerCCAction(actions.back().get(), anchor, true);
+            anchor = text;
+        }
+        center.resize(1600, 900);
+        center.show();
+        if (!QTest::qWaitForWindowExposed(&center))
+            return {QStringLiteral("the menu is not shown")};
+        center.openMenu(true);
+        if (!QTest::qWaitFor([&center] { return center.isMenuOpen(); }))
+            return {QStringLiteral("the menu does not open")};
+        QStringList clipped;
+        const QList<ZelCCActionItem*> items = center.findChildren<ZelCCActionItem*>();
+        for (ZelCCActionItem* item : items) {
+            clipped += Clipped(item);
+            const QList<QWidget*> parts = item->findChildren<QWidget*>();
+            for (QWidget* part : parts) {
+                const QRect shown(part->mapTo(&center, QPoint()), part->size());
+                if (part->isVisible() && !center.rect().contains(shown))
+                    clipped.append(QStringLiteral("%1 of \"%2\" beyond the menu")
+                                       .arg(part->objectName(),
+                                            item->getZelAction()->getActionGuiName()));
+            }
+        }
+        return clipped;
     }
 
     // What lies beyond the column's sides, or would need a scroll sideways to be seen.
