@@ -210,6 +210,13 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
             mFlow->initializePanels();
             onStateChanged();
         }
+        // Panels that were never shown keep the sizes that their layouts cached before the
+        // style gave them their fonts and margins: measured afresh before the pane opens.
+        if (change) {
+            mUi->settingsContent->ensurePolished();
+            for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
+                layout->invalidate();
+        }
         mUi->settingsScrollArea->show();
         if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
             mSettingsWidthAnimation->setEndValue(openPaneWidth());
@@ -233,11 +240,6 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
 int ZelControlCenter::openPaneWidth() const
 {
     const QScrollArea* pane = settingsPane();
-    // Panels that were never shown keep the sizes that their layouts cached before the style
-    // gave them their fonts and margins: measured afresh.
-    mUi->settingsContent->ensurePolished();
-    for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
-        layout->invalidate();
     const int needed = mUi->settingsContent->minimumSizeHint().width()
                        + pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
     const int wanted = qMax(kPaneWidth, needed);
