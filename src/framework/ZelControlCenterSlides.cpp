@@ -57,6 +57,10 @@ void ZelControlCenter::setSettingsWidth(int pWidth)
     pane->setVisible(pWidth >= 1);
     pane->setMinimumWidth(pWidth);
     pane->setMaximumWidth(pWidth);
+    // A closed pane keeps its panels laid out at the width they had: laid out again at no
+    // width, every wrapped text would be measured twice more, closing and at the next opening.
+    if (pWidth < 1)
+        return;
 
     // While the pane slides, its panels keep the width that they have in the open pane: the
     // slide uncovers them instead of laying every panel out again at each of its frames.

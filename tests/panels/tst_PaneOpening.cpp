@@ -91,6 +91,21 @@ size_t HeapInUse()
 #endif
 }
 
+// Counts the resizes of the widgets that it watches.
+class ResizeCounter : public QObject
+{
+public:
+    int mResizes = 0;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Resize)
+            ++mResizes;
+        return QObject::eventFilter(pObject, pEvent);
+    }
+};
+
 } // namespace
 
 // The settings pane with the four panels as the viewer has it: the menu opened by the host's
@@ -185,6 +200,18 @@ private Q_SLOTS:
         zeltest::Press(settingsItem());
         QTRY_VERIFY(mCenter->isSettingsOpen());
         QCOMPARE(units->currentIndex(), written);
+    }
+
+    // The panels keep their size while the pane is closed, in the same window: opening it
+    // again lays none of their wrapped texts out anew.
+    void keepsThePanelsLaidOut()
+    {
+        openAndClose();
+        ResizeCounter counter;
+        for (const auto& panel : mPanels)
+            panel->installEventFilter(&counter);
+        openAndClose();
+        QCOMPARE(counter.mResizes, 0);
     }
 
     // Opening and closing again and again neither makes objects nor keeps memory,
