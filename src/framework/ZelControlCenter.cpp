@@ -163,6 +163,7 @@ void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
     if (!added)
         return;
 
+    mPanelsMeasured = false;
     orderPaneFocus();
     onStateChanged();
 }
@@ -267,6 +268,7 @@ void ZelControlCenter::changeEvent(QEvent* pEvent)
     if (pEvent->type() == QEvent::LanguageChange) {
         mUi->retranslateUi(this);
         translateSettingsAction();
+        mPanelsMeasured = false;
         // Once the panels have their new texts and have laid them out.
         QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
     }

@@ -144,6 +144,8 @@ private:
     bool mActionHeightIdle;
     // The host's view is paused by one slide at a time and given back once none runs.
     bool mViewUpdatesPaused;
+    // Whether the panels' layouts were measured afresh since a panel or a language came.
+    bool mPanelsMeasured = false;
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
     ZelSettingsGuide* mGuide = nullptr;

@@ -215,8 +215,9 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
             onStateChanged();
         }
         // Panels that were never shown keep the sizes that their layouts cached before the
-        // style gave them their fonts and margins: measured afresh before the pane opens.
-        if (change) {
+        // style gave them their fonts and margins: measured afresh once before the pane opens.
+        if (change && !mPanelsMeasured) {
+            mPanelsMeasured = true;
             mUi->settingsContent->ensurePolished();
             for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
                 layout->invalidate();

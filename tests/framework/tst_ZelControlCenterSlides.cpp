@@ -112,11 +112,15 @@ private Q_SLOTS:
         TestPanel* panel = mHost->addPanel(mCenter.data(), "Alpha");
         panel->control(0)->setMinimumWidth(520);
         openMenu(true);
+        auto* pane = qobject_cast<QScrollArea*>(mCenter->settingsWidget());
+        QVERIFY(pane);
+        // The first opening already measures what the panel, never shown before, needs.
+        QCOMPARE(pane->width(), expectedPaneWidth());
+        QVERIFY(pane->width() > 520);
         QWindow* window = mCenter->window()->windowHandle();
         window->resize(760, window->height());
         QTRY_COMPARE(mCenter->window()->width(), 760);
-        auto* pane = qobject_cast<QScrollArea*>(mCenter->settingsWidget());
-        QVERIFY(pane);
+        QTRY_COMPARE(pane->width(), expectedPaneWidth());
         QWidget* control = panel->control(0);
         QTRY_VERIFY(pane->horizontalScrollBar()->maximum() > 0);
         QVERIFY(control->width() >= 520);
