@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHash>
 #include <QScrollArea>
 #include <QSpacerItem>
 #include <QTimer>
@@ -207,6 +208,12 @@ void ExportToolLayout::placeGrid(Wrapped& pWrapped, bool pNarrow)
             grid->addItem(pCell.item, pRow, pColumn, pRowSpan, pColumnSpan,
                           pCell.item->alignment());
     };
+    // How many fields each row has beside its label.
+    QHash<int, int> fields;
+    for (const Cell& cell : qAsConst(pWrapped.cells)) {
+        if (cell.column > 0)
+            ++fields[cell.row];
+    }
     int line = 0;
     int fieldsOf = -1;
     int fieldLine = 0;
@@ -214,12 +221,16 @@ void ExportToolLayout::placeGrid(Wrapped& pWrapped, bool pNarrow)
         if (!pNarrow) {
             place(cell, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
         } else if (pWrapped.wrap == LabelsAbove && cell.column > 0) {
-            // The fields of a row share the line below their label.
+            // The fields of a row share the line below their label; a field alone there
+            // takes the whole line, so that its width does not add to another row's.
             if (cell.row != fieldsOf) {
                 fieldsOf = cell.row;
                 fieldLine = line++;
             }
-            place(cell, fieldLine, cell.column - 1, 1, 1);
+            if (fields.value(cell.row) == 1)
+                place(cell, fieldLine, 0, 1, narrowColumns);
+            else
+                place(cell, fieldLine, cell.column - 1, 1, 1);
         } else {
             place(cell, line++, 0, 1, narrowColumns);
         }
