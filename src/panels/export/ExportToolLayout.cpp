@@ -69,7 +69,8 @@ ExportToolLayout::ExportToolLayout(Ui::ZelExportSettingsPanel& pUi)
     // tool asks, in its own font, for the room of all its pages before all but one are hidden.
     mArea->ensurePolished();
     mArea->sizeHint();
-    mArea->viewport()->installEventFilter(this);
+    mViewport = mArea->viewport();
+    mViewport->installEventFilter(this);
     mContents->installEventFilter(this);
 
     addGrid(pUi.imageContentLayout, LabelsAbove);
@@ -141,7 +142,7 @@ void ExportToolLayout::remeasure()
 
 bool ExportToolLayout::eventFilter(QObject* pObject, QEvent* pEvent)
 {
-    if (pObject == mArea->viewport() && pEvent->type() == QEvent::Resize) {
+    if (pObject == mViewport && pEvent->type() == QEvent::Resize) {
         if (mMeasured)
             arrange();
         else
@@ -162,7 +163,7 @@ bool ExportToolLayout::eventFilter(QObject* pObject, QEvent* pEvent)
 
 void ExportToolLayout::arrange()
 {
-    const int available = mArea->viewport()->width();
+    const int available = mViewport->width();
     for (Wrapped& wrapped : mWrapped)
         setNarrow(wrapped, wrapped.wideWidth + inset(wrapped.layout) > available);
 }

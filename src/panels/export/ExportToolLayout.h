@@ -81,6 +81,8 @@ private:
 
     QWidget* mContents;
     QScrollArea* mArea;
+    // Kept apart from the area: its events may still come while the area is being destroyed.
+    QWidget* mViewport = nullptr;
     QVector<Wrapped> mWrapped;
     bool mMeasured = false;
 };
