@@ -27,6 +27,8 @@ namespace {
 
 const int kSlideDuration = 350;
 const int kActionHeightDuration = 250;
+// Long enough for a host that registers its panels one per pass of the event loop.
+const int kPanePreparationDelay = 100;
 const int kSettingsWidth = 450;
 const int kSearchMargin = 12;
 
@@ -66,6 +68,11 @@ ZelControlCenter::ZelControlCenter(kmDMIApplication* pApplication, QWidget* pPar
     mUi->settingsScrollArea->installEventFilter(this);
     // Tab comes into the pane from the tabs beside it.
     ZelFocusScroll::Follow(this, mUi->settingsContent, [this] { return settingsPane(); });
+
+    mPaneTimer = new QTimer(this);
+    mPaneTimer->setSingleShot(true);
+    mPaneTimer->setInterval(kPanePreparationDelay);
+    connect(mPaneTimer, &QTimer::timeout, this, &ZelControlCenter::preparePane);
 
     mFlow = new ZelPanelHostFlow(this, pApplication, "ZelControlCenter");
     connect(mFlow, &ZelPanelHostFlow::panelChosen, this, &ZelControlCenter::onPanelClicked);
@@ -163,7 +170,7 @@ void ZelControlCenter::registerSettingsPanel(ZelSettingsPanel* pPanel)
     if (!added)
         return;
 
-    mPanelsMeasured = false;
+    schedulePanePreparation();
     orderPaneFocus();
     onStateChanged();
 }
@@ -268,7 +275,7 @@ void ZelControlCenter::changeEvent(QEvent* pEvent)
     if (pEvent->type() == QEvent::LanguageChange) {
         mUi->retranslateUi(this);
         translateSettingsAction();
-        mPanelsMeasured = false;
+        schedulePanePreparation();
         // Once the panels have their new texts and have laid them out.
         QTimer::singleShot(0, this, &ZelControlCenter::remeasurePane);
     }

@@ -17,6 +17,7 @@ class QMouseEvent;
 class QPropertyAnimation;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QSettings;
 class Ui_ControlCenter;
 
@@ -111,6 +112,7 @@ private:
     void resumeViewUpdates();
     int anchorIndex(const QString& pAnchorName) const;
     void forgetAction(zelAction* pAction);
+    int menuWidth() const;
     void fitMenuWidth();
     void orderActionFocus();
     void orderPaneFocus();
@@ -123,7 +125,11 @@ private:
     void returnFocus();
     QScrollArea* settingsPane() const;
     int openPaneWidth() const;
+    int placeContent(int pLaidOutWidth, int pScrollBarWidth);
     void remeasurePane();
+    void measurePanels();
+    void schedulePanePreparation();
+    void preparePane();
 
     Ui_ControlCenter* mUi;
     zelAction* mSettingsAction;
@@ -146,6 +152,8 @@ private:
     bool mViewUpdatesPaused;
     // Whether the panels' layouts were measured afresh since a panel or a language came.
     bool mPanelsMeasured = false;
+    // Lays the closed pane's panels out once panels or a language stopped coming.
+    QTimer* mPaneTimer = nullptr;
     // The pane lives in the host's layout, which may delete it before us.
     QPointer<QWidget> mSettingsPane;
     ZelSettingsGuide* mGuide = nullptr;

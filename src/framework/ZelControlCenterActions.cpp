@@ -90,11 +90,17 @@ int ZelControlCenter::anchorIndex(const QString& pAnchorName) const
 
 // The menu opens to its usual width, or wider where an item's text and shortcut need more:
 // no item is cut. Only a window too narrow for both keeps it narrower.
-void ZelControlCenter::fitMenuWidth()
+// The menu's width: its longest item with its shortcut, while some of the window stays beside it.
+int ZelControlCenter::menuWidth() const
 {
     const int needed = mUi->actionFrame->minimumSizeHint().width();
     const int room = window()->width() - kKeptBesideMenu;
-    const int menuWidth = qMax(kMenuWidth, qMin(needed, room));
+    return qMax(kMenuWidth, qMin(needed, room));
+}
+
+void ZelControlCenter::fitMenuWidth()
+{
+    const int menuWidth = this->menuWidth();
     mUi->mainPanel->setFixedWidth(menuWidth);
     mControlCenterWidthAnimation->setEndValue(menuWidth);
     for (QWidget* separator : std::as_const(mSeparators))

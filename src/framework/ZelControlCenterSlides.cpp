@@ -13,6 +13,9 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
 
 // The control center's movement: the menu's slide, settings mode with the collapse of the
 // action list and the pane's slide, the pane's scrolling, and the pauses of the host's view.
@@ -28,6 +31,20 @@ const int kScrollProbeOffset = 10;
 const int kPaneWidth = 450;
 const int kKeptWorkArea = 160;
 const int kNarrowestPane = 240;
+// One frame of a 60 Hz screen.
+const int kFrameMs = 16;
+
+// Starts a slide with its first step already taken: the press is answered in the next painted
+// frame, not after the animation timer's first tick, which leaves the first frame unchanged.
+void StartAtFirstStep(QAbstractAnimation* pSlide)
+{
+    if (pSlide->state() == QAbstractAnimation::Running)
+        return;
+    pSlide->start();
+    const int step = qMin(kFrameMs, pSlide->duration());
+    const bool forward = pSlide->direction() == QAbstractAnimation::Forward;
+    pSlide->setCurrentTime(pSlide->currentTime() + (forward ? step : -step));
+}
 
 } // namespace
 
@@ -69,17 +86,24 @@ void ZelControlCenter::setSettingsWidth(int pWidth)
         && mSettingsWidthAnimation->state() == QAbstractAnimation::Running)
         laidOutWidth = qMax(pWidth, mSettingsWidthAnimation->endValue().toInt());
     const QScrollBar* scrollBar = pane->verticalScrollBar();
-    const int scrollBarWidth = scrollBar->isVisible() ? scrollBar->width() : 0;
-    int contentWidth = qMax(0, laidOutWidth - scrollBarWidth);
+    placeContent(laidOutWidth, scrollBar->isVisible() ? scrollBar->width() : 0);
+}
+
+// Gives the panels the width of a pane pLaidOutWidth wide, less its scroll bar; returns it.
+int ZelControlCenter::placeContent(int pLaidOutWidth, int pScrollBarWidth)
+{
+    int contentWidth = qMax(0, pLaidOutWidth - pScrollBarWidth);
     // A window too narrow for the panels and some work area beside them: the open pane keeps
     // the width that the panels' texts need and scrolls sideways rather than cut them.
     const int needed = mUi->settingsContent->minimumSizeHint().width();
-    const bool sideways = laidOutWidth >= openPaneWidth() && needed > contentWidth;
+    const bool sideways = pLaidOutWidth >= openPaneWidth() && needed > contentWidth;
     if (sideways)
         contentWidth = needed;
-    pane->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    settingsPane()->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAsNeeded
+                                                          : Qt::ScrollBarAlwaysOff);
     mUi->settingsContent->setMinimumWidth(contentWidth);
     mUi->settingsContent->setMaximumWidth(contentWidth);
+    return contentWidth;
 }
 
 int ZelControlCenter::actionHeight() const
@@ -141,7 +165,7 @@ void ZelControlCenter::openMenu(bool pOpen)
     if (!change)
         onControlCenterWidthFinished();
     else
-        mControlCenterWidthAnimation->start();
+        StartAtFirstStep(mControlCenterWidthAnimation);
 }
 
 void ZelControlCenter::closeMenu()
@@ -165,7 +189,7 @@ void ZelControlCenter::setControlCenterVisible(bool pVisible)
         if (preferenceVisible)
             onActionHeightFinished();
         else
-            mActionHeightAnimation->start();
+            StartAtFirstStep(mActionHeightAnimation);
         return;
     }
 
@@ -177,7 +201,7 @@ void ZelControlCenter::setControlCenterVisible(bool pVisible)
     mSettingsWidthAnimation->setEasingCurve(QEasingCurve::InQuad);
     mSettingsWidthAnimation->setDirection(QAbstractAnimation::Backward);
     if (paneVisible)
-        mSettingsWidthAnimation->start();
+        StartAtFirstStep(mSettingsWidthAnimation);
 
     // Left while the action list was still collapsing: the pane never opened, so settings
     // mode ends at once and the action list comes back.
@@ -214,14 +238,8 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
             mFlow->initializePanels();
             onStateChanged();
         }
-        // Panels that were never shown keep the sizes that their layouts cached before the
-        // style gave them their fonts and margins: measured afresh once before the pane opens.
-        if (change && !mPanelsMeasured) {
-            mPanelsMeasured = true;
-            mUi->settingsContent->ensurePolished();
-            for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
-                layout->invalidate();
-        }
+        if (change)
+            measurePanels();
         mUi->settingsScrollArea->show();
         if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
             mSettingsWidthAnimation->setEndValue(openPaneWidth());
@@ -233,7 +251,7 @@ void ZelControlCenter::openSettingsPanel(bool pOpen)
     mSettingsWidthAnimation->setDirection(pOpen ? QAbstractAnimation::Forward
                                                 : QAbstractAnimation::Backward);
     if (change)
-        mSettingsWidthAnimation->start();
+        StartAtFirstStep(mSettingsWidthAnimation);
 
     // The pane is already where it was asked to be: no slide will end to give the view back.
     if (mSettingsWidthAnimation->state() != QAbstractAnimation::Running)
@@ -254,9 +272,11 @@ int ZelControlCenter::openPaneWidth() const
     const QWidget* area = mainWindow ? mainWindow->getPrimaryWorkArea() : nullptr;
     if (!area || !area->isVisible())
         area = window();
+    // A closed menu is measured at the width that it opens to, from the edge that stays put.
     const bool rightToLeft = isRightToLeft();
-    const int paneEdge =
-        mapToGlobal(QPoint(rightToLeft ? 0 : width(), 0)).x();
+    const int menu = isHidden() ? menuWidth() : width();
+    const int paneEdge = rightToLeft ? mapToGlobal(QPoint(width() - menu, 0)).x()
+                                     : mapToGlobal(QPoint(menu, 0)).x();
     const QRect areaRect(area->mapToGlobal(QPoint(0, 0)), area->size());
     const int room = rightToLeft ? paneEdge - areaRect.left() : areaRect.right() + 1 - paneEdge;
     if (room <= 0)
@@ -274,6 +294,63 @@ void ZelControlCenter::remeasurePane()
     const int width = openPaneWidth();
     mSettingsWidthAnimation->setEndValue(width);
     setSettingsWidth(width);
+}
+
+// Panels that were never shown keep the sizes that their layouts cached before the style gave
+// them their fonts and margins: measured afresh once after a panel or a language came.
+void ZelControlCenter::measurePanels()
+{
+    if (mPanelsMeasured)
+        return;
+    mPanelsMeasured = true;
+    mUi->settingsContent->ensurePolished();
+    for (QLayout* layout : mUi->settingsContent->findChildren<QLayout*>())
+        layout->invalidate();
+}
+
+void ZelControlCenter::schedulePanePreparation()
+{
+    mPanelsMeasured = false;
+    mPaneTimer->start();
+}
+
+// While the host is idle, the closed pane's panels are laid out at the width that the pane
+// will open with: the first opening finds their texts measured and their places set, rather
+// than working them out before its first frame.
+void ZelControlCenter::preparePane()
+{
+    QScrollArea* pane = settingsPane();
+    if (mPanelsMeasured || !pane || !pane->isHidden() || !window()->isVisible())
+        return;
+    measurePanels();
+    QWidget* content = mUi->settingsContent;
+    const auto heightAt = [content](int pWidth) {
+        const int height = content->heightForWidth(pWidth);
+        return height >= 0 ? height : content->sizeHint().height();
+    };
+    const int width = openPaneWidth();
+    int contentWidth = placeContent(width, 0);
+    // Panels taller than the pane will stand beside its scroll bar.
+    if (heightAt(contentWidth) > pane->parentWidget()->height())
+        contentWidth = placeContent(width, pane->verticalScrollBar()->sizeHint().width());
+    content->resize(contentWidth, heightAt(contentWidth));
+
+    // From the outside in, as showing them would: a widget's layout places its children
+    // before their own layouts place theirs.
+    QList<QPair<int, QLayout*>> layouts;
+    for (QLayout* layout : content->findChildren<QLayout*>()) {
+        if (!layout->parent()->isWidgetType())
+            continue;
+        int depth = 0;
+        for (const QWidget* widget = layout->parentWidget(); widget != content;
+             widget = widget->parentWidget())
+            ++depth;
+        layouts.append({depth, layout});
+    }
+    std::stable_sort(layouts.begin(), layouts.end(),
+                     [](const auto& pA, const auto& pB) { return pA.first < pB.first; });
+    for (const auto& entry : layouts)
+        entry.second->activate();
 }
 
 void ZelControlCenter::onControlCenterWidthFinished()
@@ -302,7 +379,7 @@ void ZelControlCenter::onSettingsWidthFinished()
         if (!mActionHeightAnimation->startValue().isValid())
             mActionHeightAnimation->setStartValue(mUi->actionFrame->sizeHint().height());
         mActionHeightAnimation->setDirection(QAbstractAnimation::Backward);
-        mActionHeightAnimation->start();
+        StartAtFirstStep(mActionHeightAnimation);
     } else {
         mSettingsOpen = true;
     }

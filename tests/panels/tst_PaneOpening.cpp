@@ -8,6 +8,7 @@
 #include <QAnimationDriver>
 #include <QBasicTimer>
 #include <QPixmapCache>
+#include <QScrollArea>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -212,6 +213,24 @@ private Q_SLOTS:
             panel->installEventFilter(&counter);
         openAndClose();
         QCOMPARE(counter.mResizes, 0);
+    }
+
+    // The host idle after its panels came: the closed pane's panels are laid out at the width
+    // that they take when it opens, before any opening.
+    void laysThePanelsOutBeforeTheFirstOpening()
+    {
+        const QWidget* content = static_cast<QScrollArea*>(mCenter->settingsWidget())->widget();
+        const auto laidOut = [&] {
+            for (const auto& panel : mPanels) {
+                if (panel->width() != content->width() || panel->width() < 100)
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY(laidOut());
+        const int width = mPanels.front()->width();
+        openAndClose();
+        QCOMPARE(mPanels.front()->width(), width);
     }
 
     // Opening and closing again and again neither makes objects nor keeps memory,
