@@ -1,13 +1,7 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
+#include "zelRegistryTestSupport.h"
 
-#include "SettingsDialog.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
-#include "ZelPrivacySettingsPanel.h"
 #include "kmDMRenderer.h"
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace zel;
 
@@ -25,36 +19,23 @@ const rlim_t kFileSizeLimit = 4096;
 // The panels in their hosts while other programs write the same store: a change made
 // elsewhere is neither overwritten nor ignored, and an apply that cannot be written says so
 // and keeps the edits.
-class tst_PanelsWithOtherWriters : public QObject
+class tst_PanelsWithOtherWriters : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
+        PrepareRun();
         // The viewer registers these, so that the check fills them.
         for (const char* key : {"engine/fillCutplane", "display/displayps", "display/displaytool"})
             ZelControlCenter::RegisterSetting(QLatin1String(key), QStringLiteral("true"),
                                               ZelControlCenter::GetValidatorByName(
                                                   QStringLiteral("ensureBool")));
     }
-    void cleanup()
-    {
-        mPanels.clear();
-        mHost.reset();
-        mHarness.reset();
-    }
+    void cleanup() { tearDown(); }
 
-    void hosts_data()
-    {
-        QTest::addColumn<bool>("dialog");
-        QTest::addRow("control center") << false;
-        QTest::addRow("settings dialog") << true;
-    }
-
-    void otherWriterSurvivesApply_data() { hosts_data(); }
+    void otherWriterSurvivesApply_data() { HostRows(); }
     void otherWriterSurvivesApply()
     {
         QFETCH(bool, dialog);
@@ -123,7 +104,7 @@ private Q_SLOTS:
 
     // Another program changes the store while a host is open: the rows and the host's state
     // follow; a row that holds an edit keeps it, and its mark tells what the store holds.
-    void hostsFollowTheStore_data() { hosts_data(); }
+    void hostsFollowTheStore_data() { HostRows(); }
     void hostsFollowTheStore()
     {
         QFETCH(bool, dialog);
@@ -170,7 +151,7 @@ private Q_SLOTS:
 
     // A store that cannot take the edits: run in a child whose file size limit stops every
     // write past it, as a full disk does.
-    void failedApplyKeepsEdits_data() { hosts_data(); }
+    void failedApplyKeepsEdits_data() { HostRows(); }
     void failedApplyKeepsEdits()
     {
         QFETCH(bool, dialog);
@@ -208,13 +189,11 @@ private Q_SLOTS:
             QSKIP("run by failedApplyKeepsEdits");
         const bool dialog = qEnvironmentVariable(kChildHost) == QLatin1String("dialog");
         mHarness = std::make_unique<zeltest::PanelHarness>(store);
-        open(dialog, QStringLiteral("general"), false);
+        open(dialog, QStringLiteral("general"));
         kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
         const bool flatBefore = renderer->isFlatLighting();
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{kFileSizeLimit, kFileSizeLimit};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const zeltest::FileSizeLimit limit(kFileSizeLimit);
 
         auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
         zeltest::Press(flat);
@@ -243,48 +222,14 @@ private Q_SLOTS:
     }
 
 private:
-    // A harness with a checked store, and a host of the given kind open on one panel.
-    void open(bool pDialog, const QString& pPanel, bool pCheck = true)
+    // A host of the given kind open on one panel, with the settings guide; on a checked
+    // store of its own unless the test made one.
+    void open(bool pDialog, const QString& pPanel)
     {
         if (!mHarness)
-            mHarness = std::make_unique<zeltest::PanelHarness>();
-        if (pCheck)
-            QVERIFY(mHarness->checkStore());
-        kmDMIApplication* application = &mHarness->mApplication;
-        QSettings& settings = mHarness->mSettings;
-        if (pPanel == QLatin1String("import"))
-            mPanels.push_back(std::make_unique<ZelImportSettingsPanel>(application, settings));
-        else if (pPanel == QLatin1String("privacy"))
-            mPanels.push_back(std::make_unique<ZelPrivacySettingsPanel>(application, settings));
-        else
-            mPanels.push_back(std::make_unique<ZelGeneralSettingsPanel>(application, settings));
-        ZelSettingsPanel* panel = mPanels.front().get();
-        if (pDialog) {
-            auto* host = new SettingsDialog(application);
-            mHost.reset(host);
-            host->enableSettingsGuide();
-            host->registerSettingsPanel(panel);
-            host->resize(900, 900);
-            host->show();
-            QVERIFY(QTest::qWaitForWindowExposed(host));
-            return;
-        }
-        auto* host = new ZelControlCenter(application);
-        mHost.reset(host);
-        host->enableSettingsGuide();
-        host->registerSettingsPanel(panel);
-        host->resize(900, 900);
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host));
-        host->openMenu(true);
-        QTRY_VERIFY(host->isMenuOpen());
-        host->openSettings();
-        QTRY_VERIFY(host->isSettingsOpen());
-    }
-
-    QWidget* child(const char* pName) const
-    {
-        return zeltest::Child<QWidget>(mPanels.front().get(), pName);
+            setUp();
+        addPanel(pPanel);
+        openHost(pDialog, true);
     }
 
     // The guide's "Changed" mark beside the label of pControl's row.
@@ -296,12 +241,6 @@ private:
                 return zeltest::Child<QWidget>(label->parentWidget(), "changedMark");
         }
         return nullptr;
-    }
-
-    // Presses a host button; gives the text of the message box that it showed, if any.
-    QString click(const char* pButton)
-    {
-        return zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
     }
 
     int runTool(const QStringList& pArguments)
@@ -331,10 +270,6 @@ private:
         file.close();
         mHarness->mSettings.sync();
     }
-
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<QWidget> mHost;
-    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
 };
 
 QTEST_MAIN(tst_PanelsWithOtherWriters)
