@@ -83,8 +83,8 @@ private Q_SLOTS:
         typeSearch(QStringLiteral("DECIMALS"));
         QTRY_VERIFY(decimals->isVisible());
         QVERIFY(!toolPanel->isVisible());
-        QVERIFY(!Dimmed(mPanels.at(0).get()));
-        QVERIFY(Dimmed(mPanels.at(1).get()));
+        QVERIFY(!Dimmed(panel()));
+        QVERIFY(Dimmed(panel(1)));
         QVERIFY(!noMatch->isVisible());
         QVERIFY(child<QLabel>("nbDecimalsLabel")->text().contains(QLatin1String("<span")));
 
@@ -95,8 +95,8 @@ private Q_SLOTS:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nnotAtions"));
         QTRY_VERIFY2(annotations->isVisible(), qPrintable(searchField()->text()));
         QVERIFY(!decimals->isVisible());
-        QVERIFY(Dimmed(mPanels.at(0).get()));
-        QVERIFY(!Dimmed(mPanels.at(1).get()));
+        QVERIFY(Dimmed(panel()));
+        QVERIFY(!Dimmed(panel(1)));
 
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" zz"));
         QTRY_VERIFY(noMatch->isVisible());
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(searchField()->text(), QString());
         QVERIFY(mHost->isVisible());
         QTRY_VERIFY(!noMatch->isVisible());
-        QVERIFY(!Dimmed(mPanels.at(1).get()));
+        QVERIFY(!Dimmed(panel(1)));
         QCOMPARE(child<QLabel>("nbDecimalsLabel")->text(), QStringLiteral("Number of decimals"));
         if (!dialog)
             QVERIFY(decimals->isVisible() && toolPanel->isVisible() && annotations->isVisible());
@@ -151,7 +151,7 @@ private Q_SLOTS:
         QWidget* toolPanel = child("displayToolCheckbox");
         QWidget* changed = Mark(toolPanel, "changedMark");
         QWidget* notDefault = Mark(toolPanel, "notDefaultMark");
-        auto* count = zeltest::Child<QLabel>(mPanels.at(0)->getActionWidget(), "changeCount");
+        auto* count = zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount");
         QVERIFY(!changed->isVisible() && !notDefault->isVisible() && !count->isVisible());
 
         zeltest::Press(toolPanel);
@@ -171,7 +171,7 @@ private Q_SLOTS:
         QTRY_VERIFY(applied->isVisible());
         QVERIFY(!Mark(child("displayToolCheckbox"), "changedMark")->isVisible());
         QCOMPARE(applied->toolTip(), QStringLiteral("Not the default\nApplied: Off\nDefault: On"));
-        QVERIFY(!zeltest::Child<QLabel>(mPanels.at(0)->getActionWidget(), "changeCount")->isVisible());
+        QVERIFY(!zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount")->isVisible());
     }
 
     // A stored value away from the default, told in the words of the row's control.
@@ -334,7 +334,7 @@ private Q_SLOTS:
         QFETCH(bool, dialog);
         open(dialog, false);
         zeltest::Press(child("displayToolCheckbox"));
-        QVERIFY(mPanels.at(0)->hasModifications());
+        QVERIFY(panel()->hasModifications());
         QVERIFY(!mHost->findChild<QLineEdit*>(QStringLiteral("settingsSearch")));
         QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changedMark")));
         QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changeCount")));

@@ -461,11 +461,11 @@ void tst_PanelsInHosts::bounds(bool pDialog)
         QVERIFY2(!panel->hasModifications(), qPrintable(panel->getPanelName()));
     // A smaller model does not lower the target.
     setSceneTriangles(3000);
-    mPanels.at(2)->initializeWidget();
-    QVERIFY(!mPanels.at(2)->hasModifications());
+    panel(2)->initializeWidget();
+    QVERIFY(!panel(2)->hasModifications());
 
     if (pDialog)
-        zeltest::Press(mPanels.at(1)->getActionWidget());
+        zeltest::Press(panel(1)->getActionWidget());
     zeltest::Press(child("loadAnnotationsCheckBox", 1));
     mStoreEdits.insert(QStringLiteral("Import/LoadAnnotations"),
                        !settings.value(QStringLiteral("Import/LoadAnnotations")).toBool());

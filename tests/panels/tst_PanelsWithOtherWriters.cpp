@@ -42,7 +42,7 @@ private Q_SLOTS:
         open(dialog, QStringLiteral("general"));
         const QByteArray before = mHarness->fileBytes();
         zeltest::Press(child("flatShadingCheckbox"));
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
 
         // The tool writes while the edit is pending; Apply comes right after it.
         QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
@@ -62,7 +62,7 @@ private Q_SLOTS:
     // store holds a value that the controls would write otherwise.
     void applyWritesOnlyChangedKeys_data()
     {
-        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
@@ -76,7 +76,7 @@ private Q_SLOTS:
     }
     void applyWritesOnlyChangedKeys()
     {
-        QFETCH(QString, panel);
+        QFETCH(QString, kind);
         QFETCH(QString, clicked);
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
@@ -89,17 +89,17 @@ private Q_SLOTS:
         writeLine("engine", "coreNumber", "0004");
         writeLine("Import", "LoadHiddenObjects", "True");
         QVERIFY(!QTest::currentTestFailed());
-        open(false, panel);
+        open(false, kind);
         const QByteArray before = mHarness->fileBytes();
         QVERIFY(before.contains(from));
 
         zeltest::Press(child(qPrintable(clicked)));
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         QCOMPARE(click("applyButton"), QString());
         QByteArray expected = before;
         expected.replace(from, to);
         QCOMPARE(QString::fromUtf8(mHarness->fileBytes()), QString::fromUtf8(expected));
-        QVERIFY(!mPanels.front()->hasModifications());
+        QVERIFY(!panel()->hasModifications());
     }
 
     // Another program changes the store while a host is open: the rows and the host's state
@@ -112,7 +112,7 @@ private Q_SLOTS:
         kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
         QVERIFY(!renderer->isFlatLighting());
         QSignalSpy told(mHost.get(), SIGNAL(storeChanged(QStringList)));
-        auto* decimals = zeltest::Child<QSpinBox>(mPanels.front().get(), "nbDecimals_spinBox");
+        auto* decimals = child<QSpinBox>("nbDecimals_spinBox");
         zeltest::StepUp(decimals);
         QCOMPARE(decimals->value(), 3);
 
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
                           "5"}),
                  0);
-        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        auto* flat = child<QCheckBox>("flatShadingCheckbox");
         QTRY_VERIFY(flat->isChecked());
         QTRY_VERIFY(renderer->isFlatLighting());
         QTRY_COMPARE(mHarness->mApplication.getAppNbDecimals(), 5);
@@ -131,7 +131,7 @@ private Q_SLOTS:
 
         // The person's value stays pending, now against the store's.
         QCOMPARE(decimals->value(), 3);
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         const QWidget* mark = changedMark(decimals);
         QVERIFY(mark && mark->isVisible());
         QTRY_VERIFY2(mark->toolTip().contains(QStringLiteral(": 5")), qPrintable(mark->toolTip()));
@@ -195,7 +195,7 @@ private Q_SLOTS:
 
         const zeltest::FileSizeLimit limit(kFileSizeLimit);
 
-        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        auto* flat = child<QCheckBox>("flatShadingCheckbox");
         zeltest::Press(flat);
         QVERIFY(flat->isChecked());
         const QString message = click("applyButton");
@@ -204,10 +204,10 @@ private Q_SLOTS:
         // Still an edit, still marked and counted, still there to apply again.
         QVERIFY(mHost->isVisible());
         QVERIFY(flat->isChecked());
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         QVERIFY(changedMark(flat)->isVisible());
         const auto* count =
-            zeltest::Child<QLabel>(mPanels.front()->getActionWidget(), "changeCount");
+            zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount");
         QVERIFY(count->isVisible());
         QCOMPARE(count->text(), QStringLiteral("1"));
         QCOMPARE(renderer->isFlatLighting(), flatBefore);
@@ -216,7 +216,7 @@ private Q_SLOTS:
         if (dialog) {
             click("cancelButton");
             QVERIFY(!flat->isChecked());
-            QVERIFY(!mPanels.front()->hasModifications());
+            QVERIFY(!panel()->hasModifications());
         }
         QCOMPARE(renderer->isFlatLighting(), flatBefore);
     }
@@ -235,7 +235,7 @@ private:
     // The guide's "Changed" mark beside the label of pControl's row.
     const QWidget* changedMark(const QWidget* pControl) const
     {
-        const QList<QLabel*> labels = mPanels.front()->findChildren<QLabel*>();
+        const QList<QLabel*> labels = panel()->findChildren<QLabel*>();
         for (const QLabel* label : labels) {
             if (label->buddy() == pControl)
                 return zeltest::Child<QWidget>(label->parentWidget(), "changedMark");

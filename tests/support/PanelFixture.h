@@ -49,10 +49,11 @@ protected:
     // Presses a host button; gives the text of the message box that it showed, if any.
     QString click(const char* pButton);
 
+    zel::ZelSettingsPanel* panel(int pIndex = 0) const { return mPanels.at(pIndex).get(); }
     template <typename T = QWidget>
     T* child(const char* pName, int pPanel = 0) const
     {
-        return Child<T>(mPanels.at(pPanel).get(), pName);
+        return Child<T>(panel(pPanel), pName);
     }
     // The value as another reader finds it on disk.
     QString stored(const QString& pKey) { return mHarness->stored(pKey); }
