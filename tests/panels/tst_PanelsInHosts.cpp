@@ -173,11 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, panel);
         QFETCH(QString, host);
-        ZelSettingsPanel* named = addPanel(panel);
-        if (host == QLatin1String("none"))
-            showAlone(named);
-        else
-            openHost(host == QLatin1String("settings dialog"));
+        ZelSettingsPanel* named = showIn(panel, host);
         QStringList unnamed;
         const QList<QWidget*> controls = zeltest::OperableControls(named);
         for (QWidget* control : controls) {
@@ -248,11 +244,7 @@ private Q_SLOTS:
         QFETCH(QString, panel);
         QFETCH(QString, host);
         QVERIFY(mHarness->checkStore());
-        ZelSettingsPanel* scrolled = addPanel(panel);
-        if (host == QLatin1String("none"))
-            showAlone(scrolled);
-        else
-            openHost(host == QLatin1String("settings dialog"));
+        ZelSettingsPanel* scrolled = showIn(panel, host);
         QStringList changed;
         QVERIFY(!scrolled->hasModifications());
         for (QWidget* control : zeltest::OperableControls(scrolled)) {
@@ -285,6 +277,16 @@ private:
     Q_INVOKABLE void boundsInDialog() { bounds(true); }
     void bounds(bool pDialog);
 
+    // The panel alone, as the export tool shows, or in the host of that name.
+    ZelSettingsPanel* showIn(const QString& pKind, const QString& pHost)
+    {
+        ZelSettingsPanel* shown = addPanel(pKind);
+        if (pHost == QLatin1String("none"))
+            showAlone(shown);
+        else
+            openHost(pHost == QLatin1String("settings dialog"));
+        return shown;
+    }
     // From here on the flow is the person's: what the store and the record hold is the start.
     void begin()
     {
