@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "TestHost.h"
 
 #include "ZelGeneralSettingsPanel.h"
 #include "kmComboBox.h"
@@ -445,9 +446,7 @@ private Q_SLOTS:
 
     void lookWithStyleSheet()
     {
-        QFile css(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        TestHost::ApplyLibraryStyle();
         const QString folder = mHarness->mDir.filePath(
             QStringLiteral("some/deeply/nested/folders/that/hold/the/3D/database/cache"));
         store("DBCache/cacheDirectory", folder);
