@@ -32,7 +32,6 @@ class tst_ZelCCActionItem : public QObject
     {
         return qobject_cast<T*>(list()->itemAt(pIndex)->widget());
     }
-    // The list from the top: action names, "|" for separators.
     // The contrast between a text and its background: the commonest colour in the picture
     // is the background, the colour farthest from it in luminance is the text.
     static double textContrast(const QImage& pPicture)
@@ -63,6 +62,7 @@ class tst_ZelCCActionItem : public QObject
         }
         return ratio;
     }
+    // The list from the top: action names, "|" for separators.
     QStringList listing() const
     {
         QStringList names;

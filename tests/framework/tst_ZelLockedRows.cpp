@@ -3,11 +3,8 @@
 // apply writes nothing for it, and a lock mark beside its label says who set it. A setting
 // with an administrator's default: reset goes to it, and the guide measures against it.
 
-#include "PanelHarness.h"
+#include "PanelFixture.h"
 
-#include "SettingsDialog.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
 #include "ZelLockedRows.h"
 #include "ZelManagedSettings.h"
 
@@ -19,41 +16,19 @@ const char kKey[] = "Import/LoadHiddenObjects";
 
 } // namespace
 
-class tst_ZelLockedRows : public QObject
+class tst_ZelLockedRows : public zeltest::PanelFixture
 {
     Q_OBJECT
 
     QTemporaryDir mManaged;
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelImportSettingsPanel> mPanel;
-    std::unique_ptr<QWidget> mHost;
 
-    QCheckBox* control() const
-    {
-        return zeltest::Child<QCheckBox>(mPanel.get(), "loadHiddenObjectsCheckBox");
-    }
+    QCheckBox* control() const { return child<QCheckBox>("loadHiddenObjectsCheckBox"); }
 
-    void press(const char* pButton)
+    // The import panel in a host with the settings guide, as the viewer shows them.
+    void openImport(bool pDialog)
     {
-        zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
-    }
-
-    void openHost(bool pDialog)
-    {
-        if (pDialog) {
-            auto* dialog = new SettingsDialog(&mHarness->mApplication);
-            mHost.reset(dialog);
-            dialog->enableSettingsGuide();
-            dialog->registerSettingsPanel(mPanel.get());
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            return;
-        }
-        auto* center = new ZelControlCenter(&mHarness->mApplication);
-        mHost.reset(center);
-        center->enableSettingsGuide();
-        center->registerSettingsPanel(mPanel.get());
-        QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
+        addPanel(QStringLiteral("import"));
+        openHost(pDialog, true, pDialog ? QSize() : QSize(900, 700));
     }
 
 private Q_SLOTS:
@@ -78,62 +53,47 @@ private Q_SLOTS:
 
     void init()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
+        setUp(false);
         // The person had switched it on before the administrator locked it.
         mHarness->mSettings.setValue(QLatin1String(kKey), QStringLiteral("true"));
         mHarness->mSettings.sync();
         QVERIFY(mHarness->checkStore());
-        QCOMPARE(mHarness->stored(QLatin1String(kKey)), QStringLiteral("false"));
-        mPanel = std::make_unique<ZelImportSettingsPanel>(&mHarness->mApplication,
-                                                          mHarness->mSettings);
+        QCOMPARE(stored(QLatin1String(kKey)), QStringLiteral("false"));
     }
+    void cleanup() { tearDown(); }
 
-    void cleanup()
-    {
-        // The hosts forget a panel that goes before them.
-        mPanel.reset();
-        mHost.reset();
-        mHarness.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
-    void lockedRow_data()
-    {
-        QTest::addColumn<bool>("dialog");
-        QTest::addRow("control center") << false;
-        QTest::addRow("settings dialog") << true;
-    }
+    void lockedRow_data() { HostRows(); }
 
     void lockedRow()
     {
         QFETCH(bool, dialog);
-        openHost(dialog);
+        openImport(dialog);
         QCheckBox* box = control();
         QVERIFY(box->isVisible());
         QVERIFY(!box->isEnabled());
         QVERIFY(!box->isChecked());
 
-        auto* mark = zeltest::Child<QLabel>(mPanel.get(), "lockedMark");
+        auto* mark = child<QLabel>("lockedMark");
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), QStringLiteral("Set by your administrator"));
 
         const QByteArray before = mHarness->fileBytes();
         zeltest::Press(box);
         QVERIFY(!box->isChecked());
-        QVERIFY(!mPanel->hasModifications());
+        QVERIFY(!panel()->hasModifications());
 
         // The panel switches its controls on again as it loads; the lock holds.
-        mPanel->initializeWidget();
+        panel()->initializeWidget();
         QVERIFY(!box->isEnabled());
 
-        press("resetButton");
+        click("resetButton");
         QVERIFY(!box->isChecked());
-        if (auto* reset = mPanel->findChild<QToolButton*>(QStringLiteral("resetRowButton"))) {
+        if (auto* reset = panel()->findChild<QToolButton*>(QStringLiteral("resetRowButton"))) {
             if (reset->isVisible())
                 zeltest::Press(reset);
         }
         QVERIFY(!box->isChecked());
-        press("applyButton");
+        click("applyButton");
         QCOMPARE(mHarness->fileBytes(), before);
     }
 
@@ -141,18 +101,13 @@ private Q_SLOTS:
     // choice is kept, marked as not the default, and Reset brings the administrator's back.
     void administratorsDefault()
     {
-        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
-        ZelGeneralSettingsPanel general(&mHarness->mApplication, mHarness->mSettings);
-        auto* dialog = new SettingsDialog(&mHarness->mApplication);
-        mHost.reset(dialog);
-        dialog->enableSettingsGuide();
-        dialog->registerSettingsPanel(&general);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        auto* box = zeltest::Child<QCheckBox>(&general, "flatShadingCheckbox");
+        QCOMPARE(stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
+        addPanel(QStringLiteral("general"));
+        openHost(true, true, QSize());
+        auto* box = child<QCheckBox>("flatShadingCheckbox");
         QVERIFY(box->isChecked());
         QLabel* label = nullptr;
-        for (QLabel* candidate : general.findChildren<QLabel*>()) {
+        for (QLabel* candidate : panel()->findChildren<QLabel*>()) {
             if (candidate->buddy() == box)
                 label = candidate;
         }
@@ -161,31 +116,30 @@ private Q_SLOTS:
         QVERIFY(!notDefault->isVisible());
 
         zeltest::Press(box);
-        press("applyButton");
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("false"));
+        click("applyButton");
+        mHost->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mHost.get()));
+        QCOMPARE(stored(QStringLiteral("engine/flatShading")), QStringLiteral("false"));
         QTRY_VERIFY(notDefault->isVisible());
 
-        press("resetButton");
+        click("resetButton");
         QVERIFY(box->isChecked());
-        press("applyButton");
-        QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
-        dialog->unregisterSettingsPanel(&general);
+        click("applyButton");
+        QCOMPARE(stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
     }
 
     // Search still finds the locked row, and shows its mark with it.
     void searchFindsLockedRow()
     {
-        openHost(true);
+        openImport(true);
         auto* search = mHost->findChild<QLineEdit*>();
         QVERIFY(search);
         zeltest::Enter(search, QStringLiteral("hidden"));
         QTRY_VERIFY(control()->isVisible());
-        QVERIFY(zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
+        QVERIFY(child<QLabel>("lockedMark")->isVisible());
         zeltest::Enter(search, QStringLiteral("annotations"));
         QTRY_VERIFY(!control()->isVisible());
-        QVERIFY(!zeltest::Child<QLabel>(mPanel.get(), "lockedMark")->isVisible());
+        QVERIFY(!child<QLabel>("lockedMark")->isVisible());
     }
 };
 

@@ -1,8 +1,4 @@
-#include "PanelHarness.h"
-
-#include "SettingsDialog.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
+#include "PanelFixture.h"
 
 #include <algorithm>
 
@@ -65,48 +61,32 @@ bool Dimmed(const ZelSettingsPanel* pPanel)
 
 // The settings guide as a person meets it in either host: the search, the marks of changed
 // and non-default rows, the reset of one row, and the restart hints.
-class tst_ZelSettingsGuide : public QObject
+class tst_ZelSettingsGuide : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
-    }
-    void init()
-    {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
-        QVERIFY(mHarness->checkStore());
-    }
-    void cleanup()
-    {
-        // The hosts forget a panel that goes, whether or not it sits in their tree.
-        mGeneral.reset();
-        mImport.reset();
-        mHost.reset();
-        mHarness.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void initTestCase() { PrepareRun(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
-    void search_data() { hosts(); }
+    void search_data() { HostRows(); }
     void search()
     {
         QFETCH(bool, dialog);
-        openHost(dialog);
-        QWidget* decimals = general("nbDecimals_spinBox");
-        QWidget* toolPanel = general("displayToolCheckbox");
-        QWidget* annotations = zeltest::Child<QWidget>(mImport.get(), "loadAnnotationsCheckBox");
+        open(dialog);
+        QWidget* decimals = child("nbDecimals_spinBox");
+        QWidget* toolPanel = child("displayToolCheckbox");
+        QWidget* annotations = child("loadAnnotationsCheckBox", 1);
         auto* noMatch = zeltest::Child<QLabel>(mHost.get(), "noSettingMatches");
 
         typeSearch(QStringLiteral("DECIMALS"));
         QTRY_VERIFY(decimals->isVisible());
         QVERIFY(!toolPanel->isVisible());
-        QVERIFY(!Dimmed(mGeneral.get()));
-        QVERIFY(Dimmed(mImport.get()));
+        QVERIFY(!Dimmed(panel()));
+        QVERIFY(Dimmed(panel(1)));
         QVERIFY(!noMatch->isVisible());
-        QVERIFY(general<QLabel>("nbDecimalsLabel")->text().contains(QLatin1String("<span")));
+        QVERIFY(child<QLabel>("nbDecimalsLabel")->text().contains(QLatin1String("<span")));
 
         // Accents and case do not count; the host brings the panel with the match into view.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
@@ -115,8 +95,8 @@ private Q_SLOTS:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nnotAtions"));
         QTRY_VERIFY2(annotations->isVisible(), qPrintable(searchField()->text()));
         QVERIFY(!decimals->isVisible());
-        QVERIFY(Dimmed(mGeneral.get()));
-        QVERIFY(!Dimmed(mImport.get()));
+        QVERIFY(Dimmed(panel()));
+        QVERIFY(!Dimmed(panel(1)));
 
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" zz"));
         QTRY_VERIFY(noMatch->isVisible());
@@ -128,8 +108,8 @@ private Q_SLOTS:
         QCOMPARE(searchField()->text(), QString());
         QVERIFY(mHost->isVisible());
         QTRY_VERIFY(!noMatch->isVisible());
-        QVERIFY(!Dimmed(mImport.get()));
-        QCOMPARE(general<QLabel>("nbDecimalsLabel")->text(), QStringLiteral("Number of decimals"));
+        QVERIFY(!Dimmed(panel(1)));
+        QCOMPARE(child<QLabel>("nbDecimalsLabel")->text(), QStringLiteral("Number of decimals"));
         if (!dialog)
             QVERIFY(decimals->isVisible() && toolPanel->isVisible() && annotations->isVisible());
 
@@ -141,7 +121,7 @@ private Q_SLOTS:
 
     void searchLeavesNoGap()
     {
-        openHost(false);
+        open(false);
         // Laid out as the viewer does: the pane beside the control center, as tall as the
         // window, so that it is taller than the sections that a search leaves.
         auto* center = static_cast<ZelControlCenter*>(mHost.get());
@@ -152,7 +132,7 @@ private Q_SLOTS:
         const QList<int> unfiltered = SectionGaps(content);
 
         typeSearch(QStringLiteral("length"));
-        QTRY_VERIFY(!general("displayToolCheckbox")->isVisible());
+        QTRY_VERIFY(!child("displayToolCheckbox")->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         const QList<int> filtered = SectionGaps(content);
         QVERIFY2(filtered.size() >= 1, "the search should leave sections of both panels");
@@ -163,15 +143,15 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("a gap of %1 px").arg(gap)));
     }
 
-    void marks_data() { hosts(); }
+    void marks_data() { HostRows(); }
     void marks()
     {
         QFETCH(bool, dialog);
-        openHost(dialog);
-        QWidget* toolPanel = general("displayToolCheckbox");
+        open(dialog);
+        QWidget* toolPanel = child("displayToolCheckbox");
         QWidget* changed = Mark(toolPanel, "changedMark");
         QWidget* notDefault = Mark(toolPanel, "notDefaultMark");
-        auto* count = zeltest::Child<QLabel>(mGeneral->getActionWidget(), "changeCount");
+        auto* count = zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount");
         QVERIFY(!changed->isVisible() && !notDefault->isVisible() && !count->isVisible());
 
         zeltest::Press(toolPanel);
@@ -187,11 +167,11 @@ private Q_SLOTS:
             QTRY_VERIFY(!mHost->isVisible());
             mHost->show();
         }
-        QWidget* applied = Mark(general("displayToolCheckbox"), "notDefaultMark");
+        QWidget* applied = Mark(child("displayToolCheckbox"), "notDefaultMark");
         QTRY_VERIFY(applied->isVisible());
-        QVERIFY(!Mark(general("displayToolCheckbox"), "changedMark")->isVisible());
+        QVERIFY(!Mark(child("displayToolCheckbox"), "changedMark")->isVisible());
         QCOMPARE(applied->toolTip(), QStringLiteral("Not the default\nApplied: Off\nDefault: On"));
-        QVERIFY(!zeltest::Child<QLabel>(mGeneral->getActionWidget(), "changeCount")->isVisible());
+        QVERIFY(!zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount")->isVisible());
     }
 
     // A stored value away from the default, told in the words of the row's control.
@@ -223,9 +203,8 @@ private Q_SLOTS:
         QFETCH(QString, byDefault);
         for (int index = 0; index + 1 < stored.size(); index += 2)
             mHarness->mSettings.setValue(stored.at(index), stored.at(index + 1));
-        openHost(true);
-        ZelSettingsPanel* panel = import ? static_cast<ZelSettingsPanel*>(mImport.get())
-                                         : mGeneral.get();
+        open(true);
+        ZelSettingsPanel* panel = mPanels.at(import ? 1 : 0).get();
         QWidget* mark = Mark(zeltest::Child<QWidget>(panel, qPrintable(control)),
                              "notDefaultMark");
         QTRY_COMPARE(mark->toolTip(),
@@ -270,9 +249,8 @@ private Q_SLOTS:
                                     : QStringLiteral("units/nbDecimals");
         mHarness->mSettings.setValue(key, false);
         mHarness->mSettings.setValue(kept, import ? QStringLiteral("false") : QStringLiteral("4"));
-        openHost(dialog);
-        ZelSettingsPanel* panel = import ? static_cast<ZelSettingsPanel*>(mImport.get())
-                                         : mGeneral.get();
+        open(dialog);
+        ZelSettingsPanel* panel = mPanels.at(import ? 1 : 0).get();
         zeltest::Press(panel->getActionWidget());
         auto* control = zeltest::Child<QCheckBox>(panel, qPrintable(reset));
         auto* other = zeltest::Child<QCheckBox>(panel, qPrintable(edited));
@@ -312,12 +290,12 @@ private Q_SLOTS:
     }
 
     // The hint shows as soon as the folder is chosen; the notice after Apply names the row.
-    void restartHint_data() { hosts(); }
+    void restartHint_data() { HostRows(); }
     void restartHint()
     {
         QFETCH(bool, dialog);
-        openHost(dialog);
-        QWidget* folder = general("databaseButton");
+        open(dialog);
+        QWidget* folder = child("databaseButton");
         QWidget* hint = Mark(folder, "restartHint");
         QVERIFY(!hint->isVisible());
 
@@ -350,53 +328,25 @@ private Q_SLOTS:
     }
 
     // Without the host's call, neither host shows any of it.
-    void offByDefault_data() { hosts(); }
+    void offByDefault_data() { HostRows(); }
     void offByDefault()
     {
         QFETCH(bool, dialog);
-        openHost(dialog, false);
-        zeltest::Press(general("displayToolCheckbox"));
-        QVERIFY(mGeneral->hasModifications());
+        open(dialog, false);
+        zeltest::Press(child("displayToolCheckbox"));
+        QVERIFY(panel()->hasModifications());
         QVERIFY(!mHost->findChild<QLineEdit*>(QStringLiteral("settingsSearch")));
         QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changedMark")));
         QVERIFY(!mHost->findChild<QWidget*>(QStringLiteral("changeCount")));
     }
 
 private:
-    void hosts()
-    {
-        QTest::addColumn<bool>("dialog");
-        QTest::addRow("control center") << false;
-        QTest::addRow("settings dialog") << true;
-    }
-
     // The general and import panels in a new host, shown with its settings.
-    void openHost(bool pDialog, bool pGuide = true)
+    void open(bool pDialog, bool pGuide = true)
     {
-        mGeneral = std::make_unique<ZelGeneralSettingsPanel>(&mHarness->mApplication,
-                                                             mHarness->mSettings);
-        mImport = std::make_unique<ZelImportSettingsPanel>(&mHarness->mApplication,
-                                                           mHarness->mSettings);
-        if (pDialog) {
-            auto* dialog = new SettingsDialog(&mHarness->mApplication);
-            mHost.reset(dialog);
-            if (pGuide)
-                dialog->enableSettingsGuide();
-            dialog->registerSettingsPanel(mGeneral.get());
-            dialog->registerSettingsPanel(mImport.get());
-            dialog->resize(900, 900);
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            QApplication::setActiveWindow(dialog);
-            return;
-        }
-        auto* center = new ZelControlCenter(&mHarness->mApplication);
-        mHost.reset(center);
-        center->registerSettingsPanel(mGeneral.get());
-        center->registerSettingsPanel(mImport.get());
-        if (pGuide)
-            center->enableSettingsGuide();
-        QVERIFY(zeltest::OpenSettings(center, QSize(900, 900)));
+        addPanel(QStringLiteral("general"));
+        addPanel(QStringLiteral("import"));
+        openHost(pDialog, pGuide);
     }
 
     QLineEdit* searchField() const
@@ -410,17 +360,6 @@ private:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(searchField()));
         QTest::keyClicks(QApplication::focusWidget(), pText);
     }
-
-    template <typename T = QWidget>
-    T* general(const char* pName) const
-    {
-        return zeltest::Child<T>(mGeneral.get(), pName);
-    }
-
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelGeneralSettingsPanel> mGeneral;
-    std::unique_ptr<ZelImportSettingsPanel> mImport;
-    std::unique_ptr<QWidget> mHost;
 };
 
 QTEST_MAIN(tst_ZelSettingsGuide)

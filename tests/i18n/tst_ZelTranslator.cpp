@@ -1,10 +1,6 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
 
-#include "SettingsDialog.h"
 #include "ZelExportSettingsPanel.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
-#include "ZelPrivacySettingsPanel.h"
 #include "ZelTranslator.h"
 #include "ZelCCActionItem.h"
 #include "ZelControlCenter.h"
@@ -80,28 +76,19 @@ bool HasWords(const QString& pText)
 // The library in another language: its catalogues installed and removed by the host, the
 // panels and hosts following at once without losing an edit, and nothing cut off, also
 // laid out right to left.
-class tst_ZelTranslator : public QObject
+class tst_ZelTranslator : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
-        // Sizes as the hosts show them: with the library's style sheet.
-        QFile sheet(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-    }
-
+    // Sizes as the hosts show them: with the library's style sheet.
+    void initTestCase() { PrepareRun(true); }
+    void init() { setUp(); }
     void cleanup()
     {
         ZelTranslator::Remove();
         QApplication::setLayoutDirection(Qt::LeftToRight);
-        mPanels.clear();
-        mHost.reset();
-        mHarness.reset();
+        tearDown();
     }
 
     void install_data()
@@ -168,7 +155,8 @@ private Q_SLOTS:
         auto* units = zeltest::Child<QComboBox>(general, "units_comboBox");
         zeltest::Choose(units, 2);
         auto* decimals = zeltest::Child<QSpinBox>(general, "nbDecimals_spinBox");
-        typeInto(decimals, QStringLiteral("5"));
+        zeltest::Type(decimals, QStringLiteral("5"));
+        zeltest::Key(Qt::Key_Tab);
         QVERIFY(general->hasModifications());
 
         QCOMPARE(ZelTranslator::Install(QLocale(QStringLiteral("fr"))), QStringLiteral("fr"));
@@ -307,27 +295,15 @@ private Q_SLOTS:
 private:
     void makePanels()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
-        QVERIFY(mHarness->checkStore());
-        kmDMIApplication* application = &mHarness->mApplication;
-        QSettings& settings = mHarness->mSettings;
-        mPanels.push_back(std::make_unique<ZelGeneralSettingsPanel>(application, settings));
-        mPanels.push_back(std::make_unique<ZelImportSettingsPanel>(application, settings));
-        mPanels.push_back(std::make_unique<ZelExportSettingsPanel>(true, application, settings));
-        mPanels.push_back(std::make_unique<ZelPrivacySettingsPanel>(application, settings));
+        for (const char* kind : {"general", "import", "export", "privacy"})
+            addPanel(QLatin1String(kind));
     }
 
     void openDialog()
     {
         makePanels();
-        auto* dialog = new SettingsDialog(&mHarness->mApplication);
-        mHost.reset(dialog);
-        for (const auto& panel : mPanels)
-            dialog->registerSettingsPanel(panel.get());
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QApplication::setActiveWindow(dialog);
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        openHost(true, false, QSize());
+        QVERIFY(QTest::qWaitForWindowActive(mHost.get()));
     }
 
     // As the viewer shows it: the pane beside its menu, at the viewer's size, with the panels
@@ -452,19 +428,6 @@ private:
         }
         return clipped;
     }
-
-    void typeInto(QAbstractSpinBox* pSpin, const QString& pText)
-    {
-        zeltest::Press(pSpin);
-        QTRY_VERIFY(pSpin->hasFocus());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), pText);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
-    std::unique_ptr<QWidget> mHost;
 };
 
 QTEST_MAIN(tst_ZelTranslator)

@@ -1,8 +1,5 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
 
-#include "ZelExportSettingsPanel.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
 #include "ZelTranslator.h"
 
 using namespace zel;
@@ -53,18 +50,18 @@ QList<double> Accepted(const QWidget* pControl)
 } // namespace
 
 // Every range that a tool tip names is the one its control accepts, in each language.
-class tst_PanelToolTips : public QObject
+class tst_PanelToolTips : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
+    void initTestCase() { PrepareRun(); }
+    void init() { setUp(); }
+    void cleanup()
     {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
+        ZelTranslator::Remove();
+        tearDown();
     }
-
-    void cleanup() { ZelTranslator::Remove(); }
 
     void ranges_data()
     {
@@ -77,15 +74,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         const QLocale locale(language);
-        zeltest::PanelHarness harness;
-        QVERIFY(harness.checkStore());
-        std::vector<std::unique_ptr<QWidget>> panels;
-        panels.push_back(harness.panel<ZelGeneralSettingsPanel>());
-        panels.push_back(harness.panel<ZelImportSettingsPanel>());
-        auto exportPanel =
-            std::make_unique<ZelExportSettingsPanel>(true, &harness.mApplication, harness.mSettings);
-        exportPanel->initializeWidget();
-        panels.push_back(std::move(exportPanel));
+        for (const char* kind : {"general", "import", "export"})
+            addPanel(QLatin1String(kind))->initializeWidget();
 
         // Each widget whose tool tip names a range, and the control that the range is of.
         const QHash<QString, QString> controls = {
@@ -110,7 +100,7 @@ private Q_SLOTS:
 
         // The source texts tell which tips name a range, whatever the language.
         std::vector<std::pair<QWidget*, QWidget*>> tipped;
-        for (const auto& panel : panels) {
+        for (const auto& panel : mPanels) {
             const QList<QWidget*> widgets = panel->findChildren<QWidget*>();
             for (QWidget* widget : widgets) {
                 if (range.match(widget->toolTip()).hasMatch()) {

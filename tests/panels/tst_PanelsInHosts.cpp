@@ -1,12 +1,9 @@
 #include "PanelControls.h"
-#include "PanelHarness.h"
+#include "PanelFixture.h"
+#include "TestHost.h"
 
-#include "SettingsDialog.h"
 #include "ZelSettingsCheck.h"
 #include "ZelExportSettingsPanel.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
-#include "ZelPrivacySettingsPanel.h"
 #include "kmDMManager.h"
 #include "kmDMRenderer.h"
 #include "zelSceneGraphAnalyzer.h"
@@ -16,30 +13,22 @@ using namespace zel;
 // Each panel as the host application uses it: registered in the control center or in the
 // settings dialog, edited there, then cancelled, applied and reset with the host's buttons;
 // and the flows in which nothing may change that the person did not change.
-class tst_PanelsInHosts : public QObject
+class tst_PanelsInHosts : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
-    }
+    void initTestCase() { PrepareRun(); }
     void init()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
+        setUp(false);
         mStoreBefore.clear();
         mStoreEdits.clear();
     }
     void cleanup()
     {
-        // The hosts forget a panel that goes, whether or not it sits in their tree.
-        mPanels.clear();
         qApp->setStyleSheet(QString());
-        mHost.reset();
-        mHarness.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        tearDown();
     }
 
     void editApplyResetCancel_data()
@@ -184,11 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, panel);
         QFETCH(QString, host);
-        ZelSettingsPanel* named = addPanel(panel);
-        if (host == QLatin1String("none"))
-            showAlone(named);
-        else
-            openHost(host == QLatin1String("settings dialog"));
+        ZelSettingsPanel* named = showIn(panel, host);
         QStringList unnamed;
         const QList<QWidget*> controls = zeltest::OperableControls(named);
         for (QWidget* control : controls) {
@@ -217,9 +202,7 @@ private Q_SLOTS:
             mHarness->mSettings.setValue(
                 QStringLiteral("Tesselation/TesselationMaxFace%1Set").arg(limit), true);
         // With the library's sheet, as the host shows the panels.
-        QFile css(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        TestHost::ApplyLibraryStyle();
         ZelSettingsPanel* walked = addPanel(panel);
         showAlone(walked);
         QList<QWidget*> reached;
@@ -261,11 +244,7 @@ private Q_SLOTS:
         QFETCH(QString, panel);
         QFETCH(QString, host);
         QVERIFY(mHarness->checkStore());
-        ZelSettingsPanel* scrolled = addPanel(panel);
-        if (host == QLatin1String("none"))
-            showAlone(scrolled);
-        else
-            openHost(host == QLatin1String("settings dialog"));
+        ZelSettingsPanel* scrolled = showIn(panel, host);
         QStringList changed;
         QVERIFY(!scrolled->hasModifications());
         for (QWidget* control : zeltest::OperableControls(scrolled)) {
@@ -298,10 +277,16 @@ private:
     Q_INVOKABLE void boundsInDialog() { bounds(true); }
     void bounds(bool pDialog);
 
-    ZelSettingsPanel* addPanel(const QString& pKind);
-    void showAlone(ZelSettingsPanel* pPanel);
-    void openHost(bool pDialog);
-    QString click(const char* pButton);
+    // The panel alone, as the export tool shows, or in the host of that name.
+    ZelSettingsPanel* showIn(const QString& pKind, const QString& pHost)
+    {
+        ZelSettingsPanel* shown = addPanel(pKind);
+        if (pHost == QLatin1String("none"))
+            showAlone(shown);
+        else
+            openHost(pHost == QLatin1String("settings dialog"));
+        return shown;
+    }
     // From here on the flow is the person's: what the store and the record hold is the start.
     void begin()
     {
@@ -315,78 +300,10 @@ private:
         stats.triangles = pTriangles;
         mHarness->mApplication.getRenderer()->getSceneGraphAnalyzer()->setSceneStats(stats);
     }
-    template <typename T = QWidget>
-    T* child(int pPanel, const char* pName) const
-    {
-        return zeltest::Child<T>(mPanels.at(pPanel).get(), pName);
-    }
-
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<QWidget> mHost;
-    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
     QByteArray mStoreBefore;
     QMap<QString, QVariant> mStoreEdits;
     std::unique_ptr<FiguraExportSettings> mRecordExpected;
 };
-
-// A panel as the host makes it: "tool" is the export panel with the export tool's layout.
-ZelSettingsPanel* tst_PanelsInHosts::addPanel(const QString& pKind)
-{
-    kmDMIApplication* application = &mHarness->mApplication;
-    QSettings& settings = mHarness->mSettings;
-    std::unique_ptr<ZelSettingsPanel> panel;
-    if (pKind == QLatin1String("import"))
-        panel = std::make_unique<ZelImportSettingsPanel>(application, settings);
-    else if (pKind == QLatin1String("privacy"))
-        panel = std::make_unique<ZelPrivacySettingsPanel>(application, settings);
-    else if (pKind == QLatin1String("export") || pKind == QLatin1String("tool"))
-        panel = std::make_unique<ZelExportSettingsPanel>(pKind == QLatin1String("export"),
-                                                         application, settings);
-    else
-        panel = std::make_unique<ZelGeneralSettingsPanel>(application, settings);
-    mPanels.push_back(std::move(panel));
-    return mPanels.back().get();
-}
-
-// Filled and shown on its own, as the viewer shows its export tool.
-void tst_PanelsInHosts::showAlone(ZelSettingsPanel* pPanel)
-{
-    pPanel->initializeWidget();
-    pPanel->getActionWidget()->hide();
-    pPanel->resize(700, 1400);
-    pPanel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(pPanel));
-    QApplication::setActiveWindow(pPanel);
-    QVERIFY(QTest::qWaitForWindowActive(pPanel));
-}
-
-// Registers every panel made so far with a new host, which is then shown with its settings.
-void tst_PanelsInHosts::openHost(bool pDialog)
-{
-    if (pDialog) {
-        auto* dialog = new SettingsDialog(&mHarness->mApplication);
-        mHost.reset(dialog);
-        for (const auto& panel : mPanels)
-            dialog->registerSettingsPanel(panel.get());
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QVERIFY(mPanels.front()->isVisible());
-        return;
-    }
-    auto* center = new ZelControlCenter(&mHarness->mApplication);
-    mHost.reset(center);
-    for (const auto& panel : mPanels) {
-        center->registerSettingsPanel(panel.get());
-        QVERIFY(center->isAncestorOf(panel.get()));
-    }
-    QVERIFY(zeltest::OpenSettings(center, QSize(900, 700)));
-}
-
-// Presses a host button; returns the text of the message box it showed, if any.
-QString tst_PanelsInHosts::click(const char* pButton)
-{
-    return zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
-}
 
 // A vector export while the image and BOM tabs hold edits: the export writes the vector
 // part of the record, and the other tabs keep their edits.
@@ -400,18 +317,18 @@ void tst_PanelsInHosts::exportOneKind()
     showAlone(tool);
     begin();
 
-    zeltest::Choose(child<QComboBox>(0, "SuperSamplingComboBox"), 2);
-    zeltest::Press(child(0, "mSettingBOMPushButton"));
-    zeltest::Choose(child<QComboBox>(0, "bomFormatComboBox"), 1);
-    zeltest::Press(child(0, "mSettingVecPushButton"));
+    zeltest::Choose(child<QComboBox>("SuperSamplingComboBox"), 2);
+    zeltest::Press(child("mSettingBOMPushButton"));
+    zeltest::Choose(child<QComboBox>("bomFormatComboBox"), 1);
+    zeltest::Press(child("mSettingVecPushButton"));
     QSignalSpy requests(tool, &ZelExportSettingsPanel::exportRequested);
-    zeltest::Press(child(0, "exportVECButton"));
+    zeltest::Press(child("exportVECButton"));
     QCOMPARE(requests.count(), 1);
 
     svg.exportAsImage = false;
     mRecordExpected->setSVGExportSettings(svg);
-    QCOMPARE(child<QComboBox>(0, "SuperSamplingComboBox")->currentIndex(), 2);
-    QCOMPARE(child<QComboBox>(0, "bomFormatComboBox")->currentIndex(), 1);
+    QCOMPARE(child<QComboBox>("SuperSamplingComboBox")->currentIndex(), 2);
+    QCOMPARE(child<QComboBox>("bomFormatComboBox")->currentIndex(), 1);
     QVERIFY(tool->hasModifications());
 }
 
@@ -446,7 +363,7 @@ void tst_PanelsInHosts::writesWhileFilling()
         settings->setGeometryExportSettings(target);
     }
     QCOMPARE(stateSpy.count(), 0);
-    QCOMPARE(child<QSpinBox>(0, "simplifNoTrianglesSpinBox")->value(), 7000);
+    QCOMPARE(child<QSpinBox>("simplifNoTrianglesSpinBox")->value(), 7000);
 }
 
 // Edits on the 3D and image tabs applied at once: the tool does not announce the end of a
@@ -460,9 +377,9 @@ void tst_PanelsInHosts::oneApplyTwoTabs()
     QSignalSpy previews(tool, &ZelExportSettingsPanel::previewToggled);
     begin();
 
-    zeltest::Press(child(0, "simplifRatioButton"));
-    zeltest::Press(child(0, "mSetting2DPushButton"));
-    zeltest::Choose(child<QComboBox>(0, "SuperSamplingComboBox"), 3);
+    zeltest::Press(child("simplifRatioButton"));
+    zeltest::Press(child("mSetting2DPushButton"));
+    zeltest::Choose(child<QComboBox>("SuperSamplingComboBox"), 3);
     QVERIFY(!tool->applyModifications());
 
     GeometryExportSettings geometry = mRecordExpected->getGeometryExportSettings();
@@ -488,10 +405,10 @@ void tst_PanelsInHosts::noModel()
     begin();
     QVERIFY(!exporting->hasModifications());
 
-    zeltest::Press(child(0, "displayToolCheckbox"));
+    zeltest::Press(child("displayToolCheckbox"));
     mStoreEdits.insert(QStringLiteral("display/displaytool"), false);
     QCOMPARE(click("applyButton"), QString());
-    zeltest::Choose(child<QComboBox>(1, "bomFormatComboBox"), 1);
+    zeltest::Choose(child<QComboBox>("bomFormatComboBox", 1), 1);
     QCOMPARE(click("applyButton"), QString());
 
     bom.columnSeparator = QStringLiteral(";");
@@ -546,12 +463,12 @@ void tst_PanelsInHosts::bounds(bool pDialog)
         QVERIFY2(!panel->hasModifications(), qPrintable(panel->getPanelName()));
     // A smaller model does not lower the target.
     setSceneTriangles(3000);
-    mPanels.at(2)->initializeWidget();
-    QVERIFY(!mPanels.at(2)->hasModifications());
+    panel(2)->initializeWidget();
+    QVERIFY(!panel(2)->hasModifications());
 
     if (pDialog)
-        zeltest::Press(mPanels.at(1)->getActionWidget());
-    zeltest::Press(child(1, "loadAnnotationsCheckBox"));
+        zeltest::Press(panel(1)->getActionWidget());
+    zeltest::Press(child("loadAnnotationsCheckBox", 1));
     mStoreEdits.insert(QStringLiteral("Import/LoadAnnotations"),
                        !settings.value(QStringLiteral("Import/LoadAnnotations")).toBool());
     QCOMPARE(click("applyButton"), QString());

@@ -1,13 +1,7 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
+#include "zelRegistryTestSupport.h"
 
-#include "SettingsDialog.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
-#include "ZelPrivacySettingsPanel.h"
 #include "kmDMRenderer.h"
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace zel;
 
@@ -25,48 +19,33 @@ const rlim_t kFileSizeLimit = 4096;
 // The panels in their hosts while other programs write the same store: a change made
 // elsewhere is neither overwritten nor ignored, and an apply that cannot be written says so
 // and keeps the edits.
-class tst_PanelsWithOtherWriters : public QObject
+class tst_PanelsWithOtherWriters : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
+        PrepareRun();
         // The viewer registers these, so that the check fills them.
         for (const char* key : {"engine/fillCutplane", "display/displayps", "display/displaytool"})
             ZelControlCenter::RegisterSetting(QLatin1String(key), QStringLiteral("true"),
                                               ZelControlCenter::GetValidatorByName(
                                                   QStringLiteral("ensureBool")));
     }
-    void cleanup()
-    {
-        mPanels.clear();
-        mHost.reset();
-        mHarness.reset();
-    }
+    void cleanup() { tearDown(); }
 
-    void hosts_data()
-    {
-        QTest::addColumn<bool>("dialog");
-        QTest::addRow("control center") << false;
-        QTest::addRow("settings dialog") << true;
-    }
-
-    void otherWriterSurvivesApply_data() { hosts_data(); }
+    void otherWriterSurvivesApply_data() { HostRows(); }
     void otherWriterSurvivesApply()
     {
         QFETCH(bool, dialog);
         open(dialog, QStringLiteral("general"));
         const QByteArray before = mHarness->fileBytes();
         zeltest::Press(child("flatShadingCheckbox"));
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
 
         // The tool writes while the edit is pending; Apply comes right after it.
-        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
-                          "4"}),
-                 0);
+        QVERIFY(setElsewhere("units/nbDecimals", "4"));
         QCOMPARE(click("applyButton"), QString());
         QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("4"));
         QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
@@ -81,7 +60,7 @@ private Q_SLOTS:
     // store holds a value that the controls would write otherwise.
     void applyWritesOnlyChangedKeys_data()
     {
-        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
@@ -95,7 +74,7 @@ private Q_SLOTS:
     }
     void applyWritesOnlyChangedKeys()
     {
-        QFETCH(QString, panel);
+        QFETCH(QString, kind);
         QFETCH(QString, clicked);
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
@@ -108,22 +87,22 @@ private Q_SLOTS:
         writeLine("engine", "coreNumber", "0004");
         writeLine("Import", "LoadHiddenObjects", "True");
         QVERIFY(!QTest::currentTestFailed());
-        open(false, panel);
+        open(false, kind);
         const QByteArray before = mHarness->fileBytes();
         QVERIFY(before.contains(from));
 
         zeltest::Press(child(qPrintable(clicked)));
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         QCOMPARE(click("applyButton"), QString());
         QByteArray expected = before;
         expected.replace(from, to);
         QCOMPARE(QString::fromUtf8(mHarness->fileBytes()), QString::fromUtf8(expected));
-        QVERIFY(!mPanels.front()->hasModifications());
+        QVERIFY(!panel()->hasModifications());
     }
 
     // Another program changes the store while a host is open: the rows and the host's state
     // follow; a row that holds an edit keeps it, and its mark tells what the store holds.
-    void hostsFollowTheStore_data() { hosts_data(); }
+    void hostsFollowTheStore_data() { HostRows(); }
     void hostsFollowTheStore()
     {
         QFETCH(bool, dialog);
@@ -131,17 +110,13 @@ private Q_SLOTS:
         kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
         QVERIFY(!renderer->isFlatLighting());
         QSignalSpy told(mHost.get(), SIGNAL(storeChanged(QStringList)));
-        auto* decimals = zeltest::Child<QSpinBox>(mPanels.front().get(), "nbDecimals_spinBox");
+        auto* decimals = child<QSpinBox>("nbDecimals_spinBox");
         zeltest::StepUp(decimals);
         QCOMPARE(decimals->value(), 3);
 
-        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "engine/flatShading",
-                          "true"}),
-                 0);
-        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "units/nbDecimals",
-                          "5"}),
-                 0);
-        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        QVERIFY(setElsewhere("engine/flatShading", "true"));
+        QVERIFY(setElsewhere("units/nbDecimals", "5"));
+        auto* flat = child<QCheckBox>("flatShadingCheckbox");
         QTRY_VERIFY(flat->isChecked());
         QTRY_VERIFY(renderer->isFlatLighting());
         QTRY_COMPARE(mHarness->mApplication.getAppNbDecimals(), 5);
@@ -150,7 +125,7 @@ private Q_SLOTS:
 
         // The person's value stays pending, now against the store's.
         QCOMPARE(decimals->value(), 3);
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         const QWidget* mark = changedMark(decimals);
         QVERIFY(mark && mark->isVisible());
         QTRY_VERIFY2(mark->toolTip().contains(QStringLiteral(": 5")), qPrintable(mark->toolTip()));
@@ -161,16 +136,14 @@ private Q_SLOTS:
         QCOMPARE(click("applyButton"), QString());
         QCOMPARE(mHarness->stored(QStringLiteral("units/nbDecimals")), QStringLiteral("3"));
         QCOMPARE(mHarness->stored(QStringLiteral("engine/flatShading")), QStringLiteral("true"));
-        QCOMPARE(runTool({"set", "--store", mHarness->mSettings.fileName(), "engine/useFXAA",
-                          "false"}),
-                 0);
+        QVERIFY(setElsewhere("engine/useFXAA", "false"));
         QTRY_COMPARE(told.count(), tells + 1);
         QCOMPARE(told.back().front().toStringList(), QStringList{"engine/useFXAA"});
     }
 
     // A store that cannot take the edits: run in a child whose file size limit stops every
     // write past it, as a full disk does.
-    void failedApplyKeepsEdits_data() { hosts_data(); }
+    void failedApplyKeepsEdits_data() { HostRows(); }
     void failedApplyKeepsEdits()
     {
         QFETCH(bool, dialog);
@@ -208,15 +181,13 @@ private Q_SLOTS:
             QSKIP("run by failedApplyKeepsEdits");
         const bool dialog = qEnvironmentVariable(kChildHost) == QLatin1String("dialog");
         mHarness = std::make_unique<zeltest::PanelHarness>(store);
-        open(dialog, QStringLiteral("general"), false);
+        open(dialog, QStringLiteral("general"));
         kmDMRenderer* renderer = mHarness->mApplication.getRenderer();
         const bool flatBefore = renderer->isFlatLighting();
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{kFileSizeLimit, kFileSizeLimit};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const zeltest::FileSizeLimit limit(kFileSizeLimit);
 
-        auto* flat = zeltest::Child<QCheckBox>(mPanels.front().get(), "flatShadingCheckbox");
+        auto* flat = child<QCheckBox>("flatShadingCheckbox");
         zeltest::Press(flat);
         QVERIFY(flat->isChecked());
         const QString message = click("applyButton");
@@ -225,10 +196,10 @@ private Q_SLOTS:
         // Still an edit, still marked and counted, still there to apply again.
         QVERIFY(mHost->isVisible());
         QVERIFY(flat->isChecked());
-        QVERIFY(mPanels.front()->hasModifications());
+        QVERIFY(panel()->hasModifications());
         QVERIFY(changedMark(flat)->isVisible());
         const auto* count =
-            zeltest::Child<QLabel>(mPanels.front()->getActionWidget(), "changeCount");
+            zeltest::Child<QLabel>(panel()->getActionWidget(), "changeCount");
         QVERIFY(count->isVisible());
         QCOMPARE(count->text(), QStringLiteral("1"));
         QCOMPARE(renderer->isFlatLighting(), flatBefore);
@@ -237,60 +208,26 @@ private Q_SLOTS:
         if (dialog) {
             click("cancelButton");
             QVERIFY(!flat->isChecked());
-            QVERIFY(!mPanels.front()->hasModifications());
+            QVERIFY(!panel()->hasModifications());
         }
         QCOMPARE(renderer->isFlatLighting(), flatBefore);
     }
 
 private:
-    // A harness with a checked store, and a host of the given kind open on one panel.
-    void open(bool pDialog, const QString& pPanel, bool pCheck = true)
+    // A host of the given kind open on one panel, with the settings guide; on a checked
+    // store of its own unless the test made one.
+    void open(bool pDialog, const QString& pPanel)
     {
         if (!mHarness)
-            mHarness = std::make_unique<zeltest::PanelHarness>();
-        if (pCheck)
-            QVERIFY(mHarness->checkStore());
-        kmDMIApplication* application = &mHarness->mApplication;
-        QSettings& settings = mHarness->mSettings;
-        if (pPanel == QLatin1String("import"))
-            mPanels.push_back(std::make_unique<ZelImportSettingsPanel>(application, settings));
-        else if (pPanel == QLatin1String("privacy"))
-            mPanels.push_back(std::make_unique<ZelPrivacySettingsPanel>(application, settings));
-        else
-            mPanels.push_back(std::make_unique<ZelGeneralSettingsPanel>(application, settings));
-        ZelSettingsPanel* panel = mPanels.front().get();
-        if (pDialog) {
-            auto* host = new SettingsDialog(application);
-            mHost.reset(host);
-            host->enableSettingsGuide();
-            host->registerSettingsPanel(panel);
-            host->resize(900, 900);
-            host->show();
-            QVERIFY(QTest::qWaitForWindowExposed(host));
-            return;
-        }
-        auto* host = new ZelControlCenter(application);
-        mHost.reset(host);
-        host->enableSettingsGuide();
-        host->registerSettingsPanel(panel);
-        host->resize(900, 900);
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host));
-        host->openMenu(true);
-        QTRY_VERIFY(host->isMenuOpen());
-        host->openSettings();
-        QTRY_VERIFY(host->isSettingsOpen());
-    }
-
-    QWidget* child(const char* pName) const
-    {
-        return zeltest::Child<QWidget>(mPanels.front().get(), pName);
+            setUp();
+        addPanel(pPanel);
+        openHost(pDialog, true);
     }
 
     // The guide's "Changed" mark beside the label of pControl's row.
     const QWidget* changedMark(const QWidget* pControl) const
     {
-        const QList<QLabel*> labels = mPanels.front()->findChildren<QLabel*>();
+        const QList<QLabel*> labels = panel()->findChildren<QLabel*>();
         for (const QLabel* label : labels) {
             if (label->buddy() == pControl)
                 return zeltest::Child<QWidget>(label->parentWidget(), "changedMark");
@@ -298,19 +235,13 @@ private:
         return nullptr;
     }
 
-    // Presses a host button; gives the text of the message box that it showed, if any.
-    QString click(const char* pButton)
-    {
-        return zeltest::PressAndAcknowledge(zeltest::Child<QPushButton>(mHost.get(), pButton));
-    }
-
-    int runTool(const QStringList& pArguments)
+    // The value set in the store by the zelsettings tool, as another program writes it.
+    bool setElsewhere(const char* pKey, const char* pValue)
     {
         QProcess tool;
-        tool.start(QStringLiteral(ZELSETTINGS_PATH), pArguments);
-        if (!tool.waitForFinished(30000))
-            return -1;
-        return tool.exitCode();
+        tool.start(QStringLiteral(ZELSETTINGS_PATH),
+                   {"set", "--store", mHarness->mSettings.fileName(), pKey, pValue});
+        return tool.waitForFinished(30000) && tool.exitCode() == 0;
     }
 
     // A line written into the store's file by hand, as an editor would.
@@ -331,10 +262,6 @@ private:
         file.close();
         mHarness->mSettings.sync();
     }
-
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<QWidget> mHost;
-    std::vector<std::unique_ptr<ZelSettingsPanel>> mPanels;
 };
 
 QTEST_MAIN(tst_PanelsWithOtherWriters)

@@ -1,9 +1,5 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
 
-#include "ZelExportSettingsPanel.h"
-#include "ZelGeneralSettingsPanel.h"
-#include "ZelImportSettingsPanel.h"
-#include "ZelPrivacySettingsPanel.h"
 #include "ZelSettingKeys.h"
 
 using namespace zel;
@@ -36,47 +32,32 @@ QStringList FormKeys(const QWidget& pPanel)
 // Every setting that a panel's form names is one that the store knows: a registered key, one
 // of the few keys that the panels use unregistered, or, on the export panel, a row of the
 // host's export record.
-class tst_SettingKeys : public QObject
+class tst_SettingKeys : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { zeltest::InitTestCase(); }
+    void initTestCase() { PrepareRun(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void formsNameKnownKeys_data()
     {
-        QTest::addColumn<int>("panel");
-        QTest::newRow("general") << 0;
-        QTest::newRow("import") << 1;
-        QTest::newRow("privacy") << 2;
-        QTest::newRow("export") << 3;
+        QTest::addColumn<QString>("panel");
+        for (const char* panel : {"general", "import", "privacy", "export"})
+            QTest::newRow(panel) << QString::fromLatin1(panel);
     }
 
     void formsNameKnownKeys()
     {
-        QFETCH(int, panel);
-        zeltest::PanelHarness harness;
-        QVERIFY(harness.checkStore());
-        std::unique_ptr<QWidget> widget;
+        QFETCH(QString, panel);
+        ZelSettingsPanel* widget = addPanel(panel);
+        widget->initializeWidget();
         QStringList known;
-        switch (panel) {
-        case 0:
-            widget = harness.panel<ZelGeneralSettingsPanel>();
-            break;
-        case 1:
-            widget = harness.panel<ZelImportSettingsPanel>();
-            break;
-        case 2:
-            widget = harness.panel<ZelPrivacySettingsPanel>();
-            break;
-        default:
-            widget = std::make_unique<ZelExportSettingsPanel>(true, &harness.mApplication,
-                                                              harness.mSettings);
+        if (panel == QLatin1String("export")) {
             for (const char* key : keys::kExportRowKeys)
                 known.append(QString::fromLatin1(key));
-            break;
-        }
-        if (panel != 3) {
+        } else {
             for (const auto& entry : ZelControlCenter::GetDefaultSettingsValues())
                 known.append(entry.first);
             for (const char* key : kUnregisteredKeys)

@@ -56,11 +56,7 @@ class tst_HeaderSelectorWidget : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    }
+    void initTestCase() { zeltest::InitTestCase(); }
 
     void init()
     {

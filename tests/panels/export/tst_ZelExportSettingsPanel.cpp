@@ -1,17 +1,13 @@
 #include "ZelExportSettingsPanel.h"
 
 #include "HeaderSelectorWidget.h"
-#include "PanelHarness.h"
-#include "kmDMIApplication.h"
+#include "PanelFixture.h"
 #include "kmDMManager.h"
 #include "kmDMRenderer.h"
 #include "zelSceneGraphAnalyzer.h"
 
 #include <QtTest>
 #include <QtWidgets>
-
-#include <functional>
-#include <memory>
 
 using namespace zel;
 
@@ -23,36 +19,36 @@ const char* const kPages[] = {"mTabbedWidgetImg", "mTabbedWidgetVec", "mTabbedWi
 const char* const kTabButtons[] = {"mSetting2DPushButton", "mSettingVecPushButton",
                                    "mSettingBOMPushButton", "mSetting3DPushButton"};
 
+// A part of the panel, by default one of its many push buttons.
 template <class T = QPushButton>
-T* child(const QWidget* pParent, const char* pName)
+T* Find(const QWidget* pParent, const char* pName)
 {
     return zeltest::Child<T>(pParent, pName);
 }
 
 } // namespace
 
-class tst_ZelExportSettingsPanel : public QObject
+class tst_ZelExportSettingsPanel : public zeltest::PanelFixture
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    std::unique_ptr<QSettings> mSettings;
-    std::unique_ptr<kmDMIApplication> mApplication;
-    std::unique_ptr<ZelExportSettingsPanel> mPanel;
+    QSettings* mSettings = nullptr;
+    kmDMIApplication* mApplication = nullptr;
+    ZelExportSettingsPanel* mPanel = nullptr;
 
     FiguraExportSettings& record() { return mApplication->grabFiguraExportSettings(); }
 
     // A shown panel, filled from the record as its host would.
     ZelExportSettingsPanel* open(bool pSettingsLayout)
     {
-        mPanel = std::make_unique<ZelExportSettingsPanel>(pSettingsLayout, mApplication.get(),
-                                                          *mSettings);
+        mPanel = new ZelExportSettingsPanel(pSettingsLayout, mApplication, *mSettings);
+        mPanels.emplace_back(mPanel);
         mPanel->resize(925, 1160);
         mPanel->show();
-        if (!QTest::qWaitForWindowExposed(mPanel.get()))
+        if (!QTest::qWaitForWindowExposed(mPanel))
             qFatal("panel not exposed");
         mPanel->initializeWidget();
-        return mPanel.get();
+        return mPanel;
     }
 
     void setTriangles(quint64 pTriangles)
@@ -66,39 +62,23 @@ class tst_ZelExportSettingsPanel : public QObject
     {
         QCOMPARE(mPanel->getActiveTab(), pTab);
         for (int page = 0; page < 4; ++page) {
-            QCOMPARE(child<QWidget>(mPanel.get(), kPages[page])->isVisible(), page == pTab);
-            QCOMPARE(child(mPanel.get(), kTabButtons[page])->isChecked(), page == pTab);
+            QCOMPARE(Find<QWidget>(mPanel, kPages[page])->isVisible(), page == pTab);
+            QCOMPARE(Find(mPanel, kTabButtons[page])->isChecked(), page == pTab);
         }
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        QLocale::setDefault(QLocale::c());
-        QVERIFY(mDir.isValid());
-    }
-
+    void initTestCase() { PrepareRun(); }
     void init()
     {
-        mSettings = std::make_unique<QSettings>(mDir.filePath("settings.ini"),
-                                                QSettings::IniFormat);
-        mSettings->clear();
-        mApplication = std::make_unique<kmDMIApplication>();
-        mApplication->setSettings(mSettings.get());
+        setUp(false);
+        mSettings = &mHarness->mSettings;
+        mApplication = &mHarness->mApplication;
         AttributesDictionary& dictionary = mApplication->getDMManager()->getAttributesDictionary();
         dictionary.setComponentAttributeNames({"Name", "Mass"});
         dictionary.setInstanceAttributeNames({"Name", "Position"});
     }
-
-    void cleanup()
-    {
-        mPanel.reset();
-        mApplication.reset();
-        mSettings.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void cleanup() { tearDown(); }
 
     // A record unlike the defaults reads back unchanged; cancel restores it, apply writes the
     // edits only, keeping the target's exportAsImage and BOM strings that no format names.
@@ -129,19 +109,19 @@ private Q_SLOTS:
         geometry.simplification = -25.0f;
         record().setGeometryExportSettings(geometry);
         FiguraExportSettings expected(record());
-        auto* definition = child<QComboBox>(panel, "definitionCombobox");
+        auto* definition = Find<QComboBox>(panel, "definitionCombobox");
         auto* selector = panel->findChild<HeaderSelectorWidget*>();
         const QStringList shown = {panel->getPanelName(), definition->currentText(),
-                                   child<QComboBox>(panel, "SuperSamplingComboBox")->currentText(),
-                                   child<QComboBox>(panel, "canvasSizeCombobox")->currentText(),
-                                   child<QComboBox>(panel, "bomFormatComboBox")->currentText(),
+                                   Find<QComboBox>(panel, "SuperSamplingComboBox")->currentText(),
+                                   Find<QComboBox>(panel, "canvasSizeCombobox")->currentText(),
+                                   Find<QComboBox>(panel, "bomFormatComboBox")->currentText(),
                                    selector->getHeaders().join(' ')};
         QCOMPARE(shown, QStringList({"EXPORT", "1280 x 720", "8X", "A3 landscape",
                                      "CSV French Version", "Position Mass"}));
         QVERIFY(!panel->hasModifications());
 
         QSignalSpy spy(panel, &ZelExportSettingsPanel::stateChanged);
-        auto* silhouette = child<QDoubleSpinBox>(panel, "silhouetteEdgeWidthSpinBox");
+        auto* silhouette = Find<QDoubleSpinBox>(panel, "silhouetteEdgeWidthSpinBox");
         QTest::keyClick(silhouette, Qt::Key_Up);
         // This panel has nothing to reset.
         QVERIFY(!panel->canResetContent());
@@ -153,7 +133,7 @@ private Q_SLOTS:
         QVERIFY(record() == expected);
 
         QTest::keyClick(silhouette, Qt::Key_Up);
-        zeltest::Press(child(selector, "mPushButtonAddAll"));
+        zeltest::Press(Find(selector, "mPushButtonAddAll"));
         QCOMPARE(spy.count(), 3);
         QVERIFY(!panel->applyModifications());
         svg.silhouetteEdgeWidth = 1.51f;
@@ -197,11 +177,11 @@ private Q_SLOTS:
             zeltest::AnswerModal<QColorDialog>(panel, answer);
             // The swatch's page first, by its tab.
             for (int tab = 0; tab < 4; ++tab) {
-                if (child<QWidget>(panel, kPages[tab])->isAncestorOf(child(panel, pButton)))
-                    zeltest::Press(child(panel, kTabButtons[tab]));
+                if (Find<QWidget>(panel, kPages[tab])->isAncestorOf(Find(panel, pButton)))
+                    zeltest::Press(Find(panel, kTabButtons[tab]));
             }
-            zeltest::Press(child(panel, pButton));
-            return answered ? child(panel, pButton)->styleSheet() : QString();
+            zeltest::Press(Find(panel, pButton));
+            return answered ? Find(panel, pButton)->styleSheet() : QString();
         };
         const QColor picked(10, 20, 30, 40);
         QCOMPARE(pick("silhouetteEdgeColorButton", false, picked),
@@ -214,8 +194,8 @@ private Q_SLOTS:
         QVERIFY(panel->hasModifications());
 
         // Unchecked, the override greys the swatch; checked again, the colour is back.
-        auto* swatch = child(panel, "backgroundColorButton");
-        auto* overriding = child<QCheckBox>(panel, "overrideBgCheckBox");
+        auto* swatch = Find(panel, "backgroundColorButton");
+        auto* overriding = Find<QCheckBox>(panel, "overrideBgCheckBox");
         zeltest::Press(overriding);
         QVERIFY(!swatch->isEnabled());
         QCOMPARE(swatch->styleSheet(), QString("background-color:rgba(205,205,205,255);"));
@@ -247,8 +227,8 @@ private Q_SLOTS:
         checkTab(activeTab);
         QSignalSpy spy(panel, &ZelExportSettingsPanel::activeTabChanged);
         for (int tab : {1, 3, 2, 0}) {
-            zeltest::Press(child(panel, kTabButtons[tab]));
-            zeltest::Press(child(panel, kTabButtons[tab]));
+            zeltest::Press(Find(panel, kTabButtons[tab]));
+            zeltest::Press(Find(panel, kTabButtons[tab]));
             QCOMPARE(spy.count(), 1);
             QCOMPARE(spy.takeFirst().at(0).toInt(), tab);
             checkTab(tab);
@@ -262,8 +242,8 @@ private Q_SLOTS:
         mSettings->setValue(kTabKey, 2);
         auto* panel = open(false);
         panel->resize(380, 700);
-        auto* area = child<QScrollArea>(panel, "scrollArea");
-        auto* format = child<QComboBox>(panel, "bomFormatComboBox");
+        auto* area = Find<QScrollArea>(panel, "scrollArea");
+        auto* format = Find<QComboBox>(panel, "bomFormatComboBox");
         QTRY_COMPARE(area->widget()->width(), area->viewport()->width());
         const QRect shown(format->mapTo(area->viewport(), QPoint()), format->size());
         QVERIFY(area->viewport()->rect().contains(shown));
@@ -282,10 +262,10 @@ private Q_SLOTS:
         connect(panel, &ZelExportSettingsPanel::previewToggled, this, [&events](bool pState) {
             events << QString("previewToggled(%1)").arg(pState ? "true" : "false");
         });
-        auto* preview = child(panel, "preview3DButton");
-        auto* ratio = child<QSpinBox>(panel, "simplifRatioSpinBox");
-        auto* target = child<QSpinBox>(panel, "simplifNoTrianglesSpinBox");
-        auto* byRatio = child<QRadioButton>(panel, "simplifRatioButton");
+        auto* preview = Find(panel, "preview3DButton");
+        auto* ratio = Find<QSpinBox>(panel, "simplifRatioSpinBox");
+        auto* target = Find<QSpinBox>(panel, "simplifNoTrianglesSpinBox");
+        auto* byRatio = Find<QRadioButton>(panel, "simplifRatioButton");
         const auto step = [&](QAbstractButton* pButton, QSpinBox* pSpin) {
             events.clear();
             if (pButton)
@@ -302,10 +282,10 @@ private Q_SLOTS:
         QCOMPARE(step(nullptr, target), QStringList());
         QCOMPARE(step(nullptr, ratio), QStringList({"stateChanged"}));
         // The statistics line has its two lines at once, not after the next layout pass.
-        auto* line = child<QLabel>(panel, "trianglesStatsLabel");
+        auto* line = Find<QLabel>(panel, "trianglesStatsLabel");
         QVERIFY(line->text().contains('\n'));
         QVERIFY(line->height() >= line->sizeHint().height());
-        QCOMPARE(step(child<QRadioButton>(panel, "noSimplifButton"), nullptr),
+        QCOMPARE(step(Find<QRadioButton>(panel, "noSimplifButton"), nullptr),
                  QStringList({"previewToggled(false)", "stateChanged"}));
         QVERIFY(!preview->isEnabled());
         panel->applyModifications();
@@ -337,7 +317,7 @@ private Q_SLOTS:
         record().setGeometryExportSettings(geometry);
         QVERIFY(!panel->hasModifications());
         setTriangles(triangles);
-        QTRY_COMPARE(child<QLabel>(panel, "trianglesStatsLabel")->text(), line);
+        QTRY_COMPARE(Find<QLabel>(panel, "trianglesStatsLabel")->text(), line);
     }
 
     // Built without an application object, in either layout, the panel edits a record of the
@@ -359,12 +339,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         panel.initializeWidget();
         QVERIFY(!panel.hasModifications());
-        QCOMPARE(child<QComboBox>(&panel, "definitionCombobox")->currentText(),
+        QCOMPARE(Find<QComboBox>(&panel, "definitionCombobox")->currentText(),
                  QString("1920 x 1080"));
         QSignalSpy requests(&panel, &ZelExportSettingsPanel::exportRequested);
-        QTest::keyClick(child<QDoubleSpinBox>(&panel, "salientEdgeWidthSpinBox"), Qt::Key_Up);
+        QTest::keyClick(Find<QDoubleSpinBox>(&panel, "salientEdgeWidthSpinBox"), Qt::Key_Up);
         if (!settingsLayout) {
-            zeltest::Press(child(&panel, "exportVECButton"));
+            zeltest::Press(Find(&panel, "exportVECButton"));
             QCOMPARE(requests.count(), 1);
         }
         QVERIFY(panel.hasModifications());
@@ -398,20 +378,20 @@ private Q_SLOTS:
             }
         }
         QSignalSpy previews(panel, &ZelExportSettingsPanel::previewToggled);
-        zeltest::Press(child(panel, "previewVECButton"));
+        zeltest::Press(Find(panel, "previewVECButton"));
         panel->clearPreviewButton();
-        QVERIFY(!child(panel, "previewVECButton")->isChecked());
+        QVERIFY(!Find(panel, "previewVECButton")->isChecked());
         QCOMPARE(previews.count(), 1);
 
         QSignalSpy spy(panel, &ZelExportSettingsPanel::stateChanged);
-        zeltest::Press(child(panel, "resetSVGButton"));
+        zeltest::Press(Find(panel, "resetSVGButton"));
         QVERIFY(!spy.isEmpty());
-        QCOMPARE(child<QComboBox>(panel, "canvasSizeCombobox")->currentText(),
+        QCOMPARE(Find<QComboBox>(panel, "canvasSizeCombobox")->currentText(),
                  QString("A3 portrait"));
         QList<SVGExportSettings> written;
         connect(panel, &ZelExportSettingsPanel::exportRequested, this,
                 [&]() { written << record().getSVGExportSettings(); });
-        zeltest::Press(child(panel, "exportVECButton"));
+        zeltest::Press(Find(panel, "exportVECButton"));
         bool answered = false;
         zeltest::AnswerPopup(panel, [&answered](QWidget* pWindow) {
             auto* menu = qobject_cast<QMenu*>(pWindow);
@@ -422,7 +402,7 @@ private Q_SLOTS:
             QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
                               menu->actionGeometry(item).center());
         });
-        zeltest::Press(child(panel, "exportVECMoreButton"));
+        zeltest::Press(Find(panel, "exportVECMoreButton"));
         QVERIFY(answered);
         QCOMPARE(written.size(), 2);
         SVGExportSettings expected;

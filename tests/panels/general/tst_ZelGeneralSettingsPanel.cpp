@@ -1,6 +1,6 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
+#include "TestHost.h"
 
-#include "EngineModel.h"
 #include "ZelGeneralSettingsPanel.h"
 #include "kmComboBox.h"
 #include "kmDMManager.h"
@@ -11,8 +11,6 @@ using namespace zel;
 using zeltest::AnswerModal;
 
 namespace {
-
-const quint64 kMiB128 = Q_UINT64_C(128) << 20;
 
 // Every key that the panel writes on an apply.
 const char* const kPanelKeys[] = {
@@ -36,29 +34,20 @@ bool ClickDialogButton(QWidget* pDialog, QDialogButtonBox::StandardButton pWhich
 
 } // namespace
 
-class tst_ZelGeneralSettingsPanel : public QObject
+class tst_ZelGeneralSettingsPanel : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { zeltest::InitTestCase(); }
+    void initTestCase() { PrepareRun(); }
     void init()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
-        QVERIFY(mHarness->checkStore());
+        setUp();
         mSettings = &mHarness->mSettings;
         mApplication = &mHarness->mApplication;
-        mPanel = mHarness->panel<ZelGeneralSettingsPanel>(QSize(450, 900));
+        mPanel = openPanel<ZelGeneralSettingsPanel>(QSize(450, 900));
     }
-
-    void cleanup()
-    {
-        mPanel.reset();
-        mHarness.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
-    void rayMemoryStartsDefined() { QCOMPARE(EngineModel().maxCPUMemoryRay, kMiB128); }
+    void cleanup() { tearDown(); }
 
     void storeToControlsAndBack_data()
     {
@@ -116,7 +105,7 @@ private Q_SLOTS:
             mSettings->setValue(key, value);
         QVERIFY(value.isValid() || !mSettings->contains(key));
 
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
         reload(); // loading says nothing
         QCOMPARE(control->property(property.constData()).toString(), shown);
         QCOMPARE(spy.count(), 0);
@@ -172,7 +161,7 @@ private Q_SLOTS:
         renderer->setTargetTriangles(0);
         mHarness->mMainWindow.setProcessingPower(0);
         mApplication->updateAppUnits(INCH, 7);
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
 
         const QColor offered = QColor(storedColor);
         QCOMPARE(pickColor(chosen, accept), offered);
@@ -267,7 +256,7 @@ private Q_SLOTS:
         store("Controls/controller", controller);
         reload();
         // A cache size change says nothing, yet is applied.
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
         zeltest::StepUp(child("databaseSpinBox"));
         QCOMPARE(spy.count(), 0);
         QVERIFY(mPanel->hasModifications());
@@ -307,7 +296,7 @@ private Q_SLOTS:
         bare.resize(mPanel->size());
         bare.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bare));
-        ZelGeneralSettingsPanel* panel = application ? mPanel.get() : &bare;
+        ZelGeneralSettingsPanel* panel = application ? mPanel : &bare;
         editEveryGroup(panel);
         QVERIFY(!panel->applyModifications());
         QCOMPARE(stored("units/name"), QStringLiteral("m"));
@@ -324,7 +313,7 @@ private Q_SLOTS:
         reload();
         // Absent from the store, so unticked; the defaults fill cut planes.
         QVERIFY(!child<QCheckBox>("fillCutplaneCheckbox")->isChecked());
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
         QVERIFY(mPanel->canResetContent());
 
         mPanel->resetContent();
@@ -343,7 +332,7 @@ private Q_SLOTS:
 
     void cancelPutsStoreBack()
     {
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
         zeltest::Press(child("deferredFXAACheckBox"));
         zeltest::StepUp(child("nbDecimals_spinBox"));
         zeltest::Choose(child<km::kmComboBox>("units_comboBox"), 2);
@@ -376,7 +365,7 @@ private Q_SLOTS:
         mPanel->resize(420, 800);
         auto* button = child<QPushButton>("databaseButton");
         const QString before = button->toolTip();
-        QSignalSpy spy(mPanel.get(), &ZelGeneralSettingsPanel::stateChanged);
+        QSignalSpy spy(mPanel, &ZelGeneralSettingsPanel::stateChanged);
         QSignalSpy updates(mApplication, &kmDMIApplication::viewUpdatesEnabledChanged);
 
         chooseFolder(button, folder, accept);
@@ -424,7 +413,8 @@ private Q_SLOTS:
         // either way.
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
-        mPanel = mHarness->panel<ZelGeneralSettingsPanel>(QSize(450, 900));
+        mPanels.clear();
+        mPanel = openPanel<ZelGeneralSettingsPanel>(QSize(450, 900));
         QLocale::setDefault(before);
         auto* spinBox = qobject_cast<QSpinBox*>(child(qPrintable(widget)));
         spinBox->setValue(value);
@@ -456,9 +446,7 @@ private Q_SLOTS:
 
     void lookWithStyleSheet()
     {
-        QFile css(QStringLiteral(":/css/ViewerApp/resources/css/figura.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        TestHost::ApplyLibraryStyle();
         const QString folder = mHarness->mDir.filePath(
             QStringLiteral("some/deeply/nested/folders/that/hold/the/3D/database/cache"));
         store("DBCache/cacheDirectory", folder);
@@ -468,13 +456,13 @@ private Q_SLOTS:
         mPanel->getActionWidget()->hide();
         mPanel->resize(450, 900);
         mPanel->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mPanel.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(mPanel));
 
         const QImage image = mPanel->grab().toImage();
         if (qEnvironmentVariableIsSet("ZEL_SCREENSHOT_DIR"))
             QVERIFY(image.save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") + "/general-panel.png"));
         QWidget* swatch = child("backgroundColorButton");
-        const QPoint centre = swatch->mapTo(mPanel.get(), swatch->rect().center());
+        const QPoint centre = swatch->mapTo(mPanel, swatch->rect().center());
         qApp->setStyleSheet(QString());
         QCOMPARE(image.pixelColor(centre), QColor(18, 38, 170));
 
@@ -490,17 +478,15 @@ private:
     template <typename T = QWidget>
     T* child(const char* pName, QObject* pPanel = nullptr) const
     {
-        return zeltest::Child<T>(pPanel ? pPanel : mPanel.get(), pName);
+        return zeltest::Child<T>(pPanel ? pPanel : mPanel, pName);
     }
     void reload() { mPanel->initializeWidget(); }
-    QString stored(const QString& pKey) const { return mSettings->value(pKey).toString(); }
     void store(const char* pKey, const QVariant& pValue) { mSettings->setValue(pKey, pValue); }
     QColor pickColor(const QColor& pColor, bool pAccept);
     void editEveryGroup(QWidget* pPanel);
     void chooseFolder(QWidget* pButton, const QString& pFolder, bool pAccept);
 
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelGeneralSettingsPanel> mPanel;
+    ZelGeneralSettingsPanel* mPanel = nullptr;
     QSettings* mSettings = nullptr;
     kmDMIApplication* mApplication = nullptr;
     bool mUpdatesWhileOpen = true;

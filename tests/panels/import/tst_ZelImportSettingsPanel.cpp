@@ -1,4 +1,4 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
 
 #include "ZelImportSettingsPanel.h"
 
@@ -19,31 +19,19 @@ const RadioGroup kGroups[] = {{{"defaultQuality", "highQuality", "lowQuality"}, 
 
 } // namespace
 
-class tst_ZelImportSettingsPanel : public QObject
+class tst_ZelImportSettingsPanel : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        zeltest::InitTestCase();
-        QLocale::setDefault(QLocale::c());
-    }
-
+    void initTestCase() { PrepareRun(); }
     void init()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
-        QVERIFY(mHarness->checkStore());
+        setUp();
         mSettings = &mHarness->mSettings;
-        mPanel = mHarness->panel<ZelImportSettingsPanel>(QSize(700, 640));
+        mPanel = openPanel<ZelImportSettingsPanel>(QSize(700, 640));
     }
-
-    void cleanup()
-    {
-        mPanel.reset();
-        mHarness.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void cleanup() { tearDown(); }
 
     void radioButtonClicked_data()
     {
@@ -79,7 +67,7 @@ private Q_SLOTS:
         const char* spinName = kGroups[group].spin;
         auto* spin = spinName ? child<QAbstractSpinBox>(QLatin1String(spinName)) : nullptr;
         const QString shown = spin ? spin->text() : QString();
-        QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
+        QSignalSpy spy(mPanel, SIGNAL(stateChanged()));
 
         click(clicked);
         QCOMPARE(spy.count(), 1);
@@ -148,7 +136,7 @@ private Q_SLOTS:
     void applyWritesEditedKeys()
     {
         // The face contour box says nothing, yet counts as a modification.
-        QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
+        QSignalSpy spy(mPanel, SIGNAL(stateChanged()));
         click("computeFaceContourCheckBox");
         QCOMPARE(spy.count(), 0);
         QVERIFY(mPanel->hasModifications() && mPanel->canResetContent());
@@ -186,7 +174,7 @@ private Q_SLOTS:
     void defaultsCancelReset()
     {
         // The store holds the defaults: nothing is modified, nothing to reset, nothing emitted.
-        QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
+        QSignalSpy spy(mPanel, SIGNAL(stateChanged()));
         QVERIFY(!mPanel->hasModifications() && !mPanel->canResetContent());
         mPanel->resetContent();
         QVERIFY(!mPanel->cancelModifications());
@@ -231,17 +219,15 @@ private:
     template <typename T = QWidget>
     T* child(const QString& pName) const
     {
-        return zeltest::Child<T>(mPanel.get(), qPrintable(pName));
+        return zeltest::Child<T>(mPanel, qPrintable(pName));
     }
     void click(const QString& pName) { zeltest::Press(child(pName)); }
     void typeInto(const char* pSpin, const QString& pText)
     {
         zeltest::Enter(child(QLatin1String(pSpin)), pText);
     }
-    QString stored(const QString& pKey) const { return mHarness->stored(pKey); }
 
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelImportSettingsPanel> mPanel;
+    ZelImportSettingsPanel* mPanel = nullptr;
     QSettings* mSettings = nullptr;
 };
 

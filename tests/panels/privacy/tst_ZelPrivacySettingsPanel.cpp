@@ -1,9 +1,9 @@
-#include "PanelHarness.h"
+#include "PanelFixture.h"
+#include "zelRegistryTestSupport.h"
 
 #include "ZelPrivacySettingsPanel.h"
 
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
 
 using namespace zel;
 
@@ -15,45 +15,23 @@ const QSize kSize(967, 419);
 
 bool AcceptAnything(const QString&, const QString&, QString&, QString&) { return true; }
 
-QByteArray ContentOf(const QString& pPath)
-{
-    QFile file(pPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 bool WriteFile(const QString& pPath, const QByteArray& pContent)
 {
     QFile file(pPath);
     return file.open(QIODevice::WriteOnly) && file.write(pContent) == pContent.size();
 }
 
-// Keeps every file this process writes below pBytes (0: no lower limit) while it lives, as a
-// full disk would; a write past the limit fails instead of raising SIGXFSZ.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t pBytes) : mHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &mSaved);
-        const rlimit limited{pBytes ? pBytes : mSaved.rlim_cur, mSaved.rlim_max};
-        mActive = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &mSaved); std::signal(SIGXFSZ, mHandler); }
-    void (*mHandler)(int);
-    rlimit mSaved{};
-    bool mActive = false;
-};
-
 } // namespace
 
-class tst_ZelPrivacySettingsPanel : public QObject
+class tst_ZelPrivacySettingsPanel : public zeltest::PanelFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { zeltest::InitTestCase(); }
+    void initTestCase() { PrepareRun(); }
     void init()
     {
-        mHarness = std::make_unique<zeltest::PanelHarness>();
+        setUp(false);
         mExport = mHarness->mDir.filePath(QStringLiteral("export"));
         mTarget = mExport + QStringLiteral("/report.json");
         QVERIFY(QDir().mkpath(mExport));
@@ -64,16 +42,14 @@ private Q_SLOTS:
             QStringLiteral("action"), QStringLiteral("open \u00e9chantillon.step"));
         mConfirmations = 0;
         mFailure.clear();
-        mPanel = mHarness->panel<ZelPrivacySettingsPanel>(kSize);
+        mPanel = openPanel<ZelPrivacySettingsPanel>(kSize);
     }
 
     void cleanup()
     {
-        mPanel.reset();
-        mHarness.reset();
         kmDMIApplication::SetWindowsStore(false);
         ZelControlCenter::ClearSettings();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        tearDown();
     }
 
     void consentBox()
@@ -82,7 +58,7 @@ private Q_SLOTS:
         auto* box = child<QCheckBox>("activityReportCheckBox");
         QVERIFY(!box->isChecked());
         QVERIFY(!mPanel->hasModifications() && !mPanel->canResetContent());
-        QSignalSpy spy(mPanel.get(), SIGNAL(stateChanged()));
+        QSignalSpy spy(mPanel, SIGNAL(stateChanged()));
         QVERIFY(!mPanel->applyModifications());
         QVERIFY(!mPanel->cancelModifications());
         QCOMPARE(storedFileValue(), QString());
@@ -129,7 +105,7 @@ private Q_SLOTS:
         QFETCH(bool, application);
         ZelPrivacySettingsPanel bare(nullptr, mHarness->mSettings);
         bare.initializeWidget();
-        ZelPrivacySettingsPanel* panel = application ? mPanel.get() : &bare;
+        ZelPrivacySettingsPanel* panel = application ? mPanel : &bare;
         QVERIFY(!showsModal([&] {
             Q_EMIT zeltest::Child<QLabel>(panel, "activityreportlabel")->linkActivated(link);
             panel->onLinkActivated(link);
@@ -170,7 +146,7 @@ private Q_SLOTS:
         const QByteArray report =
             QByteArray::fromStdString(mHarness->mApplication.editActivityReport().toJson());
         QVERIFY(report.contains("open \xc3\xa9" "chantillon.step"));
-        QCOMPARE(ContentOf(mTarget), accept ? report : existing);
+        QCOMPARE(zeltest::FileBytes(mTarget), accept ? report : existing);
         QCOMPARE(exportedFiles(), QStringList{QStringLiteral("report.json")});
         QVERIFY(!mPanel->hasModifications());
     }
@@ -194,8 +170,9 @@ private Q_SLOTS:
         {
             // Either the report is larger than the disk allows, or while the user confirms the
             // replacement a folder takes the file's place.
-            FileSizeLimit limit(folderInPlace ? 0 : 512);
-            QVERIFY(limit.mActive);
+            std::optional<zeltest::FileSizeLimit> limit;
+            if (!folderInPlace)
+                limit.emplace(512);
             saveThroughDialog(Qt::Key_Return, {}, [&] {
                 if (folderInPlace && QFile::remove(mTarget) && QDir().mkpath(mTarget))
                     WriteFile(kept, "kept");
@@ -205,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(mConfirmations, 1);
         QVERIFY2(mFailure.contains(QDir::toNativeSeparators(mTarget)), qPrintable(mFailure));
         QVERIFY2(mFailure.contains(reason), qPrintable(mFailure));
-        QCOMPARE(ContentOf(folderInPlace ? kept : mTarget),
+        QCOMPARE(zeltest::FileBytes(folderInPlace ? kept : mTarget),
                  QByteArray(folderInPlace ? "kept" : "old copy"));
         // Nothing half-written is left beside the target.
         QCOMPARE(exportedFiles(), folderInPlace ? QStringList() : QStringList{"report.json"});
@@ -215,15 +192,14 @@ private Q_SLOTS:
     {
         for (bool storePackage : {false, true}) {
             kmDMIApplication::SetWindowsStore(storePackage);
-            mPanel = mHarness->panel<ZelPrivacySettingsPanel>(kSize);
+            mPanels.clear();
+            mPanel = openPanel<ZelPrivacySettingsPanel>(kSize);
             QVERIFY(child<QLabel>("norwendPrivacyPolicy")->isVisible());
             QCOMPARE(child<QLabel>("storePrivacyPolicy")->isVisible(), storePackage);
         }
     }
 
 private:
-    template <typename T>
-    T* child(const char* pName) const { return zeltest::Child<T>(mPanel.get(), pName); }
     // Moves the mouse over the label, as a person looking for the link would, and clicks it.
     void clickUsageReportLink()
     {
@@ -300,8 +276,7 @@ private:
 
     QStringList exportedFiles() const { return QDir(mExport).entryList(QDir::Files); }
 
-    std::unique_ptr<zeltest::PanelHarness> mHarness;
-    std::unique_ptr<ZelPrivacySettingsPanel> mPanel;
+    ZelPrivacySettingsPanel* mPanel = nullptr;
     QString mExport;
     QString mTarget;
     int mConfirmations = 0;
