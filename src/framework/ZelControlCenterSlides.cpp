@@ -1,5 +1,6 @@
 #include "ZelControlCenter.h"
 
+#include "ZelHiddenLayout.h"
 #include "ZelPanelHostFlow.h"
 #include "ZelSettingsPanel.h"
 #include "kmDMIApplication.h"
@@ -14,8 +15,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
-
-#include <algorithm>
 
 // The control center's movement: the menu's slide, settings mode with the collapse of the
 // action list and the pane's slide, the pane's scrolling, and the pauses of the host's view.
@@ -334,23 +333,7 @@ void ZelControlCenter::preparePane()
     if (heightAt(contentWidth) > pane->parentWidget()->height())
         contentWidth = placeContent(width, pane->verticalScrollBar()->sizeHint().width());
     content->resize(contentWidth, heightAt(contentWidth));
-
-    // From the outside in, as showing them would: a widget's layout places its children
-    // before their own layouts place theirs.
-    QList<QPair<int, QLayout*>> layouts;
-    for (QLayout* layout : content->findChildren<QLayout*>()) {
-        if (!layout->parent()->isWidgetType())
-            continue;
-        int depth = 0;
-        for (const QWidget* widget = layout->parentWidget(); widget != content;
-             widget = widget->parentWidget())
-            ++depth;
-        layouts.append({depth, layout});
-    }
-    std::stable_sort(layouts.begin(), layouts.end(),
-                     [](const auto& pA, const auto& pB) { return pA.first < pB.first; });
-    for (const auto& entry : layouts)
-        entry.second->activate();
+    ZelHiddenLayout::LayOut(content);
 }
 
 void ZelControlCenter::onControlCenterWidthFinished()

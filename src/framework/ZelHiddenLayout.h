@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+namespace zel {
+
+// Lays out a widget tree that is not on screen, while the host is idle: its texts are measured
+// and its widgets placed then, and showing it later only finds them so.
+class ZelHiddenLayout
+{
+public:
+    // From the outside in, as showing pTop would: a widget's layout places its children
+    // before their own layouts place theirs.
+    static void LayOut(QWidget* pTop);
+};
+
+} // namespace zel
