@@ -1,6 +1,7 @@
 #include "SettingsDialog.h"
 
 #include "ZelFocusScroll.h"
+#include "ZelHiddenLayout.h"
 #include "ZelPanelHostFlow.h"
 #include "ZelSettingsGuide.h"
 #include "ZelSettingsPanel.h"
@@ -14,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTimer>
 
 #include <utility>
 
@@ -25,6 +28,8 @@ namespace {
 // Screens of this available height or less get the short dialog.
 const int kShortScreenHeight = 768;
 const int kShortDialogHeight = 512;
+// Long enough for a host that registers its panels one per pass of the event loop.
+const int kPreparationDelay = 100;
 
 } // namespace
 
@@ -50,6 +55,11 @@ SettingsDialog::SettingsDialog(kmDMIApplication* pApplication, QWidget* pParent,
     // Tab comes into the page from the tabs above it.
     QScrollArea* page = mUi->scrollArea;
     ZelFocusScroll::Follow(this, mUi->settingsContent, [page] { return page; });
+
+    mPrepareTimer = new QTimer(this);
+    mPrepareTimer->setSingleShot(true);
+    mPrepareTimer->setInterval(kPreparationDelay);
+    connect(mPrepareTimer, &QTimer::timeout, this, &SettingsDialog::prepare);
 }
 
 SettingsDialog::~SettingsDialog()
@@ -98,6 +108,29 @@ void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
     onSettingsPanelChanged();
     if (firstTab)
         firstTab->click();
+    mPrepareTimer->start();
+}
+
+// A dialog built ahead of its first showing is laid out while the host is idle, its page at
+// the width that its scroll area will give it: showing it then finds its texts measured.
+void SettingsDialog::prepare()
+{
+    if (isVisible())
+        return;
+    QScrollArea* area = mUi->scrollArea;
+    QWidget* page = mUi->settingsContent;
+    resize(placement().size());
+    ZelHiddenLayout::LayOut(this, page);
+    const QSize viewport = area->contentsRect().size();
+    const auto heightAt = [page](int pWidth) {
+        const int height = page->heightForWidth(pWidth);
+        return height >= 0 ? height : page->sizeHint().height();
+    };
+    int width = viewport.width();
+    if (heightAt(width) > viewport.height())
+        width -= area->verticalScrollBar()->sizeHint().width();
+    page->resize(width, qMax(viewport.height(), heightAt(width)));
+    ZelHiddenLayout::LayOut(page);
 }
 
 void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)
@@ -156,24 +189,36 @@ void SettingsDialog::refreshPanels()
     mFlow->refreshPanels();
 }
 
-void SettingsDialog::showEvent(QShowEvent* pEvent)
+// Where the dialog shows: centred on the host's window, never beyond the screen that holds
+// it, even when that window is larger than the screen or lies partly off it: no wider or
+// taller than the screen's available area, and moved back inside it.
+QRect SettingsDialog::placement() const
 {
+    // As resize() would take it.
+    const auto fit = [this](const QSize& pSize) {
+        return pSize.boundedTo(maximumSize()).expandedTo(minimumSize());
+    };
     const QRect available = screen()->availableGeometry();
+    QSize size = this->size();
     if (available.bottom() - available.top() < kShortScreenHeight)
-        resize(width(), kShortDialogHeight);
+        size = fit(QSize(size.width(), kShortDialogHeight));
 
     QPoint target = available.center();
     if (kmMainWindow* mainWindow = mApplication ? mApplication->getMainWindow() : nullptr)
         target = mainWindow->mapToGlobal(mainWindow->rect().center());
-    // Never beyond the screen that holds its window, even when that window is larger than
-    // the screen or lies partly off it: no wider or taller than the screen's available area,
-    // and moved back inside it.
     const QScreen* targetScreen = QGuiApplication::screenAt(target);
     const QRect bounds = targetScreen ? targetScreen->availableGeometry() : available;
-    resize(size().boundedTo(bounds.size()));
-    QPoint position = target - rect().center();
-    position.setX(qMax(bounds.left(), qMin(position.x(), bounds.right() + 1 - width())));
-    position.setY(qMax(bounds.top(), qMin(position.y(), bounds.bottom() + 1 - height())));
+    size = fit(size.boundedTo(bounds.size()));
+    QPoint position = target - QRect(QPoint(), size).center();
+    position.setX(qMax(bounds.left(), qMin(position.x(), bounds.right() + 1 - size.width())));
+    position.setY(qMax(bounds.top(), qMin(position.y(), bounds.bottom() + 1 - size.height())));
+    return QRect(position, size);
+}
+
+void SettingsDialog::showEvent(QShowEvent* pEvent)
+{
+    const QRect placed = placement();
+    resize(placed.size());
 
     // Each showing starts from the applied state, changes made elsewhere in the store
     // included: edits left from an earlier showing, or values read before those changes,
@@ -184,7 +229,7 @@ void SettingsDialog::showEvent(QShowEvent* pEvent)
     refreshPanels();
     mFlow->refresh();
 
-    move(position);
+    move(placed.topLeft());
     QDialog::showEvent(pEvent);
 }
 

@@ -11,6 +11,8 @@ namespace km {
 class kmMovableObject;
 }
 
+class QTimer;
+
 namespace zel {
 
 class kmDMIApplication;
@@ -62,6 +64,8 @@ protected Q_SLOTS:
 
 private:
     void detachPanel(ZelSettingsPanel* pPanel);
+    void prepare();
+    QRect placement() const;
 
     Ui_SettingsDialog* mUi;
     kmDMIApplication* mApplication;
@@ -70,6 +74,8 @@ private:
     QList<ZelSettingsPanel*> mDetached;
     km::kmMovableObject* mMovable;
     ZelSettingsGuide* mGuide = nullptr;
+    // Lays the hidden dialog out once panels stopped coming.
+    QTimer* mPrepareTimer = nullptr;
 };
 
 } // namespace zel

@@ -9,7 +9,7 @@
 
 namespace zel {
 
-void ZelHiddenLayout::LayOut(QWidget* pTop)
+void ZelHiddenLayout::LayOut(QWidget* pTop, const QWidget* pSkip)
 {
     pTop->ensurePolished();
     QList<QPair<int, QLayout*>> layouts;
@@ -17,7 +17,9 @@ void ZelHiddenLayout::LayOut(QWidget* pTop)
         layouts.append({0, pTop->layout()});
     for (QLayout* layout : pTop->findChildren<QLayout*>()) {
         // Layouts inside layouts are placed by the layout that holds them.
-        if (!layout->parent()->isWidgetType() || layout->parentWidget() == pTop)
+        if (!layout->parent()->isWidgetType() || layout->parentWidget() == pTop
+            || (pSkip && (layout->parentWidget() == pSkip
+                          || pSkip->isAncestorOf(layout->parentWidget()))))
             continue;
         int depth = 1;
         for (const QWidget* widget = layout->parentWidget()->parentWidget(); widget != pTop;
@@ -27,8 +29,12 @@ void ZelHiddenLayout::LayOut(QWidget* pTop)
     }
     std::stable_sort(layouts.begin(), layouts.end(),
                      [](const auto& pA, const auto& pB) { return pA.first < pB.first; });
-    for (const auto& entry : std::as_const(layouts))
+    // A hidden widget is not laid out again when it is resized: its layout places its
+    // children anew at the size it has now.
+    for (const auto& entry : std::as_const(layouts)) {
+        entry.second->invalidate();
         entry.second->activate();
+    }
 }
 
 } // namespace zel

@@ -10,8 +10,8 @@ class ZelHiddenLayout
 {
 public:
     // From the outside in, as showing pTop would: a widget's layout places its children
-    // before their own layouts place theirs.
-    static void LayOut(QWidget* pTop);
+    // before their own layouts place theirs. The widgets inside pSkip are left as they are.
+    static void LayOut(QWidget* pTop, const QWidget* pSkip = nullptr);
 };
 
 } // namespace zel

@@ -344,6 +344,20 @@ private Q_SLOTS:
 
     // A control half below the page's edge stays under the pointer while it is pressed, as a
     // link must for its release to open it; Tab, not the mouse, brings it into view.
+    // Built ahead and left idle, the dialog lays its page out at the width that showing it
+    // gives: showing it then moves nothing on the page.
+    void laidOutBeforeItIsShown()
+    {
+        TestPanel* panel = mHost->addPanel(mDialog.get(), "Alpha", 40);
+        const QWidget* page = part<QScrollArea>("scrollArea")->widget();
+        QTRY_VERIFY(panel->width() > page->width() / 2 && panel->width() <= page->width()
+                    && page->width() < part("scrollArea")->width());
+        const QRect placed = panel->geometry();
+        show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(panel->geometry(), placed);
+    }
+
     void pressKeepsThePageStill()
     {
         TestPanel* panel = mHost->addPanel(mDialog.get(), "Alpha", 40);
