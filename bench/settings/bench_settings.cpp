@@ -5,7 +5,9 @@
 //   floor      a QDialog with a QTabWidget of four QFormLayout pages that hold as many check
 //              boxes, spin boxes, combo boxes, line edits and labels as the four real panels
 //              (counted from the panels' widgets at the start of the run), no style sheet,
-//              given the size that the settings dialog takes; built, shown and painted
+//              given the size that the settings dialog takes; built, shown and painted;
+//              also with the library's sheet, built and shown again, to tell what the sheet
+//              alone costs plain Qt
 //   dialog     the settings dialog: built, the four panels built and registered, shown and
 //              painted; without a style sheet and with the library's sheet on the
 //              application, as the viewer sets it          (goals <= 1.0 and <= 1.5 floors)
@@ -32,6 +34,7 @@
 
 #include "BenchClock.h"
 #include "BenchHost.h"
+#include "BenchSteps.h"
 #include "FrameStepper.h"
 #include "PlainSettingsDialog.h"
 #include "RealPanels.h"
@@ -43,14 +46,10 @@
 #include "kmMainWindow.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
-#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -77,6 +76,12 @@ const char kSheetPath[] = ":/css/ViewerApp/resources/css/figura.css";
 // The quiet moment after a host's first frame, before a person's first press.
 const int kIdleMs = 300;
 
+// The lap from show() to the end of the layouts and show events.
+QString ShownLap()
+{
+    return QStringLiteral("shown (layout, show events)");
+}
+
 void QuietOffscreen(QtMsgType pType, const QMessageLogContext& pContext, const QString& pText)
 {
     if (pText.contains(QLatin1String("propagateSizeHints")))
@@ -94,70 +99,6 @@ QString LoadAverage()
                               : QStringLiteral("unknown");
 }
 
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// The application's sheet on or off; once on, parsed before anything is measured with it.
-void UseSheet(const QString& pSheet)
-{
-    qApp->setStyleSheet(pSheet);
-    QWidget warm;
-    QLabel label(&warm);
-    warm.ensurePolished();
-    FlushDeletes();
-}
-
-// The event loop left to itself for a while, as between a window's first frame and a press.
-void Idle(int pMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < pMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-}
-
-// A press and release of the left button in the middle of pWidget.
-void Press(QWidget* pWidget)
-{
-    const QPointF local = QRectF(pWidget->rect()).center();
-    const QPointF global = pWidget->mapToGlobal(local.toPoint());
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(pWidget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(pWidget, &release);
-}
-
-// Shows pWidget and records the laps "shown" and "painted".
-bool ShowAndPaint(QWidget* pWidget, Laps& pLaps, const QString& pShown)
-{
-    EventProbe paint(pWidget, QEvent::Paint);
-    pWidget->show();
-    pLaps.lap(pShown);
-    if (!PumpUntil([&paint] { return paint.isDone(); }))
-        return false;
-    pLaps.lapAt(QStringLiteral("painted"), paint.doneAt());
-    return true;
-}
-
-bool ShowAgain(QWidget* pWidget, Measure& pAgain)
-{
-    pWidget->hide();
-    QCoreApplication::processEvents();
-    Laps laps;
-    laps.start();
-    if (!ShowAndPaint(pWidget, laps, QStringLiteral("shown")))
-        return false;
-    pAgain.add(laps);
-    return true;
-}
-
 bool MeasureFloor(const QList<WidgetCensus>& pPages, const QSize& pSize, Measure& pBuild,
                   Measure* pAgain)
 {
@@ -168,12 +109,12 @@ bool MeasureFloor(const QList<WidgetCensus>& pPages, const QSize& pSize, Measure
     laps.lap(QStringLiteral("built"));
     dialog->ensurePolished();
     laps.lap(QStringLiteral("polished"));
-    if (!ShowAndPaint(dialog.get(), laps, QStringLiteral("shown (layout, show events)")))
+    if (!BenchSteps::ShowAndPaint(dialog.get(), laps, ShownLap()))
         return false;
     pBuild.add(laps);
-    const bool shown = !pAgain || ShowAgain(dialog.get(), *pAgain);
+    const bool shown = !pAgain || BenchSteps::ShowAgain(dialog.get(), *pAgain);
     dialog.reset();
-    FlushDeletes();
+    BenchSteps::FlushDeletes();
     return shown;
 }
 
@@ -185,7 +126,7 @@ void DestroyDialog(zel::SettingsDialog* pDialog, const QList<zel::ZelSettingsPan
         delete panel;
     }
     delete pDialog;
-    FlushDeletes();
+    BenchSteps::FlushDeletes();
 }
 
 bool MeasureDialog(BenchHost& pHost, Measure& pBuild, Measure* pAgain, QSize* pSize = nullptr)
@@ -203,12 +144,12 @@ bool MeasureDialog(BenchHost& pHost, Measure& pBuild, Measure* pAgain, QSize* pS
     }
     dialog->ensurePolished();
     laps.lap(QStringLiteral("polished"));
-    bool shown = ShowAndPaint(dialog, laps, QStringLiteral("shown (layout, show events)"));
+    bool shown = BenchSteps::ShowAndPaint(dialog, laps, ShownLap());
     if (shown) {
         pBuild.add(laps);
         if (pSize)
             *pSize = dialog->size();
-        shown = !pAgain || ShowAgain(dialog, *pAgain);
+        shown = !pAgain || BenchSteps::ShowAgain(dialog, *pAgain);
     }
     DestroyDialog(dialog, panels);
     return shown;
@@ -222,13 +163,13 @@ bool MeasurePressedDialog(BenchHost& pHost, Measure& pPressed, Measure& pAgain)
         CreateRealPanels(pHost.application(), pHost.store());
     for (zel::ZelSettingsPanel* panel : panels)
         dialog->registerSettingsPanel(panel);
-    Idle(kIdleMs);
+    BenchSteps::Idle(kIdleMs);
     Laps laps;
     laps.start();
-    bool shown = ShowAndPaint(dialog, laps, QStringLiteral("shown (layout, show events)"));
+    bool shown = BenchSteps::ShowAndPaint(dialog, laps, ShownLap());
     if (shown) {
         pPressed.add(laps);
-        shown = ShowAgain(dialog, pAgain);
+        shown = BenchSteps::ShowAgain(dialog, pAgain);
     }
     DestroyDialog(dialog, panels);
     return shown;
@@ -251,7 +192,7 @@ struct PaneTree
             delete panel;
         }
         mWindow.reset();
-        FlushDeletes();
+        BenchSteps::FlushDeletes();
     }
 
     QWidget* actionFrame() const
@@ -277,7 +218,7 @@ bool MeasureBareHost(Measure& pBuild, Span& pTotal)
     laps.lap(QStringLiteral("host window built"));
     window.ensurePolished();
     laps.lap(QStringLiteral("polished"));
-    if (!ShowAndPaint(&window, laps, QStringLiteral("shown (layout, show events)")))
+    if (!BenchSteps::ShowAndPaint(&window, laps, ShownLap()))
         return false;
     pBuild.add(laps);
     pTotal = laps.total();
@@ -313,7 +254,7 @@ std::unique_ptr<PaneTree> BuildPane(BenchHost& pHost, Measure& pBuild, Span& pTo
 
     tree->mWindow->ensurePolished();
     laps.lap(QStringLiteral("polished"));
-    if (!ShowAndPaint(tree->mWindow.get(), laps, QStringLiteral("shown (layout, show events)")))
+    if (!BenchSteps::ShowAndPaint(tree->mWindow.get(), laps, ShownLap()))
         return nullptr;
     pBuild.add(laps);
     pTotal = laps.total();
@@ -331,7 +272,7 @@ std::unique_ptr<PaneTree> BuildPane(BenchHost& pHost, Measure& pBuild, Span& pTo
     });
     if (!PumpUntil([&built] { return built; }))
         return nullptr;
-    Idle(kIdleMs);
+    BenchSteps::Idle(kIdleMs);
     tree->mCenter->openMenu(true);
     if (!PumpUntil([&tree] { return tree->mCenter->isMenuOpen(); }))
         return nullptr;
@@ -349,7 +290,7 @@ bool MeasureOpening(PaneTree& pTree, Measure& pOpening)
 {
     EventProbe collapsed(pTree.actionFrame(), QEvent::Hide);
     EventProbe paneFrame(pTree.mCenter->settingsWidget(), QEvent::Paint);
-    Press(SettingsItem(pTree));
+    BenchSteps::Press(SettingsItem(pTree));
     if (!PumpUntil([&] { return collapsed.count() > 0 && paneFrame.isDone(); }))
         return false;
     pOpening.add(Span::Between(collapsed.firstAt(), paneFrame.doneAt()));
@@ -505,6 +446,7 @@ int main(int pArgc, char** pArgv)
     Measure floor(QStringLiteral("floor: plain-Qt dialog built, shown, painted"));
     Measure floorAgain(QStringLiteral("floor shown again"));
     Measure floorSheet(QStringLiteral("floor with the library's sheet (for comparison)"));
+    Measure floorSheetAgain(QStringLiteral("floor with the library's sheet shown again"));
     Measure plain(QStringLiteral("settings dialog, no style sheet"));
     Measure styled(QStringLiteral("settings dialog, with the library's sheet"));
     Measure again(QStringLiteral("settings dialog shown again, with the sheet"));
@@ -520,16 +462,16 @@ int main(int pArgc, char** pArgv)
 
     int listMissing = 0;
     for (int round = 0; round < rounds; ++round) {
-        UseSheet(QString());
+        BenchSteps::UseSheet(QString());
         if (!MeasureFloor(pages, dialogSize, floor, &floorAgain))
             return Fail("the floor dialog was not painted");
         if (!MeasureDialog(host, plain, nullptr))
             return Fail("the settings dialog was not painted");
 
-        UseSheet(sheet);
+        BenchSteps::UseSheet(sheet);
         if (!MeasureDialog(host, styled, &again))
             return Fail("the settings dialog was not painted");
-        if (!MeasureFloor(pages, dialogSize, floorSheet, nullptr))
+        if (!MeasureFloor(pages, dialogSize, floorSheet, &floorSheetAgain))
             return Fail("the floor dialog was not painted");
 
         if (!MeasurePressedDialog(host, pressed, pressedAgain))
@@ -571,8 +513,9 @@ int main(int pArgc, char** pArgv)
 
     std::printf("figures (medians; wall-clock ms, then the thread's CPU ms), with their steps:\n");
     for (const Measure* measure :
-         {&floor, &floorAgain, &floorSheet, &plain, &styled, &again, &pressed, &pressedAgain,
-          &bareHost, &paneBuilt, &library, &paneOpened, &paneReopened, &frames, &frameFloors}) {
+         {&floor, &floorAgain, &floorSheet, &floorSheetAgain, &plain, &styled, &again, &pressed,
+          &pressedAgain, &bareHost, &paneBuilt, &library, &paneOpened, &paneReopened, &frames,
+          &frameFloors}) {
         if (!measure->isEmpty())
             measure->printSteps();
     }
@@ -587,6 +530,7 @@ int main(int pArgc, char** pArgv)
     PrintRatio("pane's host window built", paneBuilt.median(), floorMs, 0);
     PrintRatio("dialog made at start-up, shown", pressed.median(), floorMs, 0);
     PrintRatio("that dialog shown again", pressedAgain.median(), floorMs, 0);
+    PrintRatio("floor with the sheet shown again", floorSheetAgain.median(), floorMs, 0);
     PrintRatio("pane opened, first time", paneOpened.median(), floorMs, kPaneGoal);
     if (!paneReopened.isEmpty())
         PrintRatio("pane opened again", paneReopened.median(), floorMs, kPaneGoal);
