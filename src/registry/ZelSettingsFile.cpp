@@ -201,18 +201,29 @@ ZelSettingsFile::tValueKind ZelSettingsFile::readEntry(const Entry& pEntry, QStr
     return Text;
 }
 
+const ZelSettingsFile::Entry* ZelSettingsFile::lastEntryOf(const QString& pKey) const
+{
+    // Nearly every key has one line: no order to work out.
+    const auto first = mFirstEntryOfKey.constFind(pKey);
+    if (first == mFirstEntryOfKey.constEnd())
+        return nullptr;
+    if (mEntries[*first].mNext == kNoEntry)
+        return &mEntries[*first];
+    return entriesOf(pKey).back();
+}
+
 ZelSettingsFile::tValueKind ZelSettingsFile::value(const QString& pKey, QString* pText) const
 {
-    const std::vector<const Entry*> entries = entriesOf(pKey);
-    return entries.empty() ? Missing : readEntry(*entries.back(), pText);
+    const Entry* entry = lastEntryOf(pKey);
+    return entry ? readEntry(*entry, pText) : Missing;
 }
 
 QString ZelSettingsFile::writtenValue(const QString& pKey) const
 {
-    const std::vector<const Entry*> entries = entriesOf(pKey);
-    if (entries.empty())
+    const Entry* last = lastEntryOf(pKey);
+    if (!last)
         return QString();
-    const Entry& entry = *entries.back();
+    const Entry& entry = *last;
     return QString::fromUtf8(mData.mid(entry.mValueStart, entry.mValueEnd - entry.mValueStart))
         .trimmed();
 }

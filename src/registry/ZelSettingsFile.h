@@ -98,6 +98,8 @@ private:
     void parse();
     // The entries of pKey in the order in which QSettings reads them: the last one wins.
     std::vector<const Entry*> entriesOf(const QString& pKey) const;
+    // The line of pKey that QSettings reads, or null.
+    const Entry* lastEntryOf(const QString& pKey) const;
     tValueKind readEntry(const Entry& pEntry, QString* pText) const;
     QByteArray lineEnd() const;
     void insertLine(const QString& pKey, const QByteArray& pValue);
