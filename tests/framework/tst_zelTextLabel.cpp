@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QTest>
 
+#include <functional>
+
 using namespace zel;
+
+using LabelChange = std::function<void(QLabel&)>;
+Q_DECLARE_METATYPE(LabelChange)
 
 namespace {
 
@@ -31,8 +36,8 @@ private Q_SLOTS:
     void followsEveryChange_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<std::function<void(QLabel&)>>("change");
-        using Change = std::function<void(QLabel&)>;
+        QTest::addColumn<LabelChange>("change");
+        using Change = LabelChange;
         const QString plain = QString::fromLatin1(kText);
         QTest::newRow("text") << plain << Change([](QLabel& pLabel) {
             pLabel.setText(QString::fromLatin1(kText).repeated(2));
@@ -61,7 +66,7 @@ private Q_SLOTS:
     void followsEveryChange()
     {
         QFETCH(QString, text);
-        QFETCH(std::function<void(QLabel&)>, change);
+        QFETCH(LabelChange, change);
         zelTextLabel label;
         QLabel plain;
         Configure(label, text);
