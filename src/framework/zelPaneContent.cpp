@@ -11,7 +11,9 @@ zelPaneContent::~zelPaneContent() = default;
 
 int zelPaneContent::heightForWidth(int pWidth) const
 {
-    return QWidget::heightForWidth(qBound(minimumWidth(), pWidth, maximumWidth()));
+    // The least width wins: between setting a new least and a new most width, the least may
+    // stand above the most for a moment.
+    return QWidget::heightForWidth(qMax(minimumWidth(), qMin(pWidth, maximumWidth())));
 }
 
 } // namespace zel

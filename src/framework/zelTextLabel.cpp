@@ -43,7 +43,7 @@ int zelTextLabel::heightForWidth(int pWidth) const
     mWidths[mNext] = pWidth;
     mHeights[mNext] = height;
     mNext = (mNext + 1) % kRemembered;
-    mCount = qMin(mCount + 1, kRemembered);
+    mCount = qMin(mCount + 1, int(kRemembered));
     return height;
 }
 

@@ -38,7 +38,7 @@ private:
     };
 
     // A scroll area asks at each width that its scroll bar may take, a pixel at a time.
-    static constexpr int kRemembered = 16;
+    enum : int { kRemembered = 16 };
 
     Shape currentShape() const;
 
