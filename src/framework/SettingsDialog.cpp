@@ -122,14 +122,10 @@ void SettingsDialog::prepare()
     resize(placement().size());
     ZelHiddenLayout::LayOut(this, page);
     const QSize viewport = area->contentsRect().size();
-    const auto heightAt = [page](int pWidth) {
-        const int height = page->heightForWidth(pWidth);
-        return height >= 0 ? height : page->sizeHint().height();
-    };
     int width = viewport.width();
-    if (heightAt(width) > viewport.height())
+    if (ZelHiddenLayout::HeightAt(page, width) > viewport.height())
         width -= area->verticalScrollBar()->sizeHint().width();
-    page->resize(width, qMax(viewport.height(), heightAt(width)));
+    page->resize(width, qMax(viewport.height(), ZelHiddenLayout::HeightAt(page, width)));
     ZelHiddenLayout::LayOut(page);
 }
 

@@ -323,16 +323,12 @@ void ZelControlCenter::preparePane()
         return;
     measurePanels();
     QWidget* content = mUi->settingsContent;
-    const auto heightAt = [content](int pWidth) {
-        const int height = content->heightForWidth(pWidth);
-        return height >= 0 ? height : content->sizeHint().height();
-    };
     const int width = openPaneWidth();
     int contentWidth = placeContent(width, 0);
     // Panels taller than the pane will stand beside its scroll bar.
-    if (heightAt(contentWidth) > pane->parentWidget()->height())
+    if (ZelHiddenLayout::HeightAt(content, contentWidth) > pane->parentWidget()->height())
         contentWidth = placeContent(width, pane->verticalScrollBar()->sizeHint().width());
-    content->resize(contentWidth, heightAt(contentWidth));
+    content->resize(contentWidth, ZelHiddenLayout::HeightAt(content, contentWidth));
     ZelHiddenLayout::LayOut(content);
 }
 

@@ -37,4 +37,10 @@ void ZelHiddenLayout::LayOut(QWidget* pTop, const QWidget* pSkip)
     }
 }
 
+int ZelHiddenLayout::HeightAt(const QWidget* pPage, int pWidth)
+{
+    const int height = pPage->heightForWidth(pWidth);
+    return height >= 0 ? height : pPage->sizeHint().height();
+}
+
 } // namespace zel

@@ -12,6 +12,8 @@ public:
     // From the outside in, as showing pTop would: a widget's layout places its children
     // before their own layouts place theirs. The widgets inside pSkip are left as they are.
     static void LayOut(QWidget* pTop, const QWidget* pSkip = nullptr);
+    // The height that pPage's layout asks for at pWidth.
+    static int HeightAt(const QWidget* pPage, int pWidth);
 };
 
 } // namespace zel

@@ -18,6 +18,16 @@ const char kRichText[] = "<p>A text with a <a href=\"https://example.invalid\">l
                          "wraps over several lines, as the privacy panel's reports do.</p>";
 const int kWidths[] = {60, 120, 200, 420};
 
+// The label's heights at the widths that the rows ask about, once polished.
+QList<int> Heights(QLabel& pLabel)
+{
+    pLabel.ensurePolished();
+    QList<int> heights;
+    for (const int width : kWidths)
+        heights.append(pLabel.heightForWidth(width));
+    return heights;
+}
+
 void Configure(QLabel& pLabel, const QString& pText)
 {
     pLabel.setWordWrap(true);
@@ -71,23 +81,13 @@ private Q_SLOTS:
         QLabel plain;
         Configure(label, text);
         Configure(plain, text);
-        label.ensurePolished();
-        plain.ensurePolished();
-        QList<int> before;
-        for (const int width : kWidths) {
-            QCOMPARE(label.heightForWidth(width), plain.heightForWidth(width));
-            before.append(label.heightForWidth(width));
-        }
+        const QList<int> before = Heights(label);
+        QCOMPARE(before, Heights(plain));
 
         change(label);
         change(plain);
-        label.ensurePolished();
-        plain.ensurePolished();
-        QList<int> after;
-        for (const int width : kWidths) {
-            QCOMPARE(label.heightForWidth(width), plain.heightForWidth(width));
-            after.append(label.heightForWidth(width));
-        }
+        const QList<int> after = Heights(label);
+        QCOMPARE(after, Heights(plain));
         // Else the row could not tell a stale height from a fresh one.
         QVERIFY(after != before);
     }
