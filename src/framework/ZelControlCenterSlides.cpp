@@ -314,8 +314,9 @@ void ZelControlCenter::schedulePanePreparation()
 }
 
 // While the host is idle, the closed pane's panels are laid out at the width that the pane
-// will open with: the first opening finds their texts measured and their places set, rather
-// than working them out before its first frame.
+// will open with, shown ahead and painted once: the first opening finds their texts measured,
+// their places set and the style's caches filled, rather than working them out before its
+// first frame.
 void ZelControlCenter::preparePane()
 {
     QScrollArea* pane = settingsPane();
@@ -330,6 +331,10 @@ void ZelControlCenter::preparePane()
         contentWidth = placeContent(width, pane->verticalScrollBar()->sizeHint().width());
     content->resize(contentWidth, ZelHiddenLayout::HeightAt(content, contentWidth));
     ZelHiddenLayout::LayOut(content);
+    // Its widgets get their first sizes now, and the top of the pane is painted once.
+    ZelHiddenLayout::ShowAhead(pane);
+    const int shownHeight = pane->parentWidget()->height();
+    ZelHiddenLayout::PaintAhead(content, QRect(0, 0, contentWidth, shownHeight));
 }
 
 void ZelControlCenter::onControlCenterWidthFinished()

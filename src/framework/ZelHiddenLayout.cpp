@@ -1,8 +1,12 @@
 #include "ZelHiddenLayout.h"
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QLayout>
 #include <QList>
+#include <QMoveEvent>
 #include <QPair>
+#include <QResizeEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -35,6 +39,39 @@ void ZelHiddenLayout::LayOut(QWidget* pTop, const QWidget* pSkip)
         entry.second->invalidate();
         entry.second->activate();
     }
+}
+
+void ZelHiddenLayout::ShowAhead(QWidget* pTop)
+{
+    QList<QWidget*> widgets = pTop->findChildren<QWidget*>();
+    widgets.prepend(pTop);
+    for (QWidget* widget : std::as_const(widgets)) {
+        if (widget->isWindow())
+            continue;
+        if (widget->testAttribute(Qt::WA_PendingMoveEvent)) {
+            QMoveEvent moved(widget->pos(), widget->pos());
+            QCoreApplication::sendEvent(widget, &moved);
+            widget->setAttribute(Qt::WA_PendingMoveEvent, false);
+        }
+        if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resized(widget->size(), QSize());
+            QCoreApplication::sendEvent(widget, &resized);
+            widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+        if (widget != pTop && !widget->isHidden()
+            && !widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            widget->setVisible(true);
+    }
+}
+
+void ZelHiddenLayout::PaintAhead(QWidget* pTop, const QRect& pArea)
+{
+    if (pArea.isEmpty())
+        return;
+    const qreal ratio = pTop->devicePixelRatioF();
+    QImage canvas(pArea.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    pTop->render(&canvas, QPoint(), QRegion(pArea));
 }
 
 int ZelHiddenLayout::HeightAt(const QWidget* pPage, int pWidth)

@@ -1,5 +1,6 @@
 #pragma once
 
+class QRect;
 class QWidget;
 
 namespace zel {
@@ -14,6 +15,12 @@ public:
     static void LayOut(QWidget* pTop, const QWidget* pSkip = nullptr);
     // The height that pPage's layout asks for at pWidth.
     static int HeightAt(const QWidget* pPage, int pWidth);
+    // Readies pTop's tree for its first showing: the widgets that showing would show are
+    // marked shown and get the move and resize events that showing would send them first.
+    static void ShowAhead(QWidget* pTop);
+    // Paints pArea of pTop once off screen, so that the style and the fonts have what its
+    // first frame needs.
+    static void PaintAhead(QWidget* pTop, const QRect& pArea);
 };
 
 } // namespace zel

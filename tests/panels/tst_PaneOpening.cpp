@@ -1,3 +1,4 @@
+#include "EventCounter.h"
 #include "TestHost.h"
 
 #include "ZelExportSettingsPanel.h"
@@ -91,21 +92,6 @@ size_t HeapInUse()
     return 0;
 #endif
 }
-
-// Counts the resizes of the widgets that it watches.
-class ResizeCounter : public QObject
-{
-public:
-    int mResizes = 0;
-
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Resize)
-            ++mResizes;
-        return QObject::eventFilter(pObject, pEvent);
-    }
-};
 
 } // namespace
 
@@ -208,18 +194,21 @@ private Q_SLOTS:
     void keepsThePanelsLaidOut()
     {
         openAndClose();
-        ResizeCounter counter;
+        zeltest::EventCounter resized(QEvent::Resize);
         for (const auto& panel : mPanels)
-            panel->installEventFilter(&counter);
+            resized.watch(panel.get());
         openAndClose();
-        QCOMPARE(counter.mResizes, 0);
+        QCOMPARE(resized.count(), 0);
     }
 
     // The host idle after its panels came: the closed pane's panels are laid out at the width
-    // that they take when it opens, before any opening.
-    void laysThePanelsOutBeforeTheFirstOpening()
+    // that they take when it opens, their widgets have their first sizes and the top of the
+    // pane was painted once, before any opening. The opening then only shows them.
+    void readiesThePanelsBeforeTheFirstOpening()
     {
-        const QWidget* content = static_cast<QScrollArea*>(mCenter->settingsWidget())->widget();
+        QWidget* content = static_cast<QScrollArea*>(mCenter->settingsWidget())->widget();
+        zeltest::EventCounter painted(QEvent::Paint);
+        painted.watchTree(content);
         const auto laidOut = [&] {
             for (const auto& panel : mPanels) {
                 if (panel->width() != content->width() || panel->width() < 100)
@@ -227,10 +216,13 @@ private Q_SLOTS:
             }
             return true;
         };
-        QTRY_VERIFY(laidOut());
+        QTRY_VERIFY(laidOut() && painted.count() > 0);
         const int width = mPanels.front()->width();
+        zeltest::EventCounter deferred(QEvent::Resize, zeltest::EventCounter::DeferredResize);
+        deferred.watchTree(content);
         openAndClose();
         QCOMPARE(mPanels.front()->width(), width);
+        QCOMPARE(deferred.count(), 0);
     }
 
     // Opening and closing again and again neither makes objects nor keeps memory,
