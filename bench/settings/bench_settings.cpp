@@ -20,6 +20,10 @@
 //              viewer's first frame, the pane opened by a press on the menu's settings item
 //              (from the collapsed action list to the pane's first painted frame), first
 //              and again
+//   parts      what plain Qt takes to paint the parts of the pane's first frame that the floor
+//              does not hold: copies of the push buttons that the frame paints, and of its
+//              frames drawn through a drop-shadow effect, holding as many plain controls
+//              (recorded from the first round's opening; painted once more after a showing)
 //   library    the library's share of the host window's first frame: the host window built,
 //              shown and painted, less the same window without the control center and panels
 //   frame      one frame of the pane's slide, back and out again, with the animations
@@ -36,6 +40,7 @@
 #include "BenchHost.h"
 #include "BenchSteps.h"
 #include "FrameStepper.h"
+#include "PlainFrameParts.h"
 #include "PlainSettingsDialog.h"
 #include "RealPanels.h"
 #include "WidgetCensus.h"
@@ -286,13 +291,18 @@ QWidget* SettingsItem(const PaneTree& pTree)
 
 // From the moment the action list has collapsed (the pane's opening starts there) to the
 // end of the pane's first painted frame; the slide then runs to its end, unmeasured.
-bool MeasureOpening(PaneTree& pTree, Measure& pOpening)
+// With pParts, what the pane's first frame paints is recorded into it.
+bool MeasureOpening(PaneTree& pTree, Measure& pOpening, PlainFrameParts* pParts = nullptr)
 {
     EventProbe collapsed(pTree.actionFrame(), QEvent::Hide);
     EventProbe paneFrame(pTree.mCenter->settingsWidget(), QEvent::Paint);
+    if (pParts)
+        pParts->record(pTree.mSide, pTree.actionFrame());
     BenchSteps::Press(SettingsItem(pTree));
     if (!PumpUntil([&] { return collapsed.count() > 0 && paneFrame.isDone(); }))
         return false;
+    if (pParts)
+        pParts->stop();
     pOpening.add(Span::Between(collapsed.firstAt(), paneFrame.doneAt()));
     return PumpUntil([&pTree] { return pTree.mCenter->isSettingsOpen(); });
 }
@@ -457,6 +467,8 @@ int main(int pArgc, char** pArgv)
     Measure paneBuilt(QStringLiteral("host window with the control center and panels built"));
     Measure paneOpened(QStringLiteral("pane opened, first time"));
     Measure paneReopened(QStringLiteral("pane opened again"));
+    PlainFrameParts parts;
+    Measure partsPainted(QStringLiteral("plain Qt: the first frame's parts that the floor lacks"));
     Measure frames(QStringLiteral("slide frame: animations stepped, layouts settled, rendered"));
     Measure frameFloors(QStringLiteral("frame floor: rendered only"));
 
@@ -483,8 +495,10 @@ int main(int pArgc, char** pArgv)
         std::unique_ptr<PaneTree> tree = BuildPane(host, paneBuilt, built);
         if (tree)
             library.add(Span{built.mWall - bare.mWall, built.mCpu - bare.mCpu});
-        if (!tree || !MeasureOpening(*tree, paneOpened))
+        if (!tree || !MeasureOpening(*tree, paneOpened, parts.isEmpty() ? &parts : nullptr))
             return Fail("the settings pane did not open");
+        if (!parts.isEmpty() && !parts.measure(partsPainted))
+            return Fail("the plain copy of the pane's frame was not painted");
         if (!MeasureFrames(*tree, stepper, frames, frameFloors))
             return Fail("the settings pane did not slide back and out again");
         if (!CloseSettings(*tree))
@@ -511,11 +525,15 @@ int main(int pArgc, char** pArgv)
                 "the floor %d; both %dx%d\n",
                 dialogWidgets, floorWidgets, dialogSize.width(), dialogSize.height());
 
+    if (!parts.isEmpty()) {
+        std::printf("the pane's first frame paints, beyond what the floor holds: %s\n",
+                    qPrintable(parts.describe()));
+    }
     std::printf("figures (medians; wall-clock ms, then the thread's CPU ms), with their steps:\n");
     for (const Measure* measure :
          {&floor, &floorAgain, &floorSheet, &floorSheetAgain, &plain, &styled, &again, &pressed,
-          &pressedAgain, &bareHost, &paneBuilt, &library, &paneOpened, &paneReopened, &frames,
-          &frameFloors}) {
+          &pressedAgain, &bareHost, &paneBuilt, &library, &paneOpened, &paneReopened,
+          &partsPainted, &frames, &frameFloors}) {
         if (!measure->isEmpty())
             measure->printSteps();
     }
@@ -532,6 +550,14 @@ int main(int pArgc, char** pArgv)
     PrintRatio("that dialog shown again", pressedAgain.median(), floorMs, 0);
     PrintRatio("floor with the sheet shown again", floorSheetAgain.median(), floorMs, 0);
     PrintRatio("pane opened, first time", paneOpened.median(), floorMs, kPaneGoal);
+    if (!partsPainted.isEmpty()) {
+        const Span opened = paneOpened.median();
+        const Span partsMs = partsPainted.median();
+        PrintRatio("plain Qt: the frame's parts", partsMs, floorMs, 0);
+        PrintRatio("pane opened first, less those", Span{opened.mWall - partsMs.mWall,
+                                                         opened.mCpu - partsMs.mCpu},
+                   floorMs, 0);
+    }
     if (!paneReopened.isEmpty())
         PrintRatio("pane opened again", paneReopened.median(), floorMs, kPaneGoal);
     PrintRatio("library before the host's first frame", library.median(), floorMs, kPaneGoal);
