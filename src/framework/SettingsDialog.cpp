@@ -111,22 +111,34 @@ void SettingsDialog::registerSettingsPanel(ZelSettingsPanel* pPanel)
     mPrepareTimer->start();
 }
 
-// A dialog built ahead of its first showing is laid out while the host is idle, its page at
-// the width that its scroll area will give it: showing it then finds its texts measured.
+// A dialog built ahead of its first showing is readied while the host is idle: laid out, its
+// page at the width that its scroll area will give it, shown ahead and painted once. Showing
+// it then finds its texts measured and the style's caches filled.
 void SettingsDialog::prepare()
+{
+    if (isVisible())
+        return;
+    resize(placement().size());
+    ZelHiddenLayout::LayOut(this, mUi->settingsContent);
+    // The scroll area settles its bars once it has its size, after this turn of the loop.
+    ZelHiddenLayout::ShowAhead(this);
+    QTimer::singleShot(0, this, &SettingsDialog::preparePage);
+}
+
+void SettingsDialog::preparePage()
 {
     if (isVisible())
         return;
     QScrollArea* area = mUi->scrollArea;
     QWidget* page = mUi->settingsContent;
-    resize(placement().size());
-    ZelHiddenLayout::LayOut(this, page);
     const QSize viewport = area->contentsRect().size();
     int width = viewport.width();
     if (ZelHiddenLayout::HeightAt(page, width) > viewport.height())
         width -= area->verticalScrollBar()->sizeHint().width();
     page->resize(width, qMax(viewport.height(), ZelHiddenLayout::HeightAt(page, width)));
     ZelHiddenLayout::LayOut(page);
+    ZelHiddenLayout::ShowAhead(page);
+    ZelHiddenLayout::PaintAhead(this, rect());
 }
 
 void SettingsDialog::unregisterSettingsPanel(ZelSettingsPanel* pPanel)

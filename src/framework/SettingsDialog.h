@@ -65,6 +65,7 @@ protected Q_SLOTS:
 private:
     void detachPanel(ZelSettingsPanel* pPanel);
     void prepare();
+    void preparePage();
     QRect placement() const;
 
     Ui_SettingsDialog* mUi;

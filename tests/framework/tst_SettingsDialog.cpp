@@ -1,3 +1,4 @@
+#include "EventCounter.h"
 #include "TestHost.h"
 
 #include "SettingsDialog.h"
@@ -345,18 +346,24 @@ private Q_SLOTS:
     // A control half below the page's edge stays under the pointer while it is pressed, as a
     // link must for its release to open it; Tab, not the mouse, brings it into view.
     // Built ahead and left idle, the dialog lays its page out at the width that showing it
-    // gives: showing it then measures none of its texts at another width.
-    void laidOutBeforeItIsShown()
+    // gives, gives its widgets their sizes and paints itself once: showing it then measures
+    // none of its texts at another width, and only shows and paints.
+    void readiedBeforeItIsShown()
     {
         TestPanel* panel = mHost->addPanel(mDialog.get(), "Alpha", 40);
         const QWidget* page = part<QScrollArea>("scrollArea")->widget();
+        zeltest::EventCounter painted(QEvent::Paint);
+        painted.watchTree(panel);
         QTRY_VERIFY(panel->width() > page->width() / 2 && panel->width() <= page->width()
-                    && page->width() < part("scrollArea")->width());
+                    && page->width() < part("scrollArea")->width() && painted.count() > 0);
         const QRect placed = panel->geometry();
+        zeltest::EventCounter deferred(QEvent::Resize, zeltest::EventCounter::DeferredResize);
+        deferred.watchTree(part("scrollArea"));
         show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCOMPARE(panel->x(), placed.x());
         QCOMPARE(panel->width(), placed.width());
+        QCOMPARE(deferred.count(), 0);
     }
 
     void pressKeepsThePageStill()
