@@ -20,10 +20,11 @@
 //              viewer's first frame, the pane opened by a press on the menu's settings item
 //              (from the collapsed action list to the pane's first painted frame), first
 //              and again
-//   parts      what plain Qt takes to paint the parts of the pane's first frame that the floor
-//              does not hold: copies of the push buttons that the frame paints, and of its
-//              frames drawn through a drop-shadow effect, holding as many plain controls
-//              (recorded from the first round's opening; painted once more after a showing)
+//   parts      what plain Qt takes to paint the parts of a frame that the floor does not hold:
+//              copies of the push buttons that the frame paints, and of its frames drawn
+//              through a drop-shadow effect, holding as many plain controls; for the pane's
+//              first frame and for the dialog shown again (recorded in the first round,
+//              painted once more after a showing in every round)
 //   library    the library's share of the host window's first frame: the host window built,
 //              shown and painted, less the same window without the control center and panels
 //   frame      one frame of the pane's slide, back and out again, with the animations
@@ -161,7 +162,9 @@ bool MeasureDialog(BenchHost& pHost, Measure& pBuild, Measure* pAgain, QSize* pS
 }
 
 // Built with its panels at start-up, left idle, then shown and painted, first and again.
-bool MeasurePressedDialog(BenchHost& pHost, Measure& pPressed, Measure& pAgain)
+// With pParts, what showing the dialog again paints is recorded into it.
+bool MeasurePressedDialog(BenchHost& pHost, Measure& pPressed, Measure& pAgain,
+                          PlainFrameParts* pParts = nullptr)
 {
     auto* dialog = new zel::SettingsDialog(pHost.application());
     const QList<zel::ZelSettingsPanel*> panels =
@@ -174,7 +177,11 @@ bool MeasurePressedDialog(BenchHost& pHost, Measure& pPressed, Measure& pAgain)
     bool shown = BenchSteps::ShowAndPaint(dialog, laps, ShownLap());
     if (shown) {
         pPressed.add(laps);
+        if (pParts)
+            pParts->record(dialog);
         shown = BenchSteps::ShowAgain(dialog, pAgain);
+        if (pParts)
+            pParts->stop();
     }
     DestroyDialog(dialog, panels);
     return shown;
@@ -387,6 +394,21 @@ void PrintRatio(const char* pName, const Span& pValue, const Span& pFloor, doubl
     }
 }
 
+// What plain Qt takes for the parts of pWhole's frame that the floor lacks, and pWhole less
+// that.
+void PrintLessParts(const char* pWhole, const Measure& pMeasure, const Measure& pParts,
+                    const Span& pFloor)
+{
+    if (pParts.isEmpty())
+        return;
+    const Span whole = pMeasure.median();
+    const Span parts = pParts.median();
+    PrintRatio("  plain Qt: those parts of its frame", parts, pFloor, 0);
+    const QByteArray less = QByteArray("  ") + pWhole + ", less those";
+    PrintRatio(less.constData(), Span{whole.mWall - parts.mWall, whole.mCpu - parts.mCpu},
+               pFloor, 0);
+}
+
 int Rounds(int pArgc, char** pArgv)
 {
     for (int i = 1; i + 1 < pArgc; ++i) {
@@ -467,6 +489,9 @@ int main(int pArgc, char** pArgv)
     Measure paneBuilt(QStringLiteral("host window with the control center and panels built"));
     Measure paneOpened(QStringLiteral("pane opened, first time"));
     Measure paneReopened(QStringLiteral("pane opened again"));
+    PlainFrameParts dialogParts;
+    Measure dialogPartsPainted(
+        QStringLiteral("plain Qt: that showing's parts that the floor lacks"));
     PlainFrameParts parts;
     Measure partsPainted(QStringLiteral("plain Qt: the first frame's parts that the floor lacks"));
     Measure frames(QStringLiteral("slide frame: animations stepped, layouts settled, rendered"));
@@ -486,8 +511,11 @@ int main(int pArgc, char** pArgv)
         if (!MeasureFloor(pages, dialogSize, floorSheet, &floorSheetAgain))
             return Fail("the floor dialog was not painted");
 
-        if (!MeasurePressedDialog(host, pressed, pressedAgain))
+        if (!MeasurePressedDialog(host, pressed, pressedAgain,
+                                  dialogParts.isEmpty() ? &dialogParts : nullptr))
             return Fail("the settings dialog was not painted");
+        if (!dialogParts.isEmpty() && !dialogParts.measure(dialogPartsPainted))
+            return Fail("the plain copy of the dialog's frame was not painted");
         Span bare;
         if (!MeasureBareHost(bareHost, bare))
             return Fail("the host window was not painted");
@@ -525,15 +553,14 @@ int main(int pArgc, char** pArgv)
                 "the floor %d; both %dx%d\n",
                 dialogWidgets, floorWidgets, dialogSize.width(), dialogSize.height());
 
-    if (!parts.isEmpty()) {
-        std::printf("the pane's first frame paints, beyond what the floor holds: %s\n",
-                    qPrintable(parts.describe()));
-    }
+    std::printf("beyond what the floor holds, the pane's first frame paints (%s), the dialog "
+                "shown again (%s)\n",
+                qPrintable(parts.describe()), qPrintable(dialogParts.describe()));
     std::printf("figures (medians; wall-clock ms, then the thread's CPU ms), with their steps:\n");
     for (const Measure* measure :
          {&floor, &floorAgain, &floorSheet, &floorSheetAgain, &plain, &styled, &again, &pressed,
           &pressedAgain, &bareHost, &paneBuilt, &library, &paneOpened, &paneReopened,
-          &partsPainted, &frames, &frameFloors}) {
+          &partsPainted, &dialogPartsPainted, &frames, &frameFloors}) {
         if (!measure->isEmpty())
             measure->printSteps();
     }
@@ -548,16 +575,10 @@ int main(int pArgc, char** pArgv)
     PrintRatio("pane's host window built", paneBuilt.median(), floorMs, 0);
     PrintRatio("dialog made at start-up, shown", pressed.median(), floorMs, 0);
     PrintRatio("that dialog shown again", pressedAgain.median(), floorMs, 0);
+    PrintLessParts("that dialog shown again", pressedAgain, dialogPartsPainted, floorMs);
     PrintRatio("floor with the sheet shown again", floorSheetAgain.median(), floorMs, 0);
     PrintRatio("pane opened, first time", paneOpened.median(), floorMs, kPaneGoal);
-    if (!partsPainted.isEmpty()) {
-        const Span opened = paneOpened.median();
-        const Span partsMs = partsPainted.median();
-        PrintRatio("plain Qt: the frame's parts", partsMs, floorMs, 0);
-        PrintRatio("pane opened first, less those", Span{opened.mWall - partsMs.mWall,
-                                                         opened.mCpu - partsMs.mCpu},
-                   floorMs, 0);
-    }
+    PrintLessParts("pane opened first", paneOpened, partsPainted, floorMs);
     if (!paneReopened.isEmpty())
         PrintRatio("pane opened again", paneReopened.median(), floorMs, kPaneGoal);
     PrintRatio("library before the host's first frame", library.median(), floorMs, kPaneGoal);

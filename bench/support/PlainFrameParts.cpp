@@ -18,7 +18,7 @@ void PlainFrameParts::record(QWidget* pTop, QWidget* pStart)
 {
     mTop = pTop;
     mStart = pStart;
-    mStarted = false;
+    mStarted = !pStart;
     qApp->installEventFilter(this);
 }
 
@@ -31,7 +31,7 @@ void PlainFrameParts::stop()
 
 QString PlainFrameParts::describe() const
 {
-    return QStringLiteral("%1 push buttons, %2 frames drawn with a drop shadow")
+    return QStringLiteral("push buttons: %1, frames drawn with a drop shadow: %2")
         .arg(mButtons.size())
         .arg(mShadowed.size());
 }
@@ -44,7 +44,7 @@ bool PlainFrameParts::eventFilter(QObject* pObject, QEvent* pEvent)
         || mSeen.contains(pObject))
         return false;
     auto* widget = static_cast<QWidget*>(pObject);
-    if (!mTop || !mTop->isAncestorOf(widget))
+    if (!mTop || (widget != mTop && !mTop->isAncestorOf(widget)))
         return false;
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         mSeen.append(pObject);

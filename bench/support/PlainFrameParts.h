@@ -19,11 +19,12 @@
 class PlainFrameParts : public QObject
 {
 public:
-    // Records the parts that the widgets under pTop paint, from pStart's hiding until stop().
-    void record(QWidget* pTop, QWidget* pStart);
+    // Records the parts that pTop and the widgets under it paint until stop(): from pStart's
+    // hiding when it is given, else from now.
+    void record(QWidget* pTop, QWidget* pStart = nullptr);
     void stop();
     bool isEmpty() const { return mButtons.isEmpty() && mShadowed.isEmpty(); }
-    // "5 push buttons, 1 frame with a drop shadow"
+    // "push buttons: 5, frames drawn with a drop shadow: 1"
     QString describe() const;
     // The copy built and shown once, then one paint of all of it measured into pPaint.
     bool measure(Measure& pPaint) const;
