@@ -108,8 +108,6 @@ bool PlainFrameParts::measure(Measure& pPaint) const
         width = qMax(width, part.mSize.width());
     }
     canvas->resize(qMax(width, 1), qMax(y, 1));
-    Laps shown;
-    shown.start();
     EventProbe painted(canvas.get(), QEvent::Paint);
     canvas->show();
     if (!PumpUntil([&painted] { return painted.isDone(); }))
