@@ -1,5 +1,7 @@
 #include "PlainFrameParts.h"
 
+#include "BenchSteps.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,9 +110,9 @@ bool PlainFrameParts::measure(Measure& pPaint) const
         width = qMax(width, part.mSize.width());
     }
     canvas->resize(qMax(width, 1), qMax(y, 1));
-    EventProbe painted(canvas.get(), QEvent::Paint);
-    canvas->show();
-    if (!PumpUntil([&painted] { return painted.isDone(); }))
+    Laps shown;
+    shown.start();
+    if (!BenchSteps::ShowAndPaint(canvas.get(), shown, QStringLiteral("shown")))
         return false;
     const Stamp start = Now();
     canvas->repaint();
