@@ -15,6 +15,8 @@ namespace zel {
 
 namespace {
 
+constexpr qint64 kLargestFile = 1 << 30;
+
 // As QByteArray::trimmed() sees white space.
 bool isWhiteSpace(char pByte)
 {
@@ -71,11 +73,22 @@ bool ZelSettingsFile::load(const QString& pPath)
     mPath = pPath;
     QByteArray data;
     QFile file(pPath);
-    // Opened at once, without asking first: the check reads the store at every start.
-    if (file.open(QIODevice::ReadOnly))
-        data = file.readAll();
-    else if (file.exists())
+    // Opened at once, without asking first, and read in one call without Qt's buffer: the
+    // check reads the store at every start, where each system call shows.
+    if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        const qint64 size = file.size();
+        // Beyond what a byte array holds; read as empty, it would be written over.
+        if (size > kLargestFile)
+            return false;
+        data.resize(int(size));
+        const qint64 read = file.read(data.data(), size);
+        if (read < 0)
+            return false;
+        // A file that another program shortened meanwhile reads up to its new end.
+        data.resize(int(read));
+    } else if (file.exists()) {
         return false;
+    }
     mData = mOriginal = data;
     parse();
     return true;

@@ -255,6 +255,22 @@ private Q_SLOTS:
         QCOMPARE(zeltest::FolderEntries(mDir->path()), entries);
     }
 
+    // A file far larger than any store is not read: read as empty, as Qt 5 reads one beyond
+    // 2 GiB, it would be filled and written over.
+    void storeTooLargeIsNotRead()
+    {
+        const qint64 size = qint64(3) << 30;
+        {
+            QFile file(storePath());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[units]\nname=ft\n") > 0);
+            // Sparse: it takes no room on the disk.
+            QVERIFY(file.resize(size));
+        }
+        zel::ZelSettingsFile store;
+        QVERIFY(!store.load(storePath()));
+        QCOMPARE(QFileInfo(storePath()).size(), size);
+    }
+
     // %T stands for a temporary folder holding the folder "existing" and the plain file
     // "plain"; a plain file where a parent folder should be stops even root. Each row: the
     // value, the value after the call or the message given, and a folder that must exist.
