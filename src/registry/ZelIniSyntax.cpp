@@ -2,6 +2,8 @@
 
 #include "zelQtCoreCompat.h"
 
+#include <algorithm>
+
 namespace zel {
 
 namespace {
@@ -62,16 +64,18 @@ char simpleEscape(char pCode)
 bool ZelIniSyntax::ReadLine(const QByteArray& pData, qsizetype& pPosition, qsizetype& pStart,
                             qsizetype& pLength, qsizetype& pEquals)
 {
+    // Walked through a plain pointer: every byte of the store passes here at every start.
+    const char* const data = pData.constData();
     const qsizetype size = pData.size();
     bool inQuotes = false;
     pEquals = -1;
     pStart = pPosition;
-    while (pStart < size && isLineSpace(pData.at(pStart)))
+    while (pStart < size && isLineSpace(data[pStart]))
         ++pStart;
 
     qsizetype i = pStart;
     while (i < size) {
-        const char byte = pData.at(i++);
+        const char byte = data[i++];
         if (!isSpecial(byte))
             continue;
         if (byte == '=') {
@@ -86,9 +90,9 @@ bool ZelIniSyntax::ReadLine(const QByteArray& pData, qsizetype& pPosition, qsize
             }
         } else if (byte == '\\') {
             if (i < size) {
-                const char escaped = pData.at(i++);
+                const char escaped = data[i++];
                 if (i < size) {
-                    const char next = pData.at(i);
+                    const char next = data[i];
                     if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
                         ++i;
                 }
@@ -97,9 +101,9 @@ bool ZelIniSyntax::ReadLine(const QByteArray& pData, qsizetype& pPosition, qsize
             inQuotes = !inQuotes;
         } else if (i == pStart + 1) {
             // A comment: up to the end of its line, then the blanks after it.
-            while (i < size && pData.at(i) != '\n' && pData.at(i) != '\r')
+            while (i < size && data[i] != '\n' && data[i] != '\r')
                 ++i;
-            while (i < size && isLineSpace(pData.at(i)))
+            while (i < size && isLineSpace(data[i]))
                 ++i;
             pStart = i;
         } else if (!inQuotes) {
@@ -112,14 +116,20 @@ bool ZelIniSyntax::ReadLine(const QByteArray& pData, qsizetype& pPosition, qsize
     return pLength > 0;
 }
 
-QString ZelIniSyntax::UnescapedKey(const QByteArray& pKey)
+QString ZelIniSyntax::UnescapedKey(const char* pData, qsizetype pSize, const QString& pPrefix)
 {
-    const QString text = compat::iniKeyText(pKey.constData(), pKey.size());
-    // Most keys hold no escape at all.
-    if (!text.contains(QLatin1Char('\\')) && !text.contains(QLatin1Char('%')))
-        return text;
     QString key;
-    key.reserve(text.size());
+    key.reserve(pPrefix.size() + pSize);
+    key += pPrefix;
+    // Most keys hold no escape at all, and are built in one piece. Both bytes stand for
+    // themselves in UTF-8 and Latin-1.
+    const char* const end = pData + pSize;
+    const auto escape = [](char pByte) { return pByte == '\\' || pByte == '%'; };
+    if (std::find_if(pData, end, escape) == end) {
+        compat::appendIniKeyText(key, pData, pSize);
+        return key;
+    }
+    const QString text = compat::iniKeyText(pData, pSize);
     qsizetype i = 0;
     while (i < text.size()) {
         const QChar character = text.at(i);

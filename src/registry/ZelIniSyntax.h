@@ -16,7 +16,9 @@ public:
     static bool ReadLine(const QByteArray& pData, qsizetype& pPosition, qsizetype& pStart,
                          qsizetype& pLength, qsizetype& pEquals);
     // A key or section name: "\" separates groups, "%XX" and "%UXXXX" are character codes.
-    static QString UnescapedKey(const QByteArray& pKey);
+    // pPrefix (a section's name) comes before it, in the same string.
+    static QString UnescapedKey(const char* pData, qsizetype pSize,
+                                const QString& pPrefix = QString());
     static QByteArray EscapedKey(const QString& pKey);
     // The value's text, unquoted and unescaped. True when an unquoted comma makes it a list.
     static bool UnescapedValue(const char* pData, qsizetype pSize, QString& pText);

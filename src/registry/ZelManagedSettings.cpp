@@ -74,14 +74,19 @@ void ZelManagedSettings::Reload()
 
 QString ZelManagedSettings::EffectiveDefault(const QString& pKey)
 {
-    const ZelManagedSettings& managed = Current();
-    if (managed.isLocked(pKey))
-        return managed.locked(pKey).mValue;
-    if (managed.hasDefault(pKey))
-        return managed.defaultValue(pKey).mValue;
-    const ZelSettingsRegistry::SettingsMap& registered = ZelSettingsRegistry::GetDefaultSettingsValues();
+    const auto& registered = ZelSettingsRegistry::GetDefaultSettingsValues();
     const auto entry = registered.find(pKey);
-    return entry == registered.end() ? QString() : entry->second.first;
+    return Current().effectiveDefault(pKey,
+                                      entry == registered.end() ? QString() : entry->second.first);
+}
+
+QString ZelManagedSettings::effectiveDefault(const QString& pKey, const QString& pRegistered) const
+{
+    const auto locked = mLocked.constFind(pKey);
+    if (locked != mLocked.constEnd())
+        return locked->mValue;
+    const auto managed = mDefaults.constFind(pKey);
+    return managed == mDefaults.constEnd() ? pRegistered : managed->mValue;
 }
 
 void ZelManagedSettings::load()

@@ -40,6 +40,8 @@ public:
     // The default of pKey: its locked value, else the administrator's default, else the
     // registered one (empty for a key that is not registered).
     static QString EffectiveDefault(const QString& pKey);
+    // The same from these files, for a key registered with pRegistered.
+    QString effectiveDefault(const QString& pKey, const QString& pRegistered) const;
 
     bool isLocked(const QString& pKey) const { return mLocked.contains(pKey); }
     // The forced value of a locked key, and the file that locks it.

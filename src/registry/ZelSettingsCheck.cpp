@@ -163,7 +163,7 @@ bool ZelSettingsCheck::validate(const ZelSettingsFile& pFile, bool pRefusedAsMis
     mResults.reserve(table.size());
     for (const auto& entry : table) {
         const QString& key = entry.first;
-        const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
+        const QString defaultValue = managed.effectiveDefault(key, entry.second.first);
         const ZelSettingsRegistry::SettingValidator validator = entry.second.second;
         QString stored;
         const ZelSettingsFile::tValueKind kind = pFile.value(key, &stored);
@@ -266,7 +266,7 @@ bool ZelSettingsCheck::checkThroughSettings(QString& pErrorMessage)
     Values edits;
     for (const auto& entry : table) {
         const QString& key = entry.first;
-        const QString defaultValue = ZelManagedSettings::EffectiveDefault(key);
+        const QString defaultValue = managed.effectiveDefault(key, entry.second.first);
         const QVariant stored = mSettings.value(key);
         const bool present = stored.isValid() || mSettings.contains(key);
         const bool text = stored.userType() == QMetaType::QString;

@@ -101,6 +101,12 @@ void ZelSettingsFile::parse()
     mSections.clear();
     mDamagedLine = 0;
     mDamagedLines.clear();
+    // Room for a line's entry each, so that a store is read without growing them; a damaged
+    // file of many empty lines gets no more than a settings store would need.
+    const auto lines = std::count(mData.constBegin(), mData.constEnd(), '\n') + 1;
+    const int room = int(std::min<qsizetype>(lines, 4096));
+    mEntries.reserve(std::size_t(room));
+    mFirstEntryOfKey.reserve(room);
     // Lines are counted on from the last damaged one: a binary file may have many.
     qsizetype counted = 0;
     int countedLine = 1;
@@ -142,7 +148,7 @@ void ZelSettingsFile::parse()
             if (name.compare("general", Qt::CaseInsensitive) != 0) {
                 section = name.compare("%general", Qt::CaseInsensitive) == 0
                     ? QString::fromLatin1(name.mid(1))
-                    : ZelIniSyntax::UnescapedKey(name);
+                    : ZelIniSyntax::UnescapedKey(name.constData(), name.size());
                 section += QLatin1Char('/');
             }
             mSections.push_back({section, position});
@@ -162,10 +168,8 @@ void ZelSettingsFile::parse()
         if (keyUncertain)
             damaged(start);
         // Read in place: the store is read at every start.
-        const QByteArray key = QByteArray::fromRawData(mData.constData() + start, keyEnd - start);
-        const QString& section = mSections.back().mName;
-        Entry entry{section.isEmpty() ? ZelIniSyntax::UnescapedKey(key)
-                                      : section + ZelIniSyntax::UnescapedKey(key),
+        Entry entry{ZelIniSyntax::UnescapedKey(mData.constData() + start, keyEnd - start,
+                                               mSections.back().mName),
                     mSections.size() - 1, equals + 1, start + length};
         entry.mUnreadable = lineDamaged || keyUncertain || sectionDamaged || keyEnd == start;
         const auto first = mFirstEntryOfKey.constFind(entry.mKey);

@@ -53,6 +53,15 @@ inline QString iniKeyText(const char* pData, qsizetype pSize)
                           : QString::fromLatin1(pData, int(pSize));
 }
 
+// The same, added to pText.
+inline void appendIniKeyText(QString& pText, const char* pData, qsizetype pSize)
+{
+    if (kIniTextIsUtf8)
+        pText += QString::fromUtf8(pData, int(pSize));
+    else
+        pText += QLatin1String(pData, int(pSize));
+}
+
 // The character code of a "%XX" or "%UXXXX" escape in an INI key, as QSettings reads it.
 inline bool iniKeyEscape(const QString& pDigits, ushort& pCode)
 {
