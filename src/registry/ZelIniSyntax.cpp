@@ -129,7 +129,8 @@ QString ZelIniSyntax::UnescapedKey(const char* pData, qsizetype pSize, const QSt
         compat::appendIniKeyText(key, pData, pSize);
         return key;
     }
-    const QString text = compat::iniKeyText(pData, pSize);
+    QString text;
+    compat::appendIniKeyText(text, pData, pSize);
     qsizetype i = 0;
     while (i < text.size()) {
         const QChar character = text.at(i);

@@ -77,7 +77,8 @@ bool ZelSettingsFile::load(const QString& pPath)
     // check reads the store at every start, where each system call shows.
     if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const qint64 size = file.size();
-        // Beyond what a byte array holds; read as empty, it would be written over.
+        // No store comes near this size; Qt 5 reads a file beyond 2 GiB as empty, and so
+        // taken it would be written over.
         if (size > kLargestFile)
             return false;
         data.resize(int(size));

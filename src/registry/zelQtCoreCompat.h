@@ -46,14 +46,7 @@ private:
 #endif
 };
 
-// The text of an INI key, before its escapes are read.
-inline QString iniKeyText(const char* pData, qsizetype pSize)
-{
-    return kIniTextIsUtf8 ? QString::fromUtf8(pData, int(pSize))
-                          : QString::fromLatin1(pData, int(pSize));
-}
-
-// The same, added to pText.
+// The text of an INI key, before its escapes are read, added to pText.
 inline void appendIniKeyText(QString& pText, const char* pData, qsizetype pSize)
 {
     if (kIniTextIsUtf8)
